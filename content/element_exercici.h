@@ -1,0 +1,23 @@
+// One item of an exercise: what the players must press and the media that go
+// with it. Item 0 of the session's table is the current question.
+#pragma once
+
+#include <string>
+
+namespace quorvel {
+
+struct element_exercici {
+    std::string consigna;
+    std::string correctes;
+    std::string sequencia;
+    std::string text_1;
+    std::string text_2;
+    std::string especials;
+    std::string media_1;
+    std::string media_2;
+    std::string media_3;
+    std::string media_4;
+    std::string media_5;
+};
+
+} // namespace quorvel

@@ -1,0 +1,176 @@
+// The window model: a window is a set of named elements, each optionally
+// indexed (control arrays grown from template element 0), with the properties
+// the program reads and writes. The logic works only on this model; the views
+// under platform/ render it and send user actions back as model events.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+enum class tipus_element {
+    etiqueta,       // label
+    quadre_text,    // text box
+    casella_marca,  // check box
+    boto,           // push button
+    menu,           // menu or menu item
+    temporitzador,  // timer
+    imatge,         // picture stretched to its rectangle
+    linia,          // line
+};
+
+struct color {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    bool operator==(const color&) const = default;
+};
+
+inline constexpr color color_groc{255, 255, 0};
+inline constexpr color color_verd{0, 255, 0};
+inline constexpr color color_vermell{255, 0, 0};
+inline constexpr color color_gris{128, 128, 128};
+inline constexpr color color_negre{0, 0, 0};
+
+// Which property of an element changed, for the views.
+enum class propietat {
+    caption,
+    text,
+    valor,
+    visible,
+    habilitat,
+    color_fons,
+    imatge,
+    posicio,
+    interval,
+    lletra,
+    creat,
+    destruit,
+};
+
+struct element {
+    std::string nom;
+    std::optional<int> index; // set for elements of a control array
+    tipus_element tipus = tipus_element::etiqueta;
+    std::string pare;         // menus: the name of the parent menu, empty for top level
+    std::string caption;
+    std::string text;
+    int valor = 0;            // check box: 0 unticked, 1 ticked, 2 greyed; menu: 1 checked
+    bool visible = true;
+    bool habilitat = true;    // enabled; for timers, running
+    std::optional<color> color_fons; // empty: the system's idle colour
+    std::string imatge;       // picture file (full path) shown stretched
+    long left = 0;            // geometry in twips
+    long top = 0;
+    long width = 0;
+    long height = 0;
+    int interval = 0;         // timers, milliseconds
+    std::string lletra;       // font family, empty for the default
+    int mida_lletra = 0;      // font size in points, 0 for the default
+    bool negreta = false;
+};
+
+// Identifies an element: its name and, for control arrays, its index.
+struct clau_element {
+    std::string nom;
+    std::optional<int> index;
+};
+
+class finestra {
+  public:
+    using observador = std::function<void(const element&, propietat)>;
+    using gestor = std::function<void(std::optional<int> index)>;
+
+    explicit finestra(std::string nom);
+    finestra(const finestra&) = delete;
+    finestra& operator=(const finestra&) = delete;
+
+    [[nodiscard]] const std::string& nom() const { return nom_; }
+    [[nodiscard]] const std::string& caption() const { return caption_; }
+    void posar_caption_finestra(std::string caption);
+
+    // Design time: adds an element (index 0 for the template of an array).
+    element& afegir(std::string_view nom, tipus_element tipus, std::optional<int> index = {});
+
+    // Control arrays: element i copies template element 0 and starts hidden.
+    // Loading one that exists, or unloading one that does not (or element 0),
+    // throws error_element.
+    element& carregar(std::string_view nom, int index);
+    void descarregar(std::string_view nom, int index);
+    // Unloads every element of the array but the template.
+    void descarregar_tots(std::string_view nom);
+
+    // Lookup by name (case-insensitive) and index; throws error_element.
+    [[nodiscard]] const element& obtenir(std::string_view nom, std::optional<int> index = {}) const;
+    [[nodiscard]] bool existeix(std::string_view nom, std::optional<int> index = {}) const;
+    [[nodiscard]] bool es_array(std::string_view nom) const;
+    // Indices of a control array in increasing order.
+    [[nodiscard]] std::vector<int> indexos(std::string_view nom) const;
+    // Highest index of a control array (-1 when the name is not an array).
+    [[nodiscard]] int index_maxim(std::string_view nom) const;
+    // Every element, in name then index order.
+    [[nodiscard]] std::vector<const element*> tots() const;
+
+    // Setters notify the observers when the value changes. Setting a text
+    // that differs raises the element's change handler before returning.
+    void posar_text(std::string_view nom, std::optional<int> index, std::string text);
+    void posar_caption(std::string_view nom, std::optional<int> index, std::string caption);
+    void posar_valor(std::string_view nom, std::optional<int> index, int valor);
+    void posar_visible(std::string_view nom, std::optional<int> index, bool visible);
+    void posar_habilitat(std::string_view nom, std::optional<int> index, bool habilitat);
+    void posar_color_fons(std::string_view nom, std::optional<int> index, std::optional<color> c);
+    void posar_imatge(std::string_view nom, std::optional<int> index, std::string cami);
+    void posar_posicio(std::string_view nom, std::optional<int> index, long left, long top,
+                       long width, long height);
+    void posar_interval(std::string_view nom, std::optional<int> index, int interval);
+    void posar_lletra(std::string_view nom, std::optional<int> index, std::string familia,
+                      int mida, bool negreta);
+
+    // Event handlers, per element name (one per name; array elements get the index).
+    void en_canvi(std::string_view nom, gestor g);
+    void en_clic(std::string_view nom, gestor g);
+    void en_perdua_focus(std::string_view nom, gestor g);
+    void en_temporitzador(std::string_view nom, gestor g);
+
+    // Events the views (or tests) raise.
+    void clic(std::string_view nom, std::optional<int> index = {});
+    void perdua_focus(std::string_view nom, std::optional<int> index = {});
+    void disparar_temporitzador(std::string_view nom);
+    // The user edited a text box: same as posar_text.
+    void editar(std::string_view nom, std::optional<int> index, std::string text);
+
+    // Views subscribe to property changes; the returned number unsubscribes.
+    int observar(observador o);
+    void deixar_observar(int id);
+
+  private:
+    struct entrada_nom {
+        std::string nom_original;
+        std::map<int, element> elements; // key -1 for an element that is not in an array
+        bool array = false;
+    };
+
+    element& trobar(std::string_view nom, std::optional<int> index);
+    const element& trobar(std::string_view nom, std::optional<int> index) const;
+    void notificar(const element& e, propietat p);
+    void cridar(const std::map<std::string, gestor>& gestors, std::string_view nom,
+                std::optional<int> index);
+
+    std::string nom_;
+    std::string caption_;
+    std::map<std::string, entrada_nom> noms_; // keyed by lower-case name
+    std::map<std::string, gestor> en_canvi_;
+    std::map<std::string, gestor> en_clic_;
+    std::map<std::string, gestor> en_perdua_focus_;
+    std::map<std::string, gestor> en_temporitzador_;
+    std::map<int, observador> observadors_;
+    int seguent_observador_ = 1;
+};
+
+} // namespace quorvel

@@ -1,0 +1,333 @@
+#include "tests/fakes/fakes.h"
+
+#include "core/text.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+
+namespace quorvel::fakes {
+
+namespace {
+
+bool coincideix(std::string_view patro, std::string_view nom) {
+    if (patro.empty()) {
+        return nom.empty();
+    }
+    if (patro[0] == '*') {
+        for (std::size_t i = 0; i <= nom.size(); ++i) {
+            if (coincideix(patro.substr(1), nom.substr(i))) {
+                return true;
+            }
+        }
+        return false;
+    }
+    if (nom.empty()) {
+        return false;
+    }
+    if (patro[0] == '?' || iguals_sense_majuscules(patro.substr(0, 1), nom.substr(0, 1))) {
+        return coincideix(patro.substr(1), nom.substr(1));
+    }
+    return false;
+}
+
+std::pair<std::string, std::string> separar(const std::string& cami) {
+    const auto p = cami.find_last_of('/');
+    if (p == std::string::npos) {
+        return {"", cami};
+    }
+    return {cami.substr(0, p), cami.substr(p + 1)};
+}
+
+} // namespace
+
+int joystick_fals::llegir_posicio(int id, posicio_joystick& posicio) {
+    ++lectures;
+    if (id < 0 || id >= static_cast<int>(dispositius.size())) {
+        return 167; // the driver's "unplugged" status
+    }
+    const auto& d = dispositius[static_cast<std::size_t>(id)];
+    if (d.estat_lectura != 0) {
+        return d.estat_lectura;
+    }
+    posicio = d.posicio;
+    return 0;
+}
+
+int joystick_fals::capacitats(int id, int& botons) {
+    if (id < 0 || id >= static_cast<int>(dispositius.size())) {
+        return 167;
+    }
+    const auto& d = dispositius[static_cast<std::size_t>(id)];
+    if (d.estat_capacitats != 0) {
+        return d.estat_capacitats;
+    }
+    botons = d.botons;
+    return 0;
+}
+
+std::string joystick_fals::nom(int id) {
+    if (id < 0 || id >= static_cast<int>(dispositius.size())) {
+        return {};
+    }
+    return dispositius[static_cast<std::size_t>(id)].nom;
+}
+
+std::string fitxers_falsos::normalitzar(const std::string& cami) {
+    std::string n = cami;
+    std::replace(n.begin(), n.end(), '\\', '/');
+    std::string sortida;
+    for (const char c : n) {
+        if (c == '/' && !sortida.empty() && sortida.back() == '/') {
+            continue;
+        }
+        sortida += c;
+    }
+    return sortida;
+}
+
+void fitxers_falsos::posar(const std::string& cami, std::string text) {
+    fitxers[normalitzar(cami)] = std::move(text);
+}
+
+std::optional<std::string> fitxers_falsos::contingut(const std::string& cami) const {
+    const auto it = fitxers.find(normalitzar(cami));
+    if (it == fitxers.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+bool fitxers_falsos::existeix_fitxer(const std::string& cami) {
+    const std::string n = normalitzar(cami);
+    if (n.find_first_of("*?") == std::string::npos) {
+        return fitxers.contains(n);
+    }
+    const auto [carpeta, patro] = separar(n);
+    return !llistar(carpeta, patro).empty();
+}
+
+bool fitxers_falsos::existeix_carpeta(const std::string& cami) {
+    std::string n = normalitzar(cami);
+    if (!n.empty() && n.back() != '/') {
+        n += '/';
+    }
+    return std::any_of(fitxers.begin(), fitxers.end(),
+                       [&](const auto& f) { return f.first.starts_with(n); });
+}
+
+std::optional<std::string> fitxers_falsos::cami_complet(const std::string& cami) {
+    const std::string n = normalitzar(cami);
+    if (!fitxers.contains(n)) {
+        return std::nullopt;
+    }
+    return n.starts_with('/') ? n : normalitzar(actual + "/" + n);
+}
+
+std::string fitxers_falsos::nom_unitat(const std::string& cami) {
+    if (cami.size() >= 2 && cami[1] == ':') {
+        return cami.substr(0, 2);
+    }
+    if (!cami.empty() && (cami[0] == '/' || cami[0] == '\\')) {
+        return "/";
+    }
+    return {};
+}
+
+std::vector<std::string> fitxers_falsos::llistar(const std::string& carpeta,
+                                                 const std::string& patro) {
+    std::string c = normalitzar(carpeta);
+    while (!c.empty() && c.back() == '/') {
+        c.pop_back();
+    }
+    std::vector<std::string> noms;
+    for (const auto& [cami, text] : fitxers) {
+        const auto [d, nom] = separar(cami);
+        if (d == c && coincideix(patro, nom)) {
+            noms.push_back(nom);
+        }
+    }
+    return noms;
+}
+
+std::optional<std::string> fitxers_falsos::llegir_text(const std::string& cami) {
+    return contingut(cami);
+}
+
+std::string fitxers_falsos::escriure_text(const std::string& cami, const std::string& text) {
+    const std::string n = normalitzar(cami);
+    const auto error = errors_escriptura.find(n);
+    if (error != errors_escriptura.end()) {
+        return error->second;
+    }
+    fitxers[n] = text;
+    return {};
+}
+
+bool fitxers_falsos::crear_carpeta(const std::string&) { return true; }
+
+bool fitxers_falsos::canviar_carpeta_actual(const std::string& cami) {
+    actual = normalitzar(cami);
+    return true;
+}
+
+std::string perfil_fals::llegir(const std::string& seccio, const std::string& clau,
+                                const std::string& defecte, const std::string& cami) {
+    const auto it = valors.find({cami, minuscules(seccio), minuscules(clau)});
+    return it == valors.end() ? defecte : it->second.substr(0, perfil_mida_buffer - 1);
+}
+
+bool perfil_fals::escriure(const std::string& seccio, const std::string& clau,
+                           const std::string& valor, const std::string& cami) {
+    ++escriptures;
+    valors[{cami, minuscules(seccio), minuscules(clau)}] = valor;
+    return true;
+}
+
+resposta_media media_fals::enviar(const std::string& ordre) {
+    ordres.push_back(ordre);
+    if (respostes.empty()) {
+        return {};
+    }
+    const resposta_media r = respostes.front();
+    respostes.pop_front();
+    return r;
+}
+
+int midi_fals::obrir(int dispositiu, std::uint32_t& handle) {
+    registre.push_back("open " + std::to_string(dispositiu));
+    if (error_obrir != 0) {
+        return error_obrir;
+    }
+    handle = 1;
+    return 0;
+}
+
+int midi_fals::missatge_curt(std::uint32_t, std::uint32_t missatge) {
+    char text[32];
+    std::snprintf(text, sizeof text, "short 0x%08X", missatge);
+    registre.emplace_back(text);
+    return 0;
+}
+
+int midi_fals::tancar(std::uint32_t) {
+    registre.emplace_back("close");
+    return 0;
+}
+
+std::string midi_fals::text_error(int codi) { return "fake MIDI error " + std::to_string(codi); }
+
+std::string dialegs_falsos::obrir(finestra&, const std::string& carpeta_inicial,
+                                  const std::string& filtre, const std::string& titol) {
+    peticions.push_back({"obrir", "", carpeta_inicial, filtre, titol});
+    if (respostes.empty()) {
+        return {};
+    }
+    std::string r = respostes.front();
+    respostes.pop_front();
+    return r;
+}
+
+std::string dialegs_falsos::desar(const std::string& nom_proposat, finestra&,
+                                  const std::string& carpeta, const std::string& filtre,
+                                  const std::string& titol) {
+    peticions.push_back({"desar", nom_proposat, carpeta, filtre, titol});
+    if (respostes.empty()) {
+        return {};
+    }
+    std::string r = respostes.front();
+    respostes.pop_front();
+    return r;
+}
+
+double rellotge_fals::aleatori() {
+    if (!aleatoris.empty()) {
+        const double r = aleatoris.front();
+        aleatoris.pop_front();
+        return r;
+    }
+    // Numerical Recipes' linear congruential generator: plenty for tests.
+    estat = estat * 1664525u + 1013904223u;
+    return static_cast<double>(estat >> 8) / static_cast<double>(1u << 24);
+}
+
+resposta_missatge eines_falses::missatge(const std::string& text, botons_missatge botons,
+                                         const std::string& titol) {
+    missatges.push_back({text, titol, botons});
+    if (respostes_missatge.empty()) {
+        return resposta_missatge::ok;
+    }
+    const resposta_missatge r = respostes_missatge.front();
+    respostes_missatge.pop_front();
+    return r;
+}
+
+std::string eines_falses::demanar(const std::string&, const std::string&, const std::string&) {
+    if (respostes_demanar.empty()) {
+        return {};
+    }
+    std::string r = respostes_demanar.front();
+    respostes_demanar.pop_front();
+    return r;
+}
+
+void eines_falses::registrar(finestra& f) {
+    if (std::find(finestres_.begin(), finestres_.end(), &f) == finestres_.end()) {
+        finestres_.push_back(&f);
+    }
+}
+
+void eines_falses::desregistrar(finestra& f) {
+    std::erase(finestres_, &f);
+    std::erase_if(propers_, [&](const auto& p) { return p.first.first == &f; });
+}
+
+void eines_falses::sincronitzar() {
+    const double ara_ms = rellotge_.ara * 1000.0;
+    for (finestra* f : finestres_) {
+        for (const element* e : f->tots()) {
+            if (e->tipus != tipus_element::temporitzador) {
+                continue;
+            }
+            const auto clau = std::make_pair(f, e->nom);
+            if (!e->habilitat || e->interval <= 0) {
+                propers_.erase(clau);
+            } else if (!propers_.contains(clau)) {
+                propers_[clau] = ara_ms + e->interval;
+            }
+        }
+    }
+}
+
+void eines_falses::bombar() {
+    sincronitzar();
+    if (propers_.empty()) {
+        rellotge_.ara += pas_buit_ms / 1000.0;
+        return;
+    }
+    auto proper = std::min_element(propers_.begin(), propers_.end(),
+                                   [](const auto& a, const auto& b) { return a.second < b.second; });
+    const auto [f, nom] = proper->first;
+    rellotge_.ara = std::max(rellotge_.ara, proper->second / 1000.0);
+    const element& e = f->obtenir(nom);
+    proper->second = rellotge_.ara * 1000.0 + e.interval;
+    f->disparar_temporitzador(nom);
+}
+
+void eines_falses::avancar(double ms) {
+    const double fi = rellotge_.ara + ms / 1000.0;
+    for (;;) {
+        sincronitzar();
+        double proper = std::numeric_limits<double>::max();
+        for (const auto& [clau, t] : propers_) {
+            proper = std::min(proper, t);
+        }
+        if (proper / 1000.0 > fi) {
+            break;
+        }
+        bombar();
+    }
+    rellotge_.ara = fi;
+}
+
+} // namespace quorvel::fakes

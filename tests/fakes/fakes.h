@@ -1,0 +1,179 @@
+// Deterministic stand-ins for the platform services: scripted joysticks, an
+// in-memory file system, recorded media and MIDI commands, scripted dialogs
+// and message boxes, and a simulated clock that fires timers.
+#pragma once
+
+#include "core/finestra.h"
+#include "platform/serveis.h"
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <tuple>
+#include <string>
+#include <vector>
+
+namespace quorvel::fakes {
+
+struct dispositiu_fals {
+    posicio_joystick posicio;
+    int botons = 0;
+    std::string nom = "Fake pad";
+    int estat_lectura = 0;    // non-zero: reads fail
+    int estat_capacitats = 0; // non-zero: capability requests fail
+};
+
+class joystick_fals : public servei_joystick {
+  public:
+    std::vector<dispositiu_fals> dispositius;
+    int lectures = 0;
+
+    int nombre_dispositius() override { return static_cast<int>(dispositius.size()); }
+    int llegir_posicio(int id, posicio_joystick& posicio) override;
+    int capacitats(int id, int& botons) override;
+    std::string nom(int id) override;
+};
+
+// Files held in memory, keyed by their path with "/" separators. Lookups are
+// exact, as on a case-sensitive disk; "*" and "?" match in the last part.
+class fitxers_falsos : public servei_fitxers {
+  public:
+    std::map<std::string, std::string> fitxers; // path -> program text
+    std::map<std::string, std::string> errors_escriptura; // path -> reason
+    std::string actual = "/";
+
+    void posar(const std::string& cami, std::string text);
+    [[nodiscard]] std::optional<std::string> contingut(const std::string& cami) const;
+
+    bool existeix_fitxer(const std::string& cami) override;
+    bool existeix_carpeta(const std::string& cami) override;
+    std::optional<std::string> cami_complet(const std::string& cami) override;
+    std::string nom_unitat(const std::string& cami) override;
+    std::vector<std::string> llistar(const std::string& carpeta, const std::string& patro) override;
+    std::optional<std::string> llegir_text(const std::string& cami) override;
+    std::string escriure_text(const std::string& cami, const std::string& text) override;
+    bool crear_carpeta(const std::string& cami) override;
+    std::string carpeta_actual() override { return actual; }
+    bool canviar_carpeta_actual(const std::string& cami) override;
+
+    static std::string normalitzar(const std::string& cami);
+};
+
+class perfil_fals : public servei_perfil {
+  public:
+    // (path, lower-case section, lower-case key) -> value
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> valors;
+    int escriptures = 0;
+
+    std::string llegir(const std::string& seccio, const std::string& clau,
+                       const std::string& defecte, const std::string& cami) override;
+    bool escriure(const std::string& seccio, const std::string& clau, const std::string& valor,
+                  const std::string& cami) override;
+};
+
+class media_fals : public servei_media {
+  public:
+    std::vector<std::string> ordres;
+    std::deque<resposta_media> respostes; // answered in order; then {0, ""}
+    resposta_media enviar(const std::string& ordre) override;
+};
+
+class midi_fals : public servei_midi {
+  public:
+    std::vector<std::string> registre; // "open -1", "short 0x00403C90", "close"
+    int error_obrir = 0;
+    int obrir(int dispositiu, std::uint32_t& handle) override;
+    int missatge_curt(std::uint32_t handle, std::uint32_t missatge) override;
+    int tancar(std::uint32_t handle) override;
+    std::string text_error(int codi) override;
+};
+
+class dialegs_falsos : public servei_dialegs {
+  public:
+    std::deque<std::string> respostes; // empty text: cancel
+    struct peticio {
+        std::string tipus, nom_proposat, carpeta, filtre, titol;
+    };
+    std::vector<peticio> peticions;
+    std::string obrir(finestra& propietari, const std::string& carpeta_inicial,
+                      const std::string& filtre, const std::string& titol) override;
+    std::string desar(const std::string& nom_proposat, finestra& propietari,
+                      const std::string& carpeta, const std::string& filtre,
+                      const std::string& titol) override;
+};
+
+// Simulated time: seconds since midnight advance only when a test (or a
+// pumped wait) moves them. Random numbers come from a fixed linear generator.
+class rellotge_fals : public servei_rellotge {
+  public:
+    double ara = 36000.0; // 10:00:00
+    std::uint32_t estat = 12345;
+    std::deque<double> aleatoris; // when not empty, answered first
+
+    double segons() override { return ara; }
+    double aleatori() override;
+    void llavor(unsigned valor) override { estat = valor; }
+};
+
+class eines_falses : public servei_eines {
+  public:
+    explicit eines_falses(rellotge_fals& rellotge) : rellotge_(rellotge) {}
+
+    struct missatge_mostrat {
+        std::string text, titol;
+        botons_missatge botons;
+    };
+    std::vector<missatge_mostrat> missatges;
+    std::deque<resposta_missatge> respostes_missatge; // then ok
+    std::deque<std::string> respostes_demanar;        // then empty (cancel)
+    int beeps = 0;
+    bool ha_sortit = false;
+    mida_pantalla pantalla_actual{19200, 14400, 15.0, 15.0}; // 1280 x 960 pixels
+    // A pumped wait that finds no timer due advances the clock by this much.
+    double pas_buit_ms = 10.0;
+
+    resposta_missatge missatge(const std::string& text, botons_missatge botons,
+                               const std::string& titol) override;
+    std::string demanar(const std::string& text, const std::string& titol,
+                        const std::string& defecte) override;
+    void beep() override { ++beeps; }
+    mida_pantalla pantalla() override { return pantalla_actual; }
+    // Advances the simulated clock to the next due timer and fires it.
+    void bombar() override;
+    void registrar(finestra& f) override;
+    void desregistrar(finestra& f) override;
+    void sortir() override { ha_sortit = true; }
+
+    // Runs the simulated clock forward, firing every timer that falls due.
+    void avancar(double ms);
+
+  private:
+    struct temporitzador {
+        finestra* f;
+        std::string nom;
+        double proper_ms;
+    };
+    void sincronitzar();
+    rellotge_fals& rellotge_;
+    std::vector<finestra*> finestres_;
+    std::map<std::pair<finestra*, std::string>, double> propers_; // next due time, ms
+};
+
+// Every fake, wired as one set of services.
+struct serveis_falsos {
+    joystick_fals joystick;
+    fitxers_falsos fitxers;
+    perfil_fals perfil;
+    media_fals media;
+    midi_fals midi;
+    dialegs_falsos dialegs;
+    rellotge_fals rellotge;
+    eines_falses eines{rellotge};
+
+    serveis tots() {
+        return serveis{joystick, fitxers, perfil, media, midi, dialegs, eines, rellotge};
+    }
+};
+
+} // namespace quorvel::fakes
