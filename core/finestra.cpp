@@ -9,7 +9,9 @@ namespace quorvel {
 
 namespace {
 
-int clau_index(std::optional<int> index) { return index.value_or(-1); }
+int clau_index(std::optional<int> index) {
+    return index.value_or(-1);
+}
 
 std::string descriure(std::string_view nom, std::optional<int> index) {
     std::string text(nom);
@@ -167,8 +169,7 @@ void finestra::posar_text(std::string_view nom, std::optional<int> index, std::s
     cridar(en_canvi_, nom, index);
 }
 
-void finestra::posar_caption(std::string_view nom, std::optional<int> index,
-                             std::string caption) {
+void finestra::posar_caption(std::string_view nom, std::optional<int> index, std::string caption) {
     element& e = trobar(nom, index);
     if (e.caption == caption) {
         return;
@@ -223,8 +224,8 @@ void finestra::posar_imatge(std::string_view nom, std::optional<int> index, std:
     notificar(e, propietat::imatge);
 }
 
-void finestra::posar_posicio(std::string_view nom, std::optional<int> index, long left,
-                             long top, long width, long height) {
+void finestra::posar_posicio(std::string_view nom, std::optional<int> index, long left, long top,
+                             long width, long height) {
     element& e = trobar(nom, index);
     if (e.left == left && e.top == top && e.width == width && e.height == height) {
         return;
@@ -254,8 +255,12 @@ void finestra::posar_lletra(std::string_view nom, std::optional<int> index, std:
     notificar(e, propietat::lletra);
 }
 
-void finestra::en_canvi(std::string_view nom, gestor g) { en_canvi_[minuscules(nom)] = std::move(g); }
-void finestra::en_clic(std::string_view nom, gestor g) { en_clic_[minuscules(nom)] = std::move(g); }
+void finestra::en_canvi(std::string_view nom, gestor g) {
+    en_canvi_[minuscules(nom)] = std::move(g);
+}
+void finestra::en_clic(std::string_view nom, gestor g) {
+    en_clic_[minuscules(nom)] = std::move(g);
+}
 void finestra::en_perdua_focus(std::string_view nom, gestor g) {
     en_perdua_focus_[minuscules(nom)] = std::move(g);
 }
@@ -300,7 +305,9 @@ int finestra::observar(observador o) {
     return id;
 }
 
-void finestra::deixar_observar(int id) { observadors_.erase(id); }
+void finestra::deixar_observar(int id) {
+    observadors_.erase(id);
+}
 
 void finestra::notificar(const element& e, propietat p) {
     for (const auto& [id, o] : observadors_) {

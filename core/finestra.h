@@ -15,14 +15,14 @@
 namespace quorvel {
 
 enum class tipus_element {
-    etiqueta,       // label
-    quadre_text,    // text box
-    casella_marca,  // check box
-    boto,           // push button
-    menu,           // menu or menu item
-    temporitzador,  // timer
-    imatge,         // picture stretched to its rectangle
-    linia,          // line
+    etiqueta,      // label
+    quadre_text,   // text box
+    casella_marca, // check box
+    boto,          // push button
+    menu,          // menu or menu item
+    temporitzador, // timer
+    imatge,        // picture stretched to its rectangle
+    linia,         // line
 };
 
 struct color {
@@ -58,21 +58,21 @@ struct element {
     std::string nom;
     std::optional<int> index; // set for elements of a control array
     tipus_element tipus = tipus_element::etiqueta;
-    std::string pare;         // menus: the name of the parent menu, empty for top level
+    std::string pare; // menus: the name of the parent menu, empty for top level
     std::string caption;
     std::string text;
-    int valor = 0;            // check box: 0 unticked, 1 ticked, 2 greyed; menu: 1 checked
+    int valor = 0; // check box: 0 unticked, 1 ticked, 2 greyed; menu: 1 checked
     bool visible = true;
-    bool habilitat = true;    // enabled; for timers, running
+    bool habilitat = true;           // enabled; for timers, running
     std::optional<color> color_fons; // empty: the system's idle colour
-    std::string imatge;       // picture file (full path) shown stretched
-    long left = 0;            // geometry in twips
+    std::string imatge;              // picture file (full path) shown stretched
+    long left = 0;                   // geometry in twips
     long top = 0;
     long width = 0;
     long height = 0;
-    int interval = 0;         // timers, milliseconds
-    std::string lletra;       // font family, empty for the default
-    int mida_lletra = 0;      // font size in points, 0 for the default
+    int interval = 0;    // timers, milliseconds
+    std::string lletra;  // font family, empty for the default
+    int mida_lletra = 0; // font size in points, 0 for the default
     bool negreta = false;
 };
 
@@ -129,8 +129,8 @@ class finestra {
     void posar_posicio(std::string_view nom, std::optional<int> index, long left, long top,
                        long width, long height);
     void posar_interval(std::string_view nom, std::optional<int> index, int interval);
-    void posar_lletra(std::string_view nom, std::optional<int> index, std::string familia,
-                      int mida, bool negreta);
+    void posar_lletra(std::string_view nom, std::optional<int> index, std::string familia, int mida,
+                      bool negreta);
 
     // Event handlers, per element name (one per name; array elements get the index).
     void en_canvi(std::string_view nom, gestor g);

@@ -13,9 +13,13 @@ namespace quorvel {
 
 namespace {
 
-bool es_digit(char c) { return c >= '0' && c <= '9'; }
+bool es_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool es_blanc(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool es_blanc(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 } // namespace
 
@@ -102,6 +106,8 @@ std::string forma_plana(double valor) {
     return (valor < 0 ? "-" : " ") + cos;
 }
 
-std::string text_decimal(long long valor) { return std::to_string(valor); }
+std::string text_decimal(long long valor) {
+    return std::to_string(valor);
+}
 
 } // namespace quorvel

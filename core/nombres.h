@@ -25,7 +25,9 @@ std::int16_t a_enter16(double valor);
 std::int32_t a_enter32(double valor);
 
 // The numeric value of a text as a checked 16-bit integer.
-inline std::int16_t enter16_de_text(std::string_view text) { return a_enter16(valor_numeric(text)); }
+inline std::int16_t enter16_de_text(std::string_view text) {
+    return a_enter16(valor_numeric(text));
+}
 
 // Plain number form: a leading space for zero and positive numbers, "-" for
 // negative ones (" 5", "-2", " 0").
@@ -41,6 +43,8 @@ std::string text_decimal(long long valor);
 // Booleans stored in the session and in records are 16-bit: true is -1.
 inline constexpr std::int16_t cert16 = -1;
 inline constexpr std::int16_t fals16 = 0;
-inline constexpr std::int16_t bool16(bool valor) { return valor ? cert16 : fals16; }
+inline constexpr std::int16_t bool16(bool valor) {
+    return valor ? cert16 : fals16;
+}
 
 } // namespace quorvel

@@ -10,14 +10,14 @@
 namespace quorvel {
 
 struct fitxa_joystick {
-    std::int16_t dispositiu = 0;       // device number counted from 1
-    posicio_joystick centre;           // position read at detection
-    std::int16_t botons_usats = 0;     // buttons that take part in the board
+    std::int16_t dispositiu = 0;   // device number counted from 1
+    posicio_joystick centre;       // position read at detection
+    std::int16_t botons_usats = 0; // buttons that take part in the board
     std::int16_t botons_dispositiu = 0;
-    std::int16_t llindar = 0;          // dead zone in tenths of the centre value
+    std::int16_t llindar = 0; // dead zone in tenths of the centre value
     std::string resposta_jugador;
-    std::int16_t amb_cursors = 0;      // -1: directions of this joystick are decoded
-    std::string ajust;                 // outcome of the joystick check
+    std::int16_t amb_cursors = 0; // -1: directions of this joystick are decoded
+    std::string ajust;            // outcome of the joystick check
 };
 
 } // namespace quorvel

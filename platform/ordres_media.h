@@ -8,8 +8,8 @@
 namespace quorvel {
 
 struct resposta_media {
-    int estat = 0;          // 0 success
-    std::string text;       // reply text, e.g. "playing", "paused", "stopped"
+    int estat = 0;    // 0 success
+    std::string text; // reply text, e.g. "playing", "paused", "stopped"
 };
 
 class servei_media {

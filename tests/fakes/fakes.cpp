@@ -164,7 +164,9 @@ std::string fitxers_falsos::escriure_text(const std::string& cami, const std::st
     return {};
 }
 
-bool fitxers_falsos::crear_carpeta(const std::string&) { return true; }
+bool fitxers_falsos::crear_carpeta(const std::string&) {
+    return true;
+}
 
 bool fitxers_falsos::canviar_carpeta_actual(const std::string& cami) {
     actual = normalitzar(cami);
@@ -215,7 +217,9 @@ int midi_fals::tancar(std::uint32_t) {
     return 0;
 }
 
-std::string midi_fals::text_error(int codi) { return "fake MIDI error " + std::to_string(codi); }
+std::string midi_fals::text_error(int codi) {
+    return "fake MIDI error " + std::to_string(codi);
+}
 
 std::string dialegs_falsos::obrir(finestra&, const std::string& carpeta_inicial,
                                   const std::string& filtre, const std::string& titol) {
@@ -305,8 +309,9 @@ void eines_falses::bombar() {
         rellotge_.ara += pas_buit_ms / 1000.0;
         return;
     }
-    auto proper = std::min_element(propers_.begin(), propers_.end(),
-                                   [](const auto& a, const auto& b) { return a.second < b.second; });
+    auto proper =
+        std::min_element(propers_.begin(), propers_.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; });
     const auto [f, nom] = proper->first;
     rellotge_.ara = std::max(rellotge_.ara, proper->second / 1000.0);
     const element& e = f->obtenir(nom);

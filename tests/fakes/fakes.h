@@ -10,8 +10,8 @@
 #include <deque>
 #include <map>
 #include <optional>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quorvel::fakes {
@@ -39,7 +39,7 @@ class joystick_fals : public servei_joystick {
 // exact, as on a case-sensitive disk; "*" and "?" match in the last part.
 class fitxers_falsos : public servei_fitxers {
   public:
-    std::map<std::string, std::string> fitxers; // path -> program text
+    std::map<std::string, std::string> fitxers;           // path -> program text
     std::map<std::string, std::string> errors_escriptura; // path -> reason
     std::string actual = "/";
 

@@ -1,0 +1,23 @@
+// The settings file quorvel.ini in the program folder: read once at start-up,
+// written only when the operator picks a language.
+#pragma once
+
+#include <string>
+
+namespace quorvel {
+
+struct sessio;
+class servei_fitxers;
+class servei_perfil;
+
+// carpeta_programa + "\quorvel.ini"
+std::string configuracio_cami(const sessio& s);
+
+// Fills mapa_fitxer, n_columnes, idioma, num_butons, cursors and invers from
+// the file; a missing file or key leaves the value as it was.
+void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perfil);
+
+// Writes "idioma" in section "inici".
+void configuracio_desar_idioma(const sessio& s, servei_perfil& perfil);
+
+} // namespace quorvel

@@ -1,0 +1,26 @@
+// Language files (".trad") applied to a window model, and the built-in
+// translation tables of the series word.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+struct sessio;
+class finestra;
+class servei_fitxers;
+
+// Reads carpeta_programa + "\" + idioma into traduccio and textos_idioma.
+void idioma_carregar(sessio& s, servei_fitxers& fitxers);
+
+// Reads the given language file into traduccio and textos_idioma.
+void idioma_carregar_fitxer(sessio& s, servei_fitxers& fitxers, const std::string& cami);
+
+// Applies the section whose window name equals the window's name.
+void idioma_aplicar(const sessio& s, finestra& f);
+
+// The key's translation in the built-in table of the current language.
+std::string traduir(const sessio& s, std::string_view clau);
+
+} // namespace quorvel

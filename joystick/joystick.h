@@ -1,0 +1,28 @@
+// The joystick table: detection of a device, the start-up enumeration that
+// fills the table and the button totals, and the reading of one player's
+// joystick into its state text (for example "R#01#03#").
+#pragma once
+
+#include <string>
+
+namespace quorvel {
+
+struct sessio;
+class servei_joystick;
+
+// Reads device n (counted from 1). On success fills record 0 (centre, dead
+// zone 3, device number), counts one more joystick and returns true.
+bool joystick_detectar(sessio& s, servei_joystick& js, int n);
+
+// Start-up: n_dispositius from the driver and a table holding only record 0.
+void joysticks_preparar(sessio& s, servei_joystick& js);
+
+// Start-up enumeration (only when n_joysticks is 0): one record per device
+// that answers, button counts and the totals n_botons, n_botons_total.
+void joysticks_enumerar(sessio& s, servei_joystick& js);
+
+// State text of player j (1..n_joysticks); empty when idle, unreadable or j
+// is not a player.
+std::string joystick_llegir(const sessio& s, servei_joystick& js, int j);
+
+} // namespace quorvel
