@@ -1,0 +1,16 @@
+// Playback of sounds, voice recordings, MIDI files and video through the
+// media command service; one media is current at a time (media_actual).
+#pragma once
+
+#include <string>
+
+namespace quorvel {
+
+struct sessio;
+struct serveis;
+
+// Closes the current media and plays the file; always 0.
+int media_reproduir(sessio& s, serveis& sv, const std::string& cami);
+void so_reproduir(sessio& s, serveis& sv, const std::string& cami);
+
+} // namespace quorvel
