@@ -1,0 +1,35 @@
+// Random selection: the next question, the target cell of the list games and
+// the cell tables of the scattered exercise types. Every draw comes from the
+// platform's uniform generator.
+#pragma once
+
+#include <cstdint>
+
+namespace quorvel {
+
+struct sessio;
+class servei_rellotge;
+
+// elements(0) := a copy of a random item 1..n_elements; resposta emptied.
+void element_sortejar(sessio& s, servei_rellotge& r);
+
+// A random cell 1..n_botons - 1 below n_items, not switched off (-2) and not
+// the last cell of resposta; correctes of the current item becomes its letter.
+// Gives up, returning 0 and changing nothing, when no cell qualifies.
+std::int16_t casella_sortejar(sessio& s, servei_rellotge& r);
+
+// caselles_estat: per cell, owner joystick and order among its cells.
+void caselles_numerar(sessio& s);
+
+// caselles_estat: per cell, grid row and column; one random cell marked and
+// written into especials of the current item.
+void caselles_coordenades(sessio& s, servei_rellotge& r);
+
+// caselles_estat: grid row and column, and with a = 1 about 5 % of the cells
+// marked (2) with their neighbours flagged (1).
+void caselles_marcar(sessio& s, servei_rellotge& r, int a);
+
+// True when cell k is marked or next to a marked cell.
+bool casella_ocupada(const sessio& s, int k);
+
+} // namespace quorvel
