@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/text.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quorvel {
@@ -23,6 +24,18 @@ std::string descriure(std::string_view nom, std::optional<int> index) {
 
 } // namespace
 
+bool finestra::menor_sense_majuscules::operator()(std::string_view a, std::string_view b) const {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char ca = minuscula(static_cast<unsigned char>(a[i]));
+        const unsigned char cb = minuscula(static_cast<unsigned char>(b[i]));
+        if (ca != cb) {
+            return ca < cb;
+        }
+    }
+    return a.size() < b.size();
+}
+
 finestra::finestra(std::string nom) : nom_(std::move(nom)) {}
 
 void finestra::posar_caption_finestra(std::string caption) {
@@ -36,7 +49,7 @@ void finestra::posar_caption_finestra(std::string caption) {
 }
 
 element& finestra::afegir(std::string_view nom, tipus_element tipus, std::optional<int> index) {
-    auto& entrada = noms_[minuscules(nom)];
+    auto& entrada = noms_[std::string(nom)];
     if (entrada.nom_original.empty()) {
         entrada.nom_original = std::string(nom);
         entrada.array = index.has_value();
@@ -56,7 +69,7 @@ element& finestra::afegir(std::string_view nom, tipus_element tipus, std::option
 }
 
 element& finestra::carregar(std::string_view nom, int index) {
-    const auto it = noms_.find(minuscules(nom));
+    const auto it = noms_.find(nom);
     if (it == noms_.end() || !it->second.array) {
         throw error_element(std::string(nom) + " is not a control array");
     }
@@ -77,7 +90,7 @@ element& finestra::carregar(std::string_view nom, int index) {
 }
 
 void finestra::descarregar(std::string_view nom, int index) {
-    const auto it = noms_.find(minuscules(nom));
+    const auto it = noms_.find(nom);
     if (it == noms_.end() || !it->second.array || index == 0) {
         throw error_element("cannot unload " + descriure(nom, index));
     }
@@ -104,7 +117,7 @@ element& finestra::trobar(std::string_view nom, std::optional<int> index) {
 }
 
 const element& finestra::trobar(std::string_view nom, std::optional<int> index) const {
-    const auto it = noms_.find(minuscules(nom));
+    const auto it = noms_.find(nom);
     if (it == noms_.end() || it->second.array != index.has_value()) {
         throw error_element("no element " + descriure(nom, index) + " in " + nom_);
     }
@@ -120,19 +133,19 @@ const element& finestra::obtenir(std::string_view nom, std::optional<int> index)
 }
 
 bool finestra::existeix(std::string_view nom, std::optional<int> index) const {
-    const auto it = noms_.find(minuscules(nom));
+    const auto it = noms_.find(nom);
     return it != noms_.end() && it->second.array == index.has_value() &&
            it->second.elements.contains(clau_index(index));
 }
 
 bool finestra::es_array(std::string_view nom) const {
-    const auto it = noms_.find(minuscules(nom));
+    const auto it = noms_.find(nom);
     return it != noms_.end() && it->second.array;
 }
 
 std::vector<int> finestra::indexos(std::string_view nom) const {
     std::vector<int> resultat;
-    const auto it = noms_.find(minuscules(nom));
+    const auto it = noms_.find(nom);
     if (it != noms_.end() && it->second.array) {
         for (const auto& [i, e] : it->second.elements) {
             resultat.push_back(i);
@@ -142,7 +155,7 @@ std::vector<int> finestra::indexos(std::string_view nom) const {
 }
 
 int finestra::index_maxim(std::string_view nom) const {
-    const auto it = noms_.find(minuscules(nom));
+    const auto it = noms_.find(nom);
     if (it == noms_.end() || !it->second.array || it->second.elements.empty()) {
         return -1;
     }
@@ -256,21 +269,20 @@ void finestra::posar_lletra(std::string_view nom, std::optional<int> index, std:
 }
 
 void finestra::en_canvi(std::string_view nom, gestor g) {
-    en_canvi_[minuscules(nom)] = std::move(g);
+    en_canvi_[std::string(nom)] = std::move(g);
 }
 void finestra::en_clic(std::string_view nom, gestor g) {
-    en_clic_[minuscules(nom)] = std::move(g);
+    en_clic_[std::string(nom)] = std::move(g);
 }
 void finestra::en_perdua_focus(std::string_view nom, gestor g) {
-    en_perdua_focus_[minuscules(nom)] = std::move(g);
+    en_perdua_focus_[std::string(nom)] = std::move(g);
 }
 void finestra::en_temporitzador(std::string_view nom, gestor g) {
-    en_temporitzador_[minuscules(nom)] = std::move(g);
+    en_temporitzador_[std::string(nom)] = std::move(g);
 }
 
-void finestra::cridar(const std::map<std::string, gestor>& gestors, std::string_view nom,
-                      std::optional<int> index) {
-    const auto it = gestors.find(minuscules(nom));
+void finestra::cridar(const mapa_gestors& gestors, std::string_view nom, std::optional<int> index) {
+    const auto it = gestors.find(nom);
     if (it != gestors.end() && it->second) {
         // A copy: the handler may replace itself while it runs.
         const gestor g = it->second;

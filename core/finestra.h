@@ -150,6 +150,14 @@ class finestra {
     void deixar_observar(int id);
 
   private:
+    // Names compare case-insensitively without building lower-case copies:
+    // the polling tick looks cells up hundreds of times per tick.
+    struct menor_sense_majuscules {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using mapa_gestors = std::map<std::string, gestor, menor_sense_majuscules>;
+
     struct entrada_nom {
         std::string nom_original;
         std::map<int, element> elements; // key -1 for an element that is not in an array
@@ -159,16 +167,15 @@ class finestra {
     element& trobar(std::string_view nom, std::optional<int> index);
     const element& trobar(std::string_view nom, std::optional<int> index) const;
     void notificar(const element& e, propietat p);
-    void cridar(const std::map<std::string, gestor>& gestors, std::string_view nom,
-                std::optional<int> index);
+    void cridar(const mapa_gestors& gestors, std::string_view nom, std::optional<int> index);
 
     std::string nom_;
     std::string caption_;
-    std::map<std::string, entrada_nom> noms_; // keyed by lower-case name
-    std::map<std::string, gestor> en_canvi_;
-    std::map<std::string, gestor> en_clic_;
-    std::map<std::string, gestor> en_perdua_focus_;
-    std::map<std::string, gestor> en_temporitzador_;
+    std::map<std::string, entrada_nom, menor_sense_majuscules> noms_;
+    mapa_gestors en_canvi_;
+    mapa_gestors en_clic_;
+    mapa_gestors en_perdua_focus_;
+    mapa_gestors en_temporitzador_;
     std::map<int, observador> observadors_;
     int seguent_observador_ = 1;
 };

@@ -110,6 +110,8 @@ unsigned char majuscula(unsigned char c) {
     }
 }
 
+} // namespace
+
 unsigned char minuscula(unsigned char c) {
     if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
         return static_cast<unsigned char>(c + 0x20);
@@ -127,8 +129,6 @@ unsigned char minuscula(unsigned char c) {
         return c;
     }
 }
-
-} // namespace
 
 std::string a_utf8(std::string_view text_1252) {
     std::string sortida;

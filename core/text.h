@@ -30,6 +30,9 @@ bool fitxer_es_utf8(std::string_view bytes);
 std::string majuscules(std::string_view text);
 std::string minuscules(std::string_view text);
 
+// Lower case of one Windows-1252 character.
+unsigned char minuscula(unsigned char c);
+
 // Case-insensitive equality in Windows-1252.
 bool iguals_sense_majuscules(std::string_view a, std::string_view b);
 
