@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -120,6 +121,10 @@ class finestra {
     // Setters notify the observers when the value changes. Setting a text
     // that differs raises the element's change handler before returning.
     void posar_text(std::string_view nom, std::optional<int> index, std::string text);
+    // Same, for a step that skips a missing element: false when it does not
+    // exist. One lookup, and no exception on the polling tick's hot path.
+    bool posar_text_si_existeix(std::string_view nom, std::optional<int> index,
+                                std::string_view text);
     void posar_caption(std::string_view nom, std::optional<int> index, std::string caption);
     void posar_valor(std::string_view nom, std::optional<int> index, int valor);
     void posar_visible(std::string_view nom, std::optional<int> index, bool visible);
@@ -158,12 +163,36 @@ class finestra {
     };
     using mapa_gestors = std::map<std::string, gestor, menor_sense_majuscules>;
 
+    // Elements of one name by index, slot i + 1 for index i (-1 for an element
+    // outside an array): a cell is found in constant time, and an element's
+    // address never changes while it exists.
+    class elements_indexats {
+      public:
+        element* buscar(int index);
+        const element* buscar(int index) const;
+        element& inserir(int index, element e);
+        void esborrar(int index);
+        [[nodiscard]] int maxim() const; // -2 when empty
+        template <class F> void per_cada(F&& f) const {
+            for (const auto& e : slots_) {
+                if (e) {
+                    f(*e);
+                }
+            }
+        }
+
+      private:
+        std::vector<std::unique_ptr<element>> slots_;
+    };
+
     struct entrada_nom {
         std::string nom_original;
-        std::map<int, element> elements; // key -1 for an element that is not in an array
+        elements_indexats elements;
         bool array = false;
     };
 
+    const entrada_nom* buscar_nom(std::string_view nom) const;
+    entrada_nom* buscar_nom(std::string_view nom);
     element& trobar(std::string_view nom, std::optional<int> index);
     const element& trobar(std::string_view nom, std::optional<int> index) const;
     void notificar(const element& e, propietat p);
@@ -177,6 +206,8 @@ class finestra {
     mapa_gestors en_perdua_focus_;
     mapa_gestors en_temporitzador_;
     std::map<int, observador> observadors_;
+    mutable std::string ultim_nom_;
+    mutable const entrada_nom* ultima_entrada_ = nullptr;
     int seguent_observador_ = 1;
 };
 
