@@ -108,6 +108,26 @@ void finestra::posar_caption_finestra(std::string caption) {
     notificar(e, propietat::caption);
 }
 
+void finestra::posar_imatge_fons(std::string cami) {
+    if (imatge_fons_ == cami) {
+        return;
+    }
+    imatge_fons_ = std::move(cami);
+    element e;
+    e.imatge = imatge_fons_;
+    notificar(e, propietat::imatge);
+}
+
+void finestra::posar_visible_finestra(bool visible) {
+    if (visible_ == visible) {
+        return;
+    }
+    visible_ = visible;
+    element e;
+    e.visible = visible_;
+    notificar(e, propietat::visible);
+}
+
 element& finestra::afegir(std::string_view nom, tipus_element tipus, std::optional<int> index) {
     auto& entrada = noms_[std::string(nom)];
     if (entrada.nom_original.empty()) {

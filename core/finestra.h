@@ -95,6 +95,12 @@ class finestra {
     [[nodiscard]] const std::string& nom() const { return nom_; }
     [[nodiscard]] const std::string& caption() const { return caption_; }
     void posar_caption_finestra(std::string caption);
+    // The window's own background picture and visibility. Observers see them
+    // as changes of an element with an empty name.
+    [[nodiscard]] const std::string& imatge_fons() const { return imatge_fons_; }
+    void posar_imatge_fons(std::string cami);
+    [[nodiscard]] bool visible() const { return visible_; }
+    void posar_visible_finestra(bool visible);
 
     // Design time: adds an element (index 0 for the template of an array).
     element& afegir(std::string_view nom, tipus_element tipus, std::optional<int> index = {});
@@ -200,6 +206,8 @@ class finestra {
 
     std::string nom_;
     std::string caption_;
+    std::string imatge_fons_;
+    bool visible_ = false;
     std::map<std::string, entrada_nom, menor_sense_majuscules> noms_;
     mapa_gestors en_canvi_;
     mapa_gestors en_clic_;

@@ -1,0 +1,58 @@
+// One polling tick with 16 pads of 32 mapped buttons each, every pad holding
+// a few buttons: the cost the 100 ms timer pays on a full classroom board.
+#include "core/finestra.h"
+#include "core/sessio.h"
+#include "joystick/sondeig.h"
+#include "tests/fakes/fakes.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace quorvel;
+
+void sondeig_16_x_32(benchmark::State& estat) {
+    constexpr int jugadors = 16;
+    constexpr int botons = 32;
+    fakes::joystick_fals js;
+    sessio s;
+    s.n_dispositius = jugadors;
+    s.n_joysticks = jugadors;
+    s.n_botons = jugadors * botons;
+    s.joysticks.redimensionar(0, jugadors);
+    s.mapa_entrades.redimensionar(0, jugadors, 0, botons + 4);
+    s.mapa_botons.redimensionar(0, s.n_botons);
+    finestra form1("Form1");
+    form1.afegir("Check2", tipus_element::quadre_text, 0);
+    int esdeveniments = 0;
+    form1.en_canvi("Check2", [&](std::optional<int>) { ++esdeveniments; });
+    for (int j = 1; j <= jugadors; ++j) {
+        // Pads hold buttons 1, 7 and 20: a typical mid-game state.
+        js.dispositius.push_back({{32768, 32768, 0, (1u << 0) | (1u << 6) | (1u << 19)}, botons});
+        auto& r = s.joysticks[j];
+        r.dispositiu = static_cast<std::int16_t>(j);
+        r.centre = {32768, 32768, 0, 0};
+        r.llindar = 3;
+        r.botons_dispositiu = botons;
+        r.botons_usats = botons;
+        for (int i = 1; i <= 4; ++i) {
+            s.mapa_entrades(j, i) = -2;
+        }
+        for (int b = 1; b <= botons; ++b) {
+            const int c = (j - 1) * botons + b;
+            s.mapa_entrades(j, 4 + b) = static_cast<std::int16_t>(c);
+            s.mapa_botons[c] = {static_cast<std::int16_t>(j), static_cast<std::int16_t>(4 + b)};
+        }
+    }
+    for (int c = 1; c <= s.n_botons; ++c) {
+        form1.carregar("Check2", c);
+    }
+    const jutjar_cursa cap_cursa;
+    for (auto _ : estat) {
+        joysticks_sondejar(s, js, form1, cap_cursa);
+    }
+    benchmark::DoNotOptimize(esdeveniments);
+}
+BENCHMARK(sondeig_16_x_32)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace

@@ -1,0 +1,165 @@
+#include "joystick/sondeig.h"
+
+#include "core/finestra.h"
+#include "core/nombres.h"
+#include "core/pas.h"
+#include "core/sessio.h"
+#include "core/text.h"
+#include "joystick/joystick.h"
+
+#include <bitset>
+#include <string>
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::string_view caselles = "Check2";
+
+// A missing cell is a skipped step. Checking first keeps the tick free of
+// exceptions: an idle board would otherwise throw on every tick.
+void posar_casella(finestra& form1, int c, const char* text) {
+    form1.posar_text_si_existeix(caselles, c, text);
+}
+
+bool es_caracter(int c) {
+    return c >= 0 && c <= 255;
+}
+
+int entrada_direccio(char lletra) {
+    switch (lletra) {
+    case 'D':
+        return 1;
+    case 'E':
+        return 2;
+    case 'R':
+        return 3;
+    case 'A':
+        return 4;
+    default:
+        throw error_pas("not a direction letter");
+    }
+}
+
+// The two-digit numbers that the state text frames as "#" + two digits + "#",
+// read once per joystick instead of searching the text for every button.
+std::bitset<100> botons_premuts(const std::string& estat) {
+    std::bitset<100> premuts;
+    for (std::size_t p = estat.find('#'); p != std::string::npos && p + 3 < estat.size();
+         p = estat.find('#', p + 1)) {
+        const char d = estat[p + 1];
+        const char u = estat[p + 2];
+        if (d >= '0' && d <= '9' && u >= '0' && u <= '9' && estat[p + 3] == '#') {
+            premuts.set(static_cast<std::size_t>((d - '0') * 10 + (u - '0')));
+        }
+    }
+    return premuts;
+}
+
+bool conte(const std::string& llista, int c) {
+    return llista.find(static_cast<char>(c)) != std::string::npos;
+}
+
+} // namespace
+
+void joysticks_sondejar(sessio& s, servei_joystick& js, finestra& form1,
+                        const jutjar_cursa& cursa) {
+    std::string a;
+    int b_total = 0;
+    int n = 0;
+    for (int j = 1; j <= s.n_joysticks; ++j) {
+        pas([&] { n = s.num_butons != 0 ? s.n_botons : s.joysticks[j].botons_usats; });
+        std::string estat;
+        pas([&] { estat = joystick_llegir(s, js, j); });
+
+        std::size_t p = 0;
+        while (p < estat.size() && estat[p] != '#') {
+            pas([&] {
+                const int c = s.mapa_entrades(j, entrada_direccio(estat[p]));
+                if (es_caracter(c)) {
+                    a += static_cast<char>(c);
+                }
+            });
+            ++p;
+        }
+
+        bool amb_cursors = false;
+        pas([&] { amb_cursors = s.joysticks[j].amb_cursors != 0; });
+        if (amb_cursors) {
+            for (int i = 1; i <= 4; ++i) {
+                pas([&] {
+                    const int c = s.mapa_entrades(j, i);
+                    if (es_caracter(c) && !conte(a, c)) {
+                        posar_casella(form1, c, "0");
+                    }
+                });
+            }
+        }
+
+        const std::bitset<100> premuts = botons_premuts(estat);
+        int botons = 0;
+        pas([&] { botons = s.joysticks[j].botons_dispositiu; });
+        for (int b = 1; b <= botons; ++b) {
+            pas([&] {
+                const int c = s.mapa_entrades(j, 4 + b);
+                if (c < b_total + n + 1 && s.mapa_botons.dins(c) && s.mapa_botons[c].joy > -1) {
+                    if (premuts.test(static_cast<std::size_t>(b % 100))) {
+                        if (es_caracter(c)) {
+                            a += static_cast<char>(c);
+                        }
+                    } else {
+                        posar_casella(form1, c, "0");
+                    }
+                }
+            });
+        }
+        pas([&] { b_total += s.joysticks[j].botons_usats; });
+    }
+
+    std::string activades;
+    for (const char c : a) {
+        if (s.caselles_ant.find(c) == std::string::npos) {
+            activades += c;
+        }
+    }
+    s.caselles_ant = a;
+
+    const double tipus = valor_numeric(s.tipus_exercici);
+    if (tipus == 30) {
+        activades = a;
+    }
+    if (s.invers) {
+        std::string inverses;
+        for (int c = 1; c <= s.n_botons && c <= 255; ++c) {
+            if (!conte(activades, c)) {
+                inverses += static_cast<char>(c);
+            }
+        }
+        activades = inverses;
+    }
+
+    if (!activades.empty()) {
+        for (const char caracter_casella : activades) {
+            const int c = static_cast<unsigned char>(caracter_casella);
+            pas([&] { posar_casella(form1, c, "1"); });
+            if (tipus > 29 && tipus < 50 && cursa) {
+                pas([&] { cursa(c, a_enter16(tipus)); });
+            }
+        }
+    } else {
+        for (int c = b_total + 1; c <= b_total + n; ++c) {
+            pas([&] { posar_casella(form1, c, "0"); });
+        }
+    }
+    s.invers_actiu = s.invers && !activades.empty();
+}
+
+void casella_clic(finestra& form1, int k) {
+    posar_casella(form1, k, "1");
+}
+
+void casella_perdua_focus(finestra& form1, int k) {
+    form1.posar_text(caselles, k, "");
+}
+
+} // namespace quorvel

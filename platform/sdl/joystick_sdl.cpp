@@ -1,0 +1,223 @@
+#include "platform/sdl/joystick_sdl.h"
+
+#include "core/text.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::uint32_t centre_eix = 32768;
+constexpr int maxim_botons = 32;
+
+std::uint32_t valor_eix(SDL_Joystick* pad, int eix, int n_eixos) {
+    if (eix >= n_eixos) {
+        return centre_eix;
+    }
+    return static_cast<std::uint32_t>(static_cast<int>(SDL_JoystickGetAxis(pad, eix)) + 32768);
+}
+
+// A hat has no magnitude: full deflection one way or the other, or rest.
+std::uint32_t valor_barret(Uint8 barret, Uint8 menor, Uint8 major) {
+    if ((barret & menor) != 0) {
+        return 0;
+    }
+    if ((barret & major) != 0) {
+        return 65535;
+    }
+    return centre_eix;
+}
+
+std::array<std::uint8_t, 16> bytes_guid(const SDL_JoystickGUID& guid) {
+    std::array<std::uint8_t, 16> bytes{};
+    static_assert(sizeof(guid.data) == bytes.size());
+    std::memcpy(bytes.data(), guid.data, bytes.size());
+    return bytes;
+}
+
+std::string text_o_buit(const char* text) {
+    return text != nullptr ? std::string(text) : std::string();
+}
+
+} // namespace
+
+bool joystick_sdl::identitat::mateix_pad(const identitat& altre) const {
+    if (guid != altre.guid || serial != altre.serial) {
+        return false;
+    }
+    return !serial.empty() || (nom == altre.nom && botons == altre.botons);
+}
+
+joystick_sdl::joystick_sdl(std::chrono::milliseconds interval_cerca)
+    : interval_cerca_(interval_cerca) {
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
+        error_ = text_o_buit(SDL_GetError());
+        return;
+    }
+    iniciat_ = true;
+    // Nobody drains SDL's event queue: the program reads the pads' state
+    // directly, so joystick events would only pile up.
+    SDL_JoystickEventState(SDL_IGNORE);
+    const int n = SDL_NumJoysticks();
+    for (int i = 0; i < n; ++i) {
+        SDL_Joystick* pad = SDL_JoystickOpen(i);
+        if (pad == nullptr) {
+            continue;
+        }
+        dispositius_.push_back({pad, SDL_JoystickInstanceID(pad), identitat_de(pad)});
+    }
+    darrera_cerca_ = std::chrono::steady_clock::now();
+}
+
+joystick_sdl::~joystick_sdl() {
+    if (!iniciat_) {
+        return;
+    }
+    for (auto& d : dispositius_) {
+        if (d.pad != nullptr) {
+            SDL_JoystickClose(d.pad);
+        }
+    }
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+}
+
+joystick_sdl::identitat joystick_sdl::identitat_de(SDL_Joystick* pad) {
+    identitat id;
+    id.guid = bytes_guid(SDL_JoystickGetGUID(pad));
+    id.serial = text_o_buit(SDL_JoystickGetSerial(pad));
+    id.nom = text_o_buit(SDL_JoystickName(pad));
+    id.botons = std::max(SDL_JoystickNumButtons(pad), 0);
+    return id;
+}
+
+void joystick_sdl::alliberar(dispositiu& d) {
+    SDL_JoystickClose(d.pad);
+    d.pad = nullptr;
+    d.instancia = -1;
+    ++lliures_;
+    // A pad turned away while this device was bound may be the one to take it.
+    descartades_.clear();
+}
+
+bool joystick_sdl::instancia_lligada(std::int32_t instancia) const {
+    return std::any_of(dispositius_.begin(), dispositius_.end(),
+                       [&](const dispositiu& d) { return d.instancia == instancia; });
+}
+
+void joystick_sdl::cercar_pads_tornats() {
+    for (auto& d : dispositius_) {
+        if (d.pad != nullptr && SDL_JoystickGetAttached(d.pad) == SDL_FALSE) {
+            alliberar(d);
+        }
+    }
+    if (lliures_ == 0) {
+        return;
+    }
+    const int n = SDL_NumJoysticks();
+    for (int i = 0; i < n && lliures_ > 0; ++i) {
+        const SDL_JoystickID instancia = SDL_JoystickGetDeviceInstanceID(i);
+        if (instancia < 0 || instancia_lligada(instancia) ||
+            std::find(descartades_.begin(), descartades_.end(), instancia) != descartades_.end()) {
+            continue;
+        }
+        // The GUID is known without opening the pad; most strangers stop here.
+        const auto guid = bytes_guid(SDL_JoystickGetDeviceGUID(i));
+        const bool possible =
+            std::any_of(dispositius_.begin(), dispositius_.end(),
+                        [&](const dispositiu& d) { return d.pad == nullptr && d.id.guid == guid; });
+        if (!possible) {
+            descartades_.push_back(instancia);
+            continue;
+        }
+        SDL_Joystick* pad = SDL_JoystickOpen(i);
+        if (pad == nullptr) {
+            continue;
+        }
+        const identitat id = identitat_de(pad);
+        const auto lliure =
+            std::find_if(dispositius_.begin(), dispositius_.end(), [&](const dispositiu& d) {
+                return d.pad == nullptr && d.id.mateix_pad(id);
+            });
+        if (lliure == dispositius_.end()) {
+            SDL_JoystickClose(pad);
+            descartades_.push_back(instancia);
+            continue;
+        }
+        lliure->pad = pad;
+        lliure->instancia = instancia;
+        --lliures_;
+    }
+}
+
+int joystick_sdl::nombre_dispositius() {
+    return static_cast<int>(dispositius_.size());
+}
+
+int joystick_sdl::llegir_posicio(int id, posicio_joystick& posicio) {
+    if (id < 0 || id >= nombre_dispositius()) {
+        return estat_parametres;
+    }
+    SDL_JoystickUpdate();
+    dispositiu& d = dispositius_[static_cast<std::size_t>(id)];
+    if (d.pad != nullptr && SDL_JoystickGetAttached(d.pad) == SDL_FALSE) {
+        alliberar(d);
+    }
+    if (lliures_ > 0) {
+        const auto ara = std::chrono::steady_clock::now();
+        if (ara - darrera_cerca_ >= interval_cerca_) {
+            darrera_cerca_ = ara;
+            cercar_pads_tornats();
+        }
+    }
+    SDL_Joystick* pad = d.pad;
+    if (pad == nullptr) {
+        return estat_desconnectat;
+    }
+
+    const int n_eixos = SDL_JoystickNumAxes(pad);
+    if (n_eixos < 2 && SDL_JoystickNumHats(pad) > 0) {
+        const Uint8 barret = SDL_JoystickGetHat(pad, 0);
+        posicio.x = valor_barret(barret, SDL_HAT_LEFT, SDL_HAT_RIGHT);
+        posicio.y = valor_barret(barret, SDL_HAT_UP, SDL_HAT_DOWN);
+    } else {
+        posicio.x = valor_eix(pad, 0, n_eixos);
+        posicio.y = valor_eix(pad, 1, n_eixos);
+    }
+    posicio.z = valor_eix(pad, 2, n_eixos);
+
+    const int n_botons = std::min(SDL_JoystickNumButtons(pad), maxim_botons);
+    std::uint32_t mascara = 0;
+    for (int k = 0; k < n_botons; ++k) {
+        if (SDL_JoystickGetButton(pad, k) != 0) {
+            mascara |= 1U << static_cast<unsigned>(k);
+        }
+    }
+    posicio.botons = mascara;
+    return 0;
+}
+
+int joystick_sdl::capacitats(int id, int& botons) {
+    if (id < 0 || id >= nombre_dispositius()) {
+        return estat_parametres;
+    }
+    const dispositiu& d = dispositius_[static_cast<std::size_t>(id)];
+    if (d.pad == nullptr) {
+        return estat_desconnectat;
+    }
+    botons = std::min(d.id.botons, maxim_botons);
+    return 0;
+}
+
+std::string joystick_sdl::nom(int id) {
+    if (id < 0 || id >= nombre_dispositius()) {
+        return {};
+    }
+    return de_utf8(dispositius_[static_cast<std::size_t>(id)].id.nom);
+}
+
+} // namespace quorvel

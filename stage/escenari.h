@@ -1,0 +1,23 @@
+// The stage window model "escenari": the full-screen surface the players
+// watch. escenari_preparar lays out its background, its images (one per
+// player or per cell) and the score label in one of four arrangements.
+#pragma once
+
+namespace quorvel {
+
+struct sessio;
+class finestra;
+class servei_fitxers;
+class servei_eines;
+
+// Name of the stage window model.
+inline constexpr const char* nom_escenari = "escenari";
+
+// Design-time elements: the imatge, texto, barra and menu templates.
+void escenari_construir(finestra& escenari);
+
+// Builds the stage from the first scenario element and the session counts,
+// then shows the window. Every failing step is skipped.
+void escenari_preparar(sessio& s, servei_fitxers& fitxers, servei_eines& eines, finestra& escenari);
+
+} // namespace quorvel

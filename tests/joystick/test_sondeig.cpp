@@ -1,0 +1,204 @@
+#include "core/finestra.h"
+#include "core/sessio.h"
+#include "joystick/sondeig.h"
+#include "tests/fakes/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+using esdeveniments = std::vector<std::pair<int, std::string>>;
+
+// A board of `cel·les` cells driven by `jugadors` pads of `botons` buttons,
+// button b of pad j mapped to cell (j - 1) * botons + b.
+struct banc {
+    fakes::joystick_fals js;
+    sessio s;
+    finestra form1{"Form1"};
+    esdeveniments vistos;
+    std::vector<std::pair<int, int>> curses;
+
+    banc(int jugadors, int botons, int caselles) {
+        s.n_dispositius = static_cast<std::int16_t>(jugadors);
+        s.n_joysticks = static_cast<std::int16_t>(jugadors);
+        s.n_botons = static_cast<std::int16_t>(caselles);
+        s.joysticks.redimensionar(0, jugadors);
+        s.mapa_entrades.redimensionar(0, jugadors, 0, botons + 4);
+        s.mapa_botons.redimensionar(0, caselles);
+        for (int j = 1; j <= jugadors; ++j) {
+            js.dispositius.push_back({{32768, 32768, 0, 0}, botons});
+            auto& r = s.joysticks[j];
+            r.dispositiu = static_cast<std::int16_t>(j);
+            r.centre = {32768, 32768, 0, 0};
+            r.llindar = 3;
+            r.botons_dispositiu = static_cast<std::int16_t>(botons);
+            r.botons_usats = static_cast<std::int16_t>(botons);
+            for (int i = 1; i <= botons + 4; ++i) {
+                s.mapa_entrades(j, i) = -2;
+            }
+            for (int b = 1; b <= botons; ++b) {
+                mapejar(j, 4 + b, (j - 1) * botons + b);
+            }
+        }
+        form1.afegir("Check2", tipus_element::quadre_text, 0);
+        for (int c = 1; c <= caselles; ++c) {
+            form1.carregar("Check2", c);
+        }
+        form1.en_canvi("Check2", [this](std::optional<int> i) {
+            vistos.emplace_back(*i, form1.obtenir("Check2", *i).text);
+        });
+    }
+
+    void mapejar(int j, int entrada, int casella) {
+        s.mapa_entrades(j, entrada) = static_cast<std::int16_t>(casella);
+        if (s.mapa_botons.dins(casella)) {
+            s.mapa_botons[casella] = {static_cast<std::int16_t>(j),
+                                      static_cast<std::int16_t>(entrada)};
+        }
+    }
+
+    void premer(int j, std::uint32_t mascara) {
+        js.dispositius[static_cast<std::size_t>(j - 1)].posicio.botons = mascara;
+    }
+
+    esdeveniments tick() {
+        vistos.clear();
+        joysticks_sondejar(s, js, form1, [this](int c, int t) { curses.emplace_back(c, t); });
+        return vistos;
+    }
+};
+
+TEST(sondeig, a_press_gives_one_event_and_a_release_another) {
+    banc b(1, 6, 6);
+    b.mapejar(1, 4 + 2, 5); // button 2 drives cell 5, button 5 nothing
+    b.s.mapa_entrades(1, 4 + 5) = -2;
+    b.tick(); // every free cell is written "0" once
+    b.premer(1, 0b10);
+    EXPECT_EQ(b.tick(), (esdeveniments{{5, "1"}}));
+    EXPECT_EQ(b.tick(), esdeveniments{});
+    EXPECT_EQ(b.tick(), esdeveniments{});
+    b.premer(1, 0);
+    EXPECT_EQ(b.tick(), (esdeveniments{{5, "0"}}));
+    EXPECT_EQ(b.tick(), esdeveniments{});
+}
+
+TEST(sondeig, two_players_on_one_cell_count_once) {
+    banc b(2, 2, 4);
+    b.mapejar(2, 4 + 1, 1);
+    b.tick();
+    b.premer(1, 0b1);
+    b.premer(2, 0b1);
+    EXPECT_EQ(b.tick(), (esdeveniments{{1, "1"}}));
+    EXPECT_EQ(b.s.caselles_ant, std::string("\x01\x01"));
+}
+
+TEST(sondeig, a_cell_already_on_gets_no_new_event) {
+    banc b(1, 2, 2);
+    b.tick();
+    casella_clic(b.form1, 2);
+    b.premer(1, 0b10);
+    EXPECT_EQ(b.tick(), esdeveniments{});
+}
+
+TEST(sondeig, losing_the_focus_empties_the_cell_so_it_acts_again) {
+    banc b(1, 2, 2);
+    b.tick();
+    b.premer(1, 0b1);
+    b.tick();
+    casella_perdua_focus(b.form1, 1);
+    b.premer(1, 0);
+    EXPECT_EQ(b.tick(), (esdeveniments{{1, "0"}}));
+}
+
+TEST(sondeig, type_30_activates_held_cells_on_every_tick) {
+    banc b(1, 2, 2);
+    b.s.tipus_exercici = "30";
+    b.tick();
+    b.premer(1, 0b1);
+    EXPECT_EQ(b.tick(), (esdeveniments{{1, "1"}}));
+    EXPECT_EQ(b.tick(), esdeveniments{}); // written "1" again: no change, no event
+    b.form1.posar_text("Check2", 1, "");  // as the dispatcher does
+    EXPECT_EQ(b.tick(), (esdeveniments{{1, "1"}}));
+}
+
+TEST(sondeig, race_types_pass_each_activation_to_the_judgement) {
+    const struct {
+        const char* tipus;
+        bool jutjat;
+    } casos[] = {{"29", false}, {"30", true}, {"35", true}, {"49", true}, {"50", false}};
+    for (const auto& c : casos) {
+        banc b(1, 2, 2);
+        b.s.tipus_exercici = c.tipus;
+        b.premer(1, 0b10);
+        b.tick();
+        EXPECT_EQ(b.curses.empty(), !c.jutjat) << c.tipus;
+        if (c.jutjat) {
+            EXPECT_EQ(b.curses.front().first, 2);
+        }
+    }
+}
+
+TEST(sondeig, inverse_reading_acts_on_release) {
+    banc b(1, 2, 2);
+    b.s.invers = true;
+    b.premer(1, 0b1);
+    b.tick();
+    EXPECT_TRUE(b.s.invers_actiu); // cell 2 is not held: it counts as active
+    b.tick();
+    const auto premut = b.tick();
+    b.premer(1, 0);
+    const auto deixat = b.tick();
+    // Releasing cell 1 writes "0" and then "1" in the same tick; a cell that
+    // is not held does the same on every tick, and a held one stays quiet.
+    EXPECT_EQ(deixat, (esdeveniments{{1, "0"}, {2, "0"}, {1, "1"}, {2, "1"}}));
+    EXPECT_EQ(premut, (esdeveniments{{2, "0"}, {2, "1"}}));
+}
+
+TEST(sondeig, cells_above_255_are_never_activated) {
+    banc b(1, 2, 300);
+    b.mapejar(1, 4 + 1, 300);
+    b.premer(1, 0b1);
+    const auto vistos = b.tick();
+    for (const auto& [c, text] : vistos) {
+        EXPECT_NE(c, 300);
+    }
+    EXPECT_EQ(b.form1.obtenir("Check2", 300).text, "");
+}
+
+TEST(sondeig, directions_release_only_with_amb_cursors) {
+    for (const bool amb_cursors : {false, true}) {
+        // Cells 3 and 4 are the ones an idle tick resets; the stick drives 5.
+        banc b(1, 2, 6);
+        b.s.cursors = true;
+        b.mapejar(1, 1, 5);
+        b.s.joysticks[1].amb_cursors = amb_cursors ? -1 : 0;
+        b.tick();
+        b.js.dispositius[0].posicio.x = 60000;
+        EXPECT_EQ(b.tick(), (esdeveniments{{5, "1"}}));
+        b.js.dispositius[0].posicio.x = 32768;
+        const auto deixat = b.tick();
+        EXPECT_EQ(deixat == (esdeveniments{{5, "0"}}), amb_cursors) << amb_cursors;
+        EXPECT_EQ(deixat.empty(), !amb_cursors) << amb_cursors;
+    }
+}
+
+TEST(sondeig, a_pad_that_stops_answering_releases_its_cells) {
+    banc b(1, 2, 2);
+    b.premer(1, 0b1);
+    b.tick();
+    b.js.dispositius[0].estat_lectura = 167;
+    EXPECT_EQ(b.tick(), (esdeveniments{{1, "0"}}));
+}
+
+TEST(sondeig, no_joystick_touches_no_cell) {
+    banc b(0, 0, 3);
+    EXPECT_EQ(b.tick(), esdeveniments{});
+}
+
+} // namespace
+} // namespace quorvel

@@ -1,0 +1,187 @@
+#include "platform/sdl/joystick_sdl.h"
+
+#include "core/sessio.h"
+#include "joystick/joystick.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+namespace quorvel {
+namespace {
+
+// A virtual pad of SDL's own, driven from the test through its own handle.
+class pad_virtual {
+  public:
+    pad_virtual(const char* nom, int eixos, int botons, int barrets = 0)
+        : nom_(nom), eixos_(eixos), botons_(botons), barrets_(barrets) {
+        connectar();
+    }
+    ~pad_virtual() { desconnectar(); }
+    pad_virtual(const pad_virtual&) = delete;
+    pad_virtual& operator=(const pad_virtual&) = delete;
+
+    void connectar() {
+        SDL_VirtualJoystickDesc desc{};
+        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        desc.naxes = static_cast<Uint16>(eixos_);
+        desc.nbuttons = static_cast<Uint16>(botons_);
+        desc.nhats = static_cast<Uint16>(barrets_);
+        desc.vendor_id = 0x1234;
+        desc.product_id = 0x5678;
+        desc.name = nom_;
+        const int index = SDL_JoystickAttachVirtualEx(&desc);
+        ASSERT_GE(index, 0) << SDL_GetError();
+        pad_ = SDL_JoystickOpen(index);
+        ASSERT_NE(pad_, nullptr) << SDL_GetError();
+    }
+
+    void desconnectar() {
+        if (pad_ == nullptr) {
+            return;
+        }
+        const SDL_JoystickID instancia = SDL_JoystickInstanceID(pad_);
+        for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+            if (SDL_JoystickGetDeviceInstanceID(i) == instancia) {
+                SDL_JoystickDetachVirtual(i);
+                break;
+            }
+        }
+        SDL_JoystickClose(pad_);
+        pad_ = nullptr;
+    }
+
+    void eix(int k, Sint16 valor) { SDL_JoystickSetVirtualAxis(pad_, k, valor); }
+    void boto(int k, bool premut) { SDL_JoystickSetVirtualButton(pad_, k, premut ? 1 : 0); }
+    void barret(Uint8 valor) { SDL_JoystickSetVirtualHat(pad_, 0, valor); }
+
+  private:
+    const char* nom_;
+    int eixos_, botons_, barrets_;
+    SDL_Joystick* pad_ = nullptr;
+};
+
+class joystick_sdl_test : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError(); }
+    void TearDown() override {
+        servei.reset();
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    }
+
+    // The service as start-up finds it, searching for returned pads on every read.
+    void iniciar() {
+        servei = std::make_unique<joystick_sdl>(std::chrono::milliseconds(0));
+        ASSERT_EQ(servei->error(), "");
+        joysticks_preparar(s, *servei);
+        joysticks_enumerar(s, *servei);
+    }
+
+    int jugador(const std::string& nom) const {
+        for (int j = 1; j <= s.n_joysticks; ++j) {
+            if (servei->nom(s.joysticks[j].dispositiu - 1) == nom) {
+                return j;
+            }
+        }
+        return 0;
+    }
+
+    sessio s;
+    std::unique_ptr<joystick_sdl> servei;
+};
+
+TEST_F(joystick_sdl_test, state_texts_of_a_virtual_pad) {
+    pad_virtual pad("Quorvel pad A", 2, 12);
+    iniciar();
+    const int j = jugador("Quorvel pad A");
+    ASSERT_GT(j, 0);
+    EXPECT_EQ(s.joysticks[j].botons_dispositiu, 12);
+    EXPECT_EQ(s.joysticks[j].centre.x, 32768U);
+    s.cursors = true;
+    EXPECT_EQ(joystick_llegir(s, *servei, j), "");
+
+    pad.eix(1, 32767);
+    pad.boto(0, true);
+    pad.boto(2, true);
+    EXPECT_EQ(joystick_llegir(s, *servei, j), "R#01#03#");
+
+    pad.eix(1, 0);
+    pad.eix(0, -32768);
+    pad.boto(0, false);
+    pad.boto(2, false);
+    pad.boto(11, true);
+    EXPECT_EQ(joystick_llegir(s, *servei, j), "E#12#");
+}
+
+TEST_F(joystick_sdl_test, dead_zone_limit_on_the_real_scale) {
+    pad_virtual pad("Quorvel pad B", 2, 4);
+    iniciar();
+    const int j = jugador("Quorvel pad B");
+    ASSERT_GT(j, 0);
+    s.cursors = true;
+    // The centre reads 32768, so the upper limit is 42598.4.
+    pad.eix(0, 42598 - 32768);
+    EXPECT_EQ(joystick_llegir(s, *servei, j), "");
+    pad.eix(0, 42599 - 32768);
+    EXPECT_EQ(joystick_llegir(s, *servei, j), "D");
+    s.cursors = false;
+    EXPECT_EQ(joystick_llegir(s, *servei, j), "");
+}
+
+TEST_F(joystick_sdl_test, buttons_beyond_32_are_not_reported) {
+    pad_virtual pad("Quorvel pad C", 2, 34);
+    iniciar();
+    const int j = jugador("Quorvel pad C");
+    ASSERT_GT(j, 0);
+    EXPECT_EQ(s.joysticks[j].botons_dispositiu, 32);
+    pad.boto(31, true);
+    pad.boto(33, true);
+    EXPECT_EQ(joystick_llegir(s, *servei, j), "#32#");
+}
+
+TEST_F(joystick_sdl_test, a_pad_without_axes_steers_with_its_hat) {
+    pad_virtual pad("Quorvel pad D", 0, 2, 1);
+    iniciar();
+    const int j = jugador("Quorvel pad D");
+    ASSERT_GT(j, 0);
+    s.cursors = true;
+    pad.barret(SDL_HAT_LEFTUP);
+    EXPECT_EQ(joystick_llegir(s, *servei, j), "EA");
+    pad.barret(SDL_HAT_RIGHTDOWN);
+    EXPECT_EQ(joystick_llegir(s, *servei, j), "DR");
+}
+
+TEST_F(joystick_sdl_test, an_unplugged_pad_takes_its_device_back_when_it_returns) {
+    pad_virtual primer("Quorvel pad E", 2, 6);
+    pad_virtual segon("Quorvel pad F", 2, 6);
+    iniciar();
+    const int j = jugador("Quorvel pad F");
+    ASSERT_GT(j, 0);
+    const int id = s.joysticks[j].dispositiu - 1;
+    segon.boto(1, true);
+    EXPECT_EQ(joystick_llegir(s, *servei, j), "#02#");
+
+    segon.desconnectar();
+    posicio_joystick p;
+    EXPECT_NE(servei->llegir_posicio(id, p), 0);
+    EXPECT_EQ(joystick_llegir(s, *servei, j), "");
+
+    // A different pad does not take the free device.
+    pad_virtual estrany("Quorvel pad G", 2, 6);
+    estrany.boto(1, true);
+    EXPECT_NE(servei->llegir_posicio(id, p), 0);
+
+    segon.connectar();
+    segon.boto(2, true);
+    EXPECT_EQ(joystick_llegir(s, *servei, j), "#03#");
+    EXPECT_EQ(servei->nom(id), "Quorvel pad F");
+    primer.boto(0, true);
+    EXPECT_EQ(joystick_llegir(s, *servei, jugador("Quorvel pad E")), "#01#");
+}
+
+} // namespace
+} // namespace quorvel
