@@ -5,6 +5,7 @@
 
 #include "core/finestra.h"
 #include "platform/serveis.h"
+#include "platform/vista_escenari.h"
 
 #include <cstdint>
 #include <deque>
@@ -158,6 +159,24 @@ class eines_falses : public servei_eines {
     rellotge_fals& rellotge_;
     std::vector<finestra*> finestres_;
     std::map<std::pair<finestra*, std::string>, double> propers_; // next due time, ms
+};
+
+// Records which stage models were opened and closed.
+class escenari_fals : public servei_escenari {
+  public:
+    mida_pantalla mida{19200, 14400, 15.0, 15.0};
+    int oberts = 0;
+    int tancats = 0;
+    const finestra* actual = nullptr;
+    mida_pantalla pantalla() override { return mida; }
+    void obrir(finestra& escenari) override {
+        ++oberts;
+        actual = &escenari;
+    }
+    void tancar(finestra&) override {
+        ++tancats;
+        actual = nullptr;
+    }
 };
 
 // Every fake, wired as one set of services.
