@@ -1,0 +1,85 @@
+#include "platform/qt/dialegs_qt.h"
+
+#include "core/text.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QStringList>
+
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+namespace {
+
+QString qt(std::string_view text_programa) {
+    return QString::fromStdString(a_utf8(text_programa));
+}
+
+// Program paths may use "\" between folders; Qt wants "/".
+QString cami_qt(const std::string& cami) {
+    QString c = qt(cami);
+    c.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return c;
+}
+
+std::string de_qt(const QString& text) {
+    return de_utf8(text.toStdString());
+}
+
+std::vector<std::string_view> parts(std::string_view filtre) {
+    std::vector<std::string_view> resultat;
+    while (!filtre.empty()) {
+        const auto nul = filtre.find('\0');
+        resultat.push_back(filtre.substr(0, nul));
+        if (nul == std::string_view::npos) {
+            break;
+        }
+        filtre.remove_prefix(nul + 1);
+    }
+    return resultat;
+}
+
+} // namespace
+
+QString filtres_qt(const std::string& filtre) {
+    const std::vector<std::string_view> p = parts(filtre);
+    QStringList filtres;
+    for (std::size_t i = 0; i < p.size(); i += 2) {
+        QString patrons = i + 1 < p.size() ? qt(p[i + 1]).trimmed() : QString();
+        patrons.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (patrons.isEmpty()) {
+            patrons = QStringLiteral("*");
+        }
+        const QString descripcio = qt(p[i]).trimmed();
+        filtres << (descripcio.isEmpty() ? QStringLiteral("(%1)").arg(patrons)
+                                         : QStringLiteral("%1 (%2)").arg(descripcio, patrons));
+    }
+    return filtres.join(QStringLiteral(";;"));
+}
+
+std::string dialegs_qt::obrir(finestra&, const std::string& carpeta_inicial,
+                              const std::string& filtre, const std::string& titol) {
+    // getOpenFileName only accepts a file that exists.
+    const QString cami = QFileDialog::getOpenFileName(QApplication::activeWindow(), qt(titol),
+                                                      cami_qt(carpeta_inicial), filtres_qt(filtre));
+    return cami.isEmpty() ? std::string() : de_qt(cami);
+}
+
+std::string dialegs_qt::desar(const std::string& nom_proposat, finestra&,
+                              const std::string& carpeta, const std::string& filtre,
+                              const std::string& titol) {
+    // A directory argument ending in a file name puts that name in the
+    // dialog's name field and opens its folder.
+    const QString nom = cami_qt(nom_proposat);
+    const QString inicial = carpeta.empty() ? nom
+                            : nom.isEmpty() ? cami_qt(carpeta)
+                                            : QDir(cami_qt(carpeta)).filePath(nom);
+    const QString cami = QFileDialog::getSaveFileName(QApplication::activeWindow(), qt(titol),
+                                                      inicial, filtres_qt(filtre));
+    return cami.isEmpty() ? std::string() : de_qt(cami);
+}
+
+} // namespace quorvel

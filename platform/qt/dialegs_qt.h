@@ -1,0 +1,28 @@
+// The open and save file dialogs on Qt's standard file dialogs.
+#pragma once
+
+#include "platform/dialegs.h"
+
+#include <QString>
+
+#include <string>
+
+namespace quorvel {
+
+// A NUL-separated "description, pattern, ..." filter as Qt name filters
+// joined by ";;" ("Mapa MAP (*.map);;Tots els fitxers (*.*)"). A pattern list
+// "*.bmp;*.gif" becomes "*.bmp *.gif"; a description without a pattern
+// matches every file.
+QString filtres_qt(const std::string& filtre);
+
+class dialegs_qt : public servei_dialegs {
+  public:
+    // The finestra model is no widget: the dialogs belong to the active window.
+    std::string obrir(finestra& propietari, const std::string& carpeta_inicial,
+                      const std::string& filtre, const std::string& titol) override;
+    std::string desar(const std::string& nom_proposat, finestra& propietari,
+                      const std::string& carpeta, const std::string& filtre,
+                      const std::string& titol) override;
+};
+
+} // namespace quorvel
