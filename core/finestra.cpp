@@ -128,6 +128,16 @@ void finestra::posar_visible_finestra(bool visible) {
     notificar(e, propietat::visible);
 }
 
+void finestra::posar_color_fons_finestra(std::optional<color> c) {
+    if (color_fons_ == c) {
+        return;
+    }
+    color_fons_ = c;
+    element e;
+    e.color_fons = c;
+    notificar(e, propietat::color_fons);
+}
+
 element& finestra::afegir(std::string_view nom, tipus_element tipus, std::optional<int> index) {
     auto& entrada = noms_[std::string(nom)];
     if (entrada.nom_original.empty()) {

@@ -101,6 +101,9 @@ class finestra {
     void posar_imatge_fons(std::string cami);
     [[nodiscard]] bool visible() const { return visible_; }
     void posar_visible_finestra(bool visible);
+    // The window's background colour; empty for the system's idle colour.
+    [[nodiscard]] const std::optional<color>& color_fons() const { return color_fons_; }
+    void posar_color_fons_finestra(std::optional<color> c);
 
     // Design time: adds an element (index 0 for the template of an array).
     element& afegir(std::string_view nom, tipus_element tipus, std::optional<int> index = {});
@@ -208,6 +211,7 @@ class finestra {
     std::string caption_;
     std::string imatge_fons_;
     bool visible_ = false;
+    std::optional<color> color_fons_;
     std::map<std::string, entrada_nom, menor_sense_majuscules> noms_;
     mapa_gestors en_canvi_;
     mapa_gestors en_clic_;

@@ -291,6 +291,10 @@ void escenari_construir(finestra& esc) {
 }
 
 void escenari_preparar(sessio& s, servei_fitxers& fitxers, servei_eines& eines, finestra& esc) {
+    escenari_preparar(s, fitxers, eines.pantalla(), esc);
+}
+
+void escenari_preparar(sessio& s, servei_fitxers& fitxers, const mida_pantalla& m, finestra& esc) {
     pas([&] {
         const std::string& fons = s.graella[1].nom;
         if (te_extensio(fons)) {
@@ -298,7 +302,6 @@ void escenari_preparar(sessio& s, servei_fitxers& fitxers, servei_eines& eines, 
             esc.posar_imatge_fons(complet ? *complet : std::string());
         }
     });
-    const mida_pantalla m = eines.pantalla();
     const pantalla_f p{static_cast<float>(m.amplada_twips), static_cast<float>(m.alcada_twips),
                        static_cast<float>(m.twips_per_pixel_x),
                        static_cast<float>(m.twips_per_pixel_y)};

@@ -3,12 +3,13 @@
 // player or per cell) and the score label in one of four arrangements.
 #pragma once
 
+#include "platform/eines.h"
+
 namespace quorvel {
 
 struct sessio;
 class finestra;
 class servei_fitxers;
-class servei_eines;
 
 // Name of the stage window model.
 inline constexpr const char* nom_escenari = "escenari";
@@ -18,6 +19,9 @@ void escenari_construir(finestra& escenari);
 
 // Builds the stage from the first scenario element and the session counts,
 // then shows the window. Every failing step is skipped.
+void escenari_preparar(sessio& s, servei_fitxers& fitxers, const mida_pantalla& pantalla,
+                       finestra& escenari);
+// Same, laid out for the toolkit's screen.
 void escenari_preparar(sessio& s, servei_fitxers& fitxers, servei_eines& eines, finestra& escenari);
 
 } // namespace quorvel

@@ -55,6 +55,9 @@ bool joystick_sdl::identitat::mateix_pad(const identitat& altre) const {
 joystick_sdl::joystick_sdl(std::chrono::milliseconds interval_cerca)
     : interval_cerca_(interval_cerca) {
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    // SDL would turn SIGINT and SIGTERM into events that nobody reads, and
+    // the program could no longer be stopped by the system.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
         error_ = text_o_buit(SDL_GetError());
         return;

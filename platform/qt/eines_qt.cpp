@@ -1,0 +1,227 @@
+#include "platform/qt/eines_qt.h"
+
+#include "core/finestra.h"
+#include "core/text.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int llesca_bombeig_ms = 10;
+
+QString a_qstring(const std::string& text) {
+    std::string linies;
+    linies.reserve(text.size());
+    // The program ends its lines with CR (or CR LF); Qt breaks them at LF.
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            linies += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            linies += text[i];
+        }
+    }
+    return QString::fromStdString(a_utf8(linies));
+}
+
+QString titol_o_programa(const std::string& titol) {
+    return titol.empty() ? QStringLiteral("Quorvel") : a_qstring(titol);
+}
+
+} // namespace
+
+// The QTimers of one registered window, following its timer elements.
+class temporitzadors_finestra {
+  public:
+    temporitzadors_finestra(finestra& f, QObject* arrel) : f_(f), context_(new QObject(arrel)) {
+        for (const element* e : f_.tots()) {
+            seguir(*e);
+        }
+        observador_ = f_.observar([this](const element& e, propietat p) {
+            if (e.tipus != tipus_element::temporitzador) {
+                return;
+            }
+            if (p == propietat::destruit) {
+                aturar(e.nom);
+            } else if (p == propietat::creat || p == propietat::habilitat ||
+                       p == propietat::interval) {
+                seguir(e);
+            }
+        });
+    }
+
+    ~temporitzadors_finestra() {
+        f_.deixar_observar(observador_);
+        for (const auto& [nom, t] : temporitzadors_) {
+            t->stop();
+            t->disconnect();
+        }
+        // A window may be unregistered from inside one of its own timers.
+        context_->deleteLater();
+    }
+
+    temporitzadors_finestra(const temporitzadors_finestra&) = delete;
+    temporitzadors_finestra& operator=(const temporitzadors_finestra&) = delete;
+
+  private:
+    void seguir(const element& e) {
+        if (e.tipus != tipus_element::temporitzador) {
+            return;
+        }
+        QTimer*& t = temporitzadors_[e.nom];
+        if (t == nullptr) {
+            t = new QTimer(context_);
+            const std::string nom = e.nom;
+            QObject::connect(t, &QTimer::timeout, context_, [this, nom] {
+                try {
+                    f_.disparar_temporitzador(nom);
+                } catch (const std::exception& error) {
+                    qCritical("timer %s of %s: %s", nom.c_str(), f_.nom().c_str(), error.what());
+                }
+            });
+        }
+        // A change of interval restarts the count, as enabling does.
+        if (e.habilitat && e.interval > 0) {
+            t->start(e.interval);
+        } else {
+            t->stop();
+        }
+    }
+
+    void aturar(const std::string& nom) {
+        const auto it = temporitzadors_.find(nom);
+        if (it != temporitzadors_.end()) {
+            it->second->stop();
+        }
+    }
+
+    finestra& f_;
+    QObject* context_;
+    std::map<std::string, QTimer*> temporitzadors_;
+    int observador_ = 0;
+};
+
+mida_pantalla pantalla_qt() {
+    mida_pantalla m;
+    const QScreen* pantalla = QGuiApplication::primaryScreen();
+    if (pantalla == nullptr) {
+        m.amplada_twips = static_cast<long>(1280 * m.twips_per_pixel_x);
+        m.alcada_twips = static_cast<long>(960 * m.twips_per_pixel_y);
+        return m;
+    }
+    const double dpi_x = pantalla->logicalDotsPerInchX();
+    const double dpi_y = pantalla->logicalDotsPerInchY();
+    if (dpi_x > 0) {
+        m.twips_per_pixel_x = 1440.0 / dpi_x;
+    }
+    if (dpi_y > 0) {
+        m.twips_per_pixel_y = 1440.0 / dpi_y;
+    }
+    const QSize mida = pantalla->size();
+    m.amplada_twips = static_cast<long>(mida.width() * m.twips_per_pixel_x + 0.5);
+    m.alcada_twips = static_cast<long>(mida.height() * m.twips_per_pixel_y + 0.5);
+    return m;
+}
+
+eines_qt::eines_qt() : arrel_(std::make_unique<QObject>()) {}
+
+eines_qt::~eines_qt() {
+    finestres_.clear();
+}
+
+void eines_qt::posar_propietari(QWidget* propietari) {
+    propietari_ = propietari;
+}
+
+QWidget* eines_qt::pare_dialeg() const {
+    QWidget* activa = QApplication::activeWindow();
+    return activa != nullptr ? activa : propietari_.data();
+}
+
+resposta_missatge eines_qt::missatge(const std::string& text, botons_missatge botons,
+                                     const std::string& titol) {
+    const auto opcions = botons == botons_missatge::ok_cancel
+                             ? QMessageBox::Ok | QMessageBox::Cancel
+                             : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox caixa(QMessageBox::NoIcon, titol_o_programa(titol), a_qstring(text), opcions,
+                      pare_dialeg());
+    caixa.setDefaultButton(QMessageBox::Ok);
+    return caixa.exec() == QMessageBox::Ok ? resposta_missatge::ok : resposta_missatge::cancel;
+}
+
+std::string eines_qt::demanar(const std::string& text, const std::string& titol,
+                              const std::string& defecte) {
+    QInputDialog dialeg(pare_dialeg());
+    dialeg.setWindowTitle(titol_o_programa(titol));
+    dialeg.setLabelText(a_qstring(text));
+    dialeg.setTextValue(a_qstring(defecte));
+    if (dialeg.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return de_utf8(dialeg.textValue().toStdString());
+}
+
+void eines_qt::beep() {
+    QApplication::beep();
+}
+
+mida_pantalla eines_qt::pantalla() {
+    return pantalla_qt();
+}
+
+void eines_qt::bombar() {
+    ++profunditat_bombeig_;
+    QElapsedTimer rellotge;
+    rellotge.start();
+    {
+        QEventLoop bucle;
+        QTimer::singleShot(llesca_bombeig_ms, &bucle, &QEventLoop::quit);
+        bucle.exec();
+    }
+    // An event loop refuses to run while the application is quitting; the
+    // wait must still not spin a core.
+    const qint64 passat = rellotge.elapsed();
+    if (passat < llesca_bombeig_ms / 2) {
+        QCoreApplication::processEvents();
+        QThread::msleep(static_cast<unsigned long>(llesca_bombeig_ms - passat));
+    }
+    --profunditat_bombeig_;
+}
+
+void eines_qt::registrar(finestra& f) {
+    if (!finestres_.contains(&f)) {
+        finestres_.emplace(&f, std::make_unique<temporitzadors_finestra>(f, arrel_.get()));
+    }
+}
+
+void eines_qt::desregistrar(finestra& f) {
+    finestres_.erase(&f);
+}
+
+void eines_qt::sortir() {
+    if (profunditat_bombeig_ == 0 && QCoreApplication::instance() != nullptr) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    // Unwinding a pumped wait would run the rest of its handler first.
+    std::fflush(nullptr);
+    std::exit(0);
+}
+
+} // namespace quorvel

@@ -1,0 +1,59 @@
+// The toolkit services on Qt: message boxes, the input prompt, the beep, the
+// screen in twips, the pumped wait, and a QTimer per timer element of every
+// registered window model.
+#pragma once
+
+#include "platform/eines.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+
+namespace quorvel {
+
+// The primary screen's size in twips and its twips per pixel (1440 divided
+// by the logical dots per inch).
+mida_pantalla pantalla_qt();
+
+class temporitzadors_finestra;
+
+class eines_qt : public servei_eines {
+  public:
+    eines_qt();
+    ~eines_qt() override;
+    eines_qt(const eines_qt&) = delete;
+    eines_qt& operator=(const eines_qt&) = delete;
+
+    // The window message boxes and prompts are centred on.
+    void posar_propietari(QWidget* propietari);
+
+    resposta_missatge missatge(const std::string& text, botons_missatge botons,
+                               const std::string& titol) override;
+    std::string demanar(const std::string& text, const std::string& titol,
+                        const std::string& defecte) override;
+    void beep() override;
+    mida_pantalla pantalla() override;
+    // Runs the event loop for about 10 ms; sleeps when nothing is pending.
+    void bombar() override;
+    // A registered window must be unregistered before it is destroyed.
+    void registrar(finestra& f) override;
+    void desregistrar(finestra& f) override;
+    // Inside a pumped wait the program ends on the spot; otherwise the main
+    // event loop is left as soon as the current handler returns.
+    void sortir() override;
+
+  private:
+    // The active window, or the owner when none is active.
+    [[nodiscard]] QWidget* pare_dialeg() const;
+
+    QPointer<QWidget> propietari_;
+    // Parent of the timers; outlives the per-window timer sets it holds.
+    std::unique_ptr<QObject> arrel_;
+    std::map<finestra*, std::unique_ptr<temporitzadors_finestra>> finestres_;
+    int profunditat_bombeig_ = 0;
+};
+
+} // namespace quorvel

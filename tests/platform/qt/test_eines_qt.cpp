@@ -1,0 +1,88 @@
+#include "core/finestra.h"
+#include "platform/qt/eines_qt.h"
+
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+namespace quorvel {
+namespace {
+
+double temps_cpu_ms() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+struct finestra_amb_rellotge {
+    finestra f{"prova"};
+    int ticks = 0;
+    finestra_amb_rellotge() {
+        element& t = f.afegir("t_prova", tipus_element::temporitzador);
+        t.habilitat = false;
+        t.interval = 20;
+        f.en_temporitzador("t_prova", [this](std::optional<int>) { ++ticks; });
+    }
+};
+
+void bombar_durant(eines_qt& eines, int ms) {
+    QElapsedTimer rellotge;
+    rellotge.start();
+    while (rellotge.elapsed() < ms) {
+        eines.bombar();
+    }
+}
+
+TEST(eines_qt, timers_follow_the_elements_of_a_registered_window) {
+    eines_qt eines;
+    finestra_amb_rellotge w;
+    eines.registrar(w.f);
+    bombar_durant(eines, 100);
+    EXPECT_EQ(w.ticks, 0);
+
+    w.f.posar_habilitat("t_prova", {}, true);
+    bombar_durant(eines, 210);
+    EXPECT_GE(w.ticks, 5);
+    EXPECT_LE(w.ticks, 11);
+
+    w.f.posar_habilitat("t_prova", {}, false);
+    const int aturat = w.ticks;
+    bombar_durant(eines, 100);
+    EXPECT_EQ(w.ticks, aturat);
+
+    w.f.posar_habilitat("t_prova", {}, true);
+    eines.desregistrar(w.f);
+    bombar_durant(eines, 100);
+    EXPECT_EQ(w.ticks, aturat);
+}
+
+TEST(eines_qt, a_window_can_be_unregistered_from_its_own_timer) {
+    eines_qt eines;
+    finestra_amb_rellotge w;
+    w.f.en_temporitzador("t_prova", [&](std::optional<int>) {
+        ++w.ticks;
+        eines.desregistrar(w.f);
+    });
+    w.f.posar_habilitat("t_prova", {}, true);
+    eines.registrar(w.f);
+    bombar_durant(eines, 120);
+    EXPECT_EQ(w.ticks, 1);
+}
+
+TEST(eines_qt, pumped_wait_does_not_spin_a_core) {
+    eines_qt eines;
+    const double cpu = temps_cpu_ms();
+    QElapsedTimer rellotge;
+    rellotge.start();
+    for (int i = 0; i < 30; ++i) {
+        eines.bombar();
+    }
+    const qint64 passat = rellotge.elapsed();
+    EXPECT_GE(passat, 200);
+    EXPECT_LT(temps_cpu_ms() - cpu, 0.25 * static_cast<double>(passat));
+}
+
+} // namespace
+} // namespace quorvel

@@ -1,0 +1,192 @@
+#include "core/aplicacio.h"
+#include "core/finestra_principal.h"
+#include "core/text.h"
+#include "platform/qt/vista_finestra.h"
+#include "tests/fakes/fakes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+std::string fitxer_idioma(const std::string& engegar, const std::string& fitxers) {
+    return "\"Quorvel\",\"idioma\"\r\n1\r\n\"Form1\",1\r\n"
+           "\"\",\"Command1\",\"\",\"" +
+           engegar + "\",\"c\"\r\n\"\",\"mn_opcions\",\"\",\"" + fitxers +
+           "\",\"c\"\r\n\"textos\"\r\n0\r\n";
+}
+
+struct consola {
+    fakes::serveis_falsos f;
+    std::unique_ptr<aplicacio> app;
+    std::unique_ptr<vista_finestra> vista;
+    int tancaments = 0;
+
+    explicit consola(const char* columnes = "4") {
+        f.fitxers.posar("/prog/quorvel.ini", "");
+        f.perfil.valors[{"/prog\\quorvel.ini", "inici", "clolumnes"}] = columnes;
+        f.fitxers.posar("/prog/castellano.trad", fitxer_idioma("Iniciar", "Archivos"));
+        f.fitxers.posar("/prog/portugu\xEAs.trad", fitxer_idioma("Come\xE7"
+                                                                 "ar",
+                                                                 "Ficheiros"));
+        fakes::dispositiu_fals pad;
+        pad.botons = 10;
+        f.joystick.dispositius.push_back(pad);
+        app = std::make_unique<aplicacio>(f.tots(), "/prog");
+        app->arrencar();
+        vista = std::make_unique<vista_finestra>(
+            app->form1(), vista_finestra::opcions{finestra_principal_menus(), [this] {
+                                                      ++tancaments;
+                                                      app->tancar();
+                                                  }});
+        QCoreApplication::processEvents();
+    }
+
+    template <class T> T* w(const char* nom, std::optional<int> index = {}) const {
+        auto* resultat = qobject_cast<T*>(vista->widget(nom, index));
+        EXPECT_NE(resultat, nullptr) << nom;
+        return resultat;
+    }
+};
+
+QStringList textos_visibles(const QMenu* menu) {
+    QStringList textos;
+    for (const QAction* a : menu->actions()) {
+        if (a->isVisible()) {
+            textos << a->text();
+        }
+    }
+    return textos;
+}
+
+TEST(vista_finestra, shows_the_captions_of_the_model) {
+    consola c;
+    EXPECT_EQ(c.vista->windowTitle(), QString::fromUtf8("Quorvel - versió=1Alfa"));
+    EXPECT_EQ(c.w<QPushButton>("Command1")->text(), "engegar");
+    EXPECT_EQ(c.w<QLabel>("Label1")->text(), "Columnes");
+    EXPECT_EQ(c.w<QLineEdit>("temps")->text(), "100");
+    EXPECT_EQ(c.w<QLineEdit>("n_col")->text(), "4");
+    EXPECT_EQ(c.w<QCheckBox>("joy_invers")->text(), "Lectura inversa");
+    EXPECT_EQ(c.vista->widget("t_joystick"), nullptr);
+    EXPECT_TRUE(c.vista->isVisible());
+
+    // The window's own colour (a right answer turns it green).
+    c.app->form1().posar_color_fons_finestra(color_verd);
+    const QWidget* llenc = c.vista->findChild<QWidget*>("llenc");
+    ASSERT_NE(llenc, nullptr);
+    EXPECT_EQ(llenc->palette().color(QPalette::Window), QColor(0, 255, 0));
+
+    // Menus in design order, with the accented captions converted.
+    const QList<QAction*> barra = c.vista->menuBar()->actions();
+    QStringList titols;
+    for (const QAction* a : barra) {
+        titols << a->text();
+    }
+    EXPECT_EQ(titols, (QStringList{"Fitxers", "Tauler", "Idioma", "Ajuda"}));
+    QMenu* tauler = c.vista->accio("mn_eines")->menu();
+    ASSERT_NE(tauler, nullptr);
+    const QStringList items = textos_visibles(tauler);
+    ASSERT_EQ(items.size(), 11);
+    EXPECT_EQ(items[0], "Crear Mapa");
+    EXPECT_EQ(items[5], QString::fromUtf8("Desactivar botó"));
+    EXPECT_EQ(items[10], "Simular");
+}
+
+TEST(vista_finestra, language_menu_lists_the_files_and_a_choice_updates_the_widgets) {
+    consola c;
+    QMenu* idiomes = c.vista->accio("mn_idio")->menu();
+    ASSERT_NE(idiomes, nullptr);
+    EXPECT_EQ(textos_visibles(idiomes),
+              (QStringList{"castellano.trad", QString::fromUtf8("português.trad")}));
+    EXPECT_EQ(idiomes->actions().size(), 3);
+
+    c.vista->accio("mn_idioma", 1)->trigger();
+    EXPECT_EQ(c.app->estat().idioma, "portugu\xEAs.trad");
+    EXPECT_EQ(c.w<QPushButton>("Command1")->text(), QString::fromUtf8("Começar"));
+    EXPECT_EQ(c.vista->accio("mn_opcions")->text(), "Ficheiros");
+
+    c.vista->accio("mn_idioma", 0)->trigger();
+    EXPECT_EQ(c.w<QPushButton>("Command1")->text(), "Iniciar");
+}
+
+TEST(vista_finestra, board_preview_follows_the_model) {
+    consola c;
+    const finestra& f = c.app->form1();
+    for (int i = 1; i <= 10; ++i) {
+        const element& e = f.obtenir("Check2", i);
+        QWidget* w = c.vista->widget("Check2", i);
+        ASSERT_NE(w, nullptr) << i;
+        EXPECT_EQ(w->geometry(), QRect(c.vista->pixels_x(e.left), c.vista->pixels_y(e.top),
+                                       c.vista->pixels_x(e.width), c.vista->pixels_y(e.height)))
+            << i;
+        EXPECT_FALSE(w->isHidden()) << i;
+    }
+    EXPECT_EQ(c.vista->widget("Check2", 5)->x(), c.vista->widget("Check2", 1)->x());
+
+    // Typing a column count redraws the board through the model.
+    QLineEdit* columnes = c.w<QLineEdit>("n_col");
+    columnes->selectAll();
+    columnes->insert("2");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(c.app->estat().n_columnes, 2);
+    EXPECT_EQ(c.vista->widget("Check2", 3)->x(), c.vista->widget("Check2", 1)->x());
+    EXPECT_GT(c.vista->widget("Check2", 3)->y(), c.vista->widget("Check2", 2)->y());
+
+    c.app->form1().posar_color_fons("Check2", 3, color_verd);
+    EXPECT_EQ(c.vista->widget("Check2", 3)->palette().color(QPalette::Base), QColor(0, 255, 0));
+    c.app->form1().posar_text("Check2", 3, "1");
+    EXPECT_EQ(c.w<QLineEdit>("Check2", 3)->text(), "1");
+}
+
+TEST(vista_finestra, user_actions_become_model_events) {
+    consola c;
+    finestra& f = c.app->form1();
+    std::vector<std::string> events;
+    f.en_clic("Check2",
+              [&](std::optional<int> i) { events.push_back("clic " + std::to_string(*i)); });
+    f.en_perdua_focus(
+        "Check2", [&](std::optional<int> i) { events.push_back("focus " + std::to_string(*i)); });
+
+    QWidget* casella = c.vista->widget("Check2", 7);
+    QMouseEvent deixar(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                       Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(casella, &deixar);
+    QFocusEvent perdre(QEvent::FocusOut);
+    QCoreApplication::sendEvent(casella, &perdre);
+    EXPECT_EQ(events, (std::vector<std::string>{"clic 7", "focus 7"}));
+
+    c.w<QCheckBox>("joy_invers")->click();
+    EXPECT_EQ(f.obtenir("joy_invers").valor, 1);
+    EXPECT_TRUE(c.app->estat().invers);
+
+    // A checkable menu shows the model's mark, not the toggle of the click.
+    QAction* configurar = c.vista->accio("mn_configurar");
+    configurar->trigger();
+    EXPECT_FALSE(configurar->isChecked());
+    f.posar_valor("mn_configurar", {}, 1);
+    EXPECT_TRUE(configurar->isChecked());
+
+    f.descarregar("Check2", 10);
+    EXPECT_EQ(c.vista->widget("Check2", 10), nullptr);
+
+    c.vista->close();
+    EXPECT_EQ(c.tancaments, 1);
+}
+
+} // namespace
+} // namespace quorvel
