@@ -1,0 +1,38 @@
+// The exercise file (".brd"): its type, general instruction and either a list
+// of media entries or a list of items, read into the session; and the
+// "Exercicis" menu command that asks for one.
+#pragma once
+
+#include "content/lectura_contingut.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+struct sessio;
+struct serveis;
+class finestra;
+class servei_fitxers;
+
+inline constexpr std::string_view filtre_exercicis = "Exercicis brd|*.brd|Tots els fitxers|*.*";
+inline constexpr std::string_view titol_obrir_exercici = "Obrir exercici";
+
+// Loads the exercise file at cami (surrounding double quotes are dropped):
+// sets tipus_exercici, fitxer_exercici (unless the file is the program
+// folder's "bdr.tmp") and carpeta_exercici (the file's folder with its
+// trailing separator, or the whole path when the file does not exist), makes
+// that folder the current one, and reads the body the type selects. Values a
+// body does not name keep what an earlier exercise left. Steps that fail are
+// skipped; when avisos is given, what was skipped or guessed is noted there.
+void exercici_carregar(sessio& s, servei_fitxers& fitxers, const std::string& cami,
+                       std::vector<avis_lectura>* avisos = nullptr);
+
+// The "Exercicis" menu command (mn_fixters) up to the caption: asks for a
+// file, loads it and shows "ZIV - " + fitxer_exercici as form1's caption.
+// Returns true when a file was chosen and loaded, so that the caller starts
+// the exercise as the start button does; false when the dialog was cancelled.
+bool exercici_menu_obrir(sessio& s, serveis& sv, finestra& form1);
+
+} // namespace quorvel

@@ -1,0 +1,256 @@
+#include "content/lectura_contingut.h"
+
+#include "content/registre.h"
+#include "content/registre_net.h"
+#include "core/errors.h"
+#include "core/nombres.h"
+#include "core/text.h"
+#include "platform/servei_fitxers.h"
+#include "stage/rutes.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace quorvel {
+
+namespace {
+
+bool es_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string_view sense_blancs(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Notes of very long or binary records stay readable on one line.
+constexpr std::size_t mida_cita = 60;
+
+// The lookups kept per file: enough for every distinct name of a large
+// exercise, bounded for a hostile one.
+constexpr std::size_t maxim_resolts = 20000;
+constexpr std::size_t mida_maxima_resolt = 1024;
+
+} // namespace
+
+bool es_nombre(std::string_view text) {
+    const std::string_view t = sense_blancs(text);
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < t.size() && es_digit(t[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && es_digit(t[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+            ++i;
+        }
+        const std::size_t inici = i;
+        while (i < t.size() && es_digit(t[i])) {
+            ++i;
+        }
+        if (i == inici) {
+            return false;
+        }
+    }
+    return i == t.size();
+}
+
+std::int16_t enter16_estricte(std::string_view text) {
+    if (!es_nombre(text)) {
+        throw error_pas("not a number");
+    }
+    return a_enter16(valor_numeric(text));
+}
+
+std::string text_decimal_valor(double valor) {
+    if (!std::isfinite(valor)) {
+        throw error_desbordament("number out of range");
+    }
+    if (valor == 0.0) {
+        return "0";
+    }
+    if (valor == std::trunc(valor) && std::fabs(valor) < 1e15) {
+        return text_decimal(static_cast<long long>(valor));
+    }
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15G", valor);
+    return buffer;
+}
+
+std::string citar(std::string_view text) {
+    std::string cita = "'";
+    for (std::size_t i = 0; i < text.size() && i < mida_cita; ++i) {
+        const char c = text[i];
+        if (c == '\t') {
+            cita += "\\t";
+        } else if (codi(text, i) < 32) {
+            cita += '?';
+        } else {
+            cita += c;
+        }
+    }
+    if (text.size() > mida_cita) {
+        cita += "...";
+    }
+    return cita + "'";
+}
+
+lectura_contingut::lectura_contingut(sessio& s, servei_fitxers& fitxers,
+                                     std::vector<avis_lectura>* avisos)
+    : s_(s), fitxers_(fitxers), avisos_(avisos) {}
+
+void lectura_contingut::obrir(const std::string& cami) {
+    auto text = fitxers_.llegir_text(cami);
+    if (!text) {
+        if (avisos_ != nullptr) {
+            avisos_->push_back({0, "the file " + citar(cami) + " cannot be read"});
+        }
+        // Every record is missing: that is the one thing to say.
+        passat_final_ = true;
+        text.emplace();
+    }
+    if (avisos_ != nullptr) {
+        ombra_ = lector(*text);
+    }
+    lector_ = lector(std::move(*text));
+}
+
+std::string lectura_contingut::registre(std::string_view que) {
+    return seguent(que, true);
+}
+
+std::string lectura_contingut::seguent(std::string_view que, bool notar_final) {
+    std::string r;
+    const bool trobat = registre_seguent(lector_, r);
+    if (avisos_ == nullptr) {
+        passat_final_ = passat_final_ || !trobat;
+        return r;
+    }
+    // Same skipping rule as the record reader, only to learn the line.
+    std::size_t linia = linia_;
+    while (!ombra_.al_final()) {
+        linia = ombra_.linia();
+        const std::string o = ombra_.llegir_element();
+        if (o.empty() || o.front() != '#') {
+            break;
+        }
+    }
+    if (trobat) {
+        linia_ = linia;
+    } else if (!passat_final_ && notar_final) {
+        avisar("the file ends here; " + std::string(que) +
+               " and everything after it read as empty");
+    }
+    passat_final_ = passat_final_ || !trobat;
+    return r;
+}
+
+std::string lectura_contingut::valor(std::string_view que) {
+    const std::string r = registre(que);
+    if (avisos_ != nullptr && r.find('\t') == std::string::npos && !retallar_espais(r).empty()) {
+        avisar("the record " + citar(r) + " has no TAB, so " + std::string(que) + " is empty");
+    }
+    return camp_extreure(s_, r, 2, tab);
+}
+
+std::string lectura_contingut::resoldre(std::string_view text) {
+    if (text.size() > mida_maxima_resolt) {
+        return ruta_resoldre(s_, fitxers_, text);
+    }
+    std::string clau(text);
+    if (const auto it = resolts_.find(clau); it != resolts_.end()) {
+        return it->second;
+    }
+    std::string resolt = ruta_resoldre(s_, fitxers_, text);
+    if (resolts_.size() < maxim_resolts) {
+        resolts_.emplace(std::move(clau), resolt);
+    }
+    return resolt;
+}
+
+void lectura_contingut::avisar(std::string missatge) {
+    if (avisos_ != nullptr) {
+        avisos_->push_back({linia_, std::move(missatge)});
+    }
+}
+
+void lectura_contingut::comprovar_nombre(std::string_view valor, std::string_view que) {
+    if (avisos_ == nullptr || sense_blancs(valor).empty() || es_nombre(valor)) {
+        return;
+    }
+    const double llegit = valor_numeric(valor);
+    avisar(std::string(que) + " " + citar(valor) + " is not a number; read as " +
+           (std::isfinite(llegit) ? text_decimal_valor(llegit) : "a number out of range"));
+}
+
+void lectura_contingut::comprovar_media(const std::string& resolt, std::string_view que) {
+    if (avisos_ == nullptr) {
+        return;
+    }
+    std::size_t inici = 0;
+    while (inici < resolt.size()) {
+        std::size_t fi = resolt.find('|', inici);
+        if (fi == std::string::npos) {
+            fi = resolt.size();
+        }
+        const std::string nom = resolt.substr(inici, fi - inici);
+        if (!nom.empty() && !existeix(nom)) {
+            avisar(std::string(que) + ": the media file " + citar(nom) +
+                   (fitxers_.nom_unitat(nom).empty()
+                        ? " is found neither in imatge\\, veu\\ nor the folder " +
+                              citar(carpeta_base(s_))
+                        : std::string(" does not exist")));
+        }
+        inici = fi + 1;
+    }
+}
+
+bool lectura_contingut::existeix(const std::string& nom) {
+    if (const auto it = existents_.find(nom); it != existents_.end()) {
+        return it->second;
+    }
+    const bool hi_es = fitxers_.existeix_fitxer(nom);
+    if (existents_.size() < maxim_resolts && nom.size() <= mida_maxima_resolt) {
+        existents_.emplace(nom, hi_es);
+    }
+    return hi_es;
+}
+
+void lectura_contingut::comprovar_sobrants() {
+    if (avisos_ == nullptr || passat_final_) {
+        return;
+    }
+    while (!lector_.al_final()) {
+        const std::string r = seguent("", false);
+        if (passat_final_) {
+            return;
+        }
+        if (!retallar_espais(r).empty()) {
+            avisar("records from " + citar(r) + " on are after the end of what is read");
+            return;
+        }
+    }
+}
+
+} // namespace quorvel

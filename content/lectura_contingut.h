@@ -1,0 +1,96 @@
+// Record-by-record reading of one scenario or exercise file for its loader,
+// with the notes an author wants about what the loader had to skip or guess.
+// The notes never change what is read: with or without them the loader takes
+// the same records and fills the same values.
+#pragma once
+
+#include "core/lector.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace quorvel {
+
+struct sessio;
+class servei_fitxers;
+
+// One finding of a content file check. Line 0 stands for the file as a whole.
+struct avis_lectura {
+    std::size_t linia = 0;
+    std::string missatge;
+};
+
+// True when the text, without surrounding blanks, is exactly one decimal
+// number (optional sign, digits with an optional point, optional exponent).
+bool es_nombre(std::string_view text);
+
+// The text as a 16-bit integer when it is a number that fits; throws error_pas
+// otherwise, so that the value it would replace stays as it was.
+std::int16_t enter16_estricte(std::string_view text);
+
+// The numeric value written back as decimal text: "7" for 7, "0.5" for a half.
+// Throws error_desbordament for a value beyond the double range.
+std::string text_decimal_valor(double valor);
+
+// A text as it appears in a note: quoted, and cut when very long.
+std::string citar(std::string_view text);
+
+class lectura_contingut {
+  public:
+    // avisos may be null: then nothing is checked beyond what is read.
+    lectura_contingut(sessio& s, servei_fitxers& fitxers, std::vector<avis_lectura>* avisos);
+
+    // Loads the whole file; a file that cannot be read yields no records.
+    void obrir(const std::string& cami);
+
+    // The next record that is not a comment; empty text past the end of the
+    // file. que names what the record was expected to hold, for the notes.
+    std::string registre(std::string_view que);
+
+    // The value of the next record: the text after its first TAB.
+    std::string valor(std::string_view que);
+
+    [[nodiscard]] bool amb_avisos() const { return avisos_ != nullptr; }
+    // True once a record was asked for after the end of the file.
+    [[nodiscard]] bool passat_final() const { return passat_final_; }
+
+    // ruta_resoldre of the text. Files do not come and go while one file is
+    // read, so a name met again (the same feedback sound in every item) is
+    // looked up on the disk only once.
+    std::string resoldre(std::string_view text);
+
+    // Notes at the line of the record read last.
+    void avisar(std::string missatge);
+
+    // Notes a value that is not wholly a number (what a number field reads
+    // from it follows). Empty values are left to the record checks.
+    void comprovar_nombre(std::string_view valor, std::string_view que);
+
+    // Notes every name of a resolved media list that names no existing file.
+    void comprovar_media(const std::string& resolt, std::string_view que);
+
+    // Notes records left in the file after everything the loader reads.
+    void comprovar_sobrants();
+
+  private:
+    std::string seguent(std::string_view que, bool notar_final);
+    bool existeix(const std::string& nom);
+
+    sessio& s_;
+    servei_fitxers& fitxers_;
+    std::vector<avis_lectura>* avisos_;
+    lector lector_;
+    // A second reader over the same text, moved in step with the first, that
+    // tells the line each record starts on (only when notes are wanted).
+    lector ombra_;
+    std::size_t linia_ = 0;
+    bool passat_final_ = false;
+    std::unordered_map<std::string, std::string> resolts_;
+    std::unordered_map<std::string, bool> existents_;
+};
+
+} // namespace quorvel

@@ -1,0 +1,202 @@
+#include "engine/exercici.h"
+
+#include "content/escenari_fitxer.h"
+#include "core/finestra.h"
+#include "core/nombres.h"
+#include "core/pas.h"
+#include "core/sessio.h"
+#include "core/text.h"
+#include "engine/dibuixar.h"
+#include "engine/sortejar.h"
+#include "platform/serveis.h"
+#include "platform/vista_escenari.h"
+#include "stage/escenari.h"
+#include "stage/media.h"
+#include "stage/midi.h"
+
+#include <cmath>
+#include <string>
+
+namespace quorvel {
+
+namespace {
+
+double tipus(const sessio& s) {
+    return valor_numeric(s.tipus_exercici);
+}
+
+int enter_de(const std::string& text) {
+    return a_enter16(valor_numeric(text));
+}
+
+// Path of a file in the voice folder of the current directory.
+std::string a_veu(serveis& sv, const std::string& nom) {
+    return sv.fitxers.carpeta_actual() + "\\" + "veu\\" + nom;
+}
+
+} // namespace
+
+exercici::exercici(sessio& s, serveis& sv, finestra& form1, servei_escenari& vista)
+    : s_(s), sv_(sv), form1_(form1), vista_(vista) {}
+
+exercici::~exercici() {
+    escenari_tancar();
+}
+
+void exercici::escenari_obrir() {
+    escenari_tancar();
+    escenari_ = std::make_unique<finestra>(nom_escenari);
+    escenari_construir(*escenari_);
+    vista_.obrir(*escenari_);
+    escenari_preparar(s_, sv_.fitxers, vista_.pantalla(), *escenari_);
+}
+
+void exercici::escenari_tancar() {
+    if (escenari_) {
+        escenari_->posar_visible_finestra(false);
+        vista_.tancar(*escenari_);
+        escenari_.reset();
+    }
+}
+
+void exercici::engegar() {
+    pas([&] { dibuixar(s_, form1_); });
+    s_.graella_fitxer = s_.carpeta_programa + "\\graella.esc";
+    if (tipus(s_) > 5) {
+        pas([&] { preparar(); });
+    }
+    if (tipus(s_) == 5) {
+        pas([&] { midi_tancar(s_, sv_); });
+        pas([&] { midi_obrir(s_, sv_, -1); });
+        pas([&] { midi_programa(s_, sv_, 0, 0, enter_de(s_.llista_exercici[0])); });
+    }
+    const double t = tipus(s_);
+    if (t > 0 && (t > 29 || t == 9)) {
+        pas([&] {
+            const std::string& escenari = s_.elements[0].media_5;
+            if (!escenari.empty()) {
+                graella_carregar(s_, sv_.fitxers, escenari);
+            }
+        });
+        pas([&] { escenari_obrir(); });
+    } else if (!s_.graella_fitxer.empty()) {
+        pas([&] { graella_carregar(s_, sv_.fitxers, s_.graella_fitxer); });
+        pas([&] { escenari_obrir(); });
+    }
+    pas([&] { consigna_mostra(); });
+    pas([&] {
+        // An interval outside what a timer can take keeps the previous one.
+        const double ms = arrodonir(valor_numeric(form1_.obtenir("temps").text));
+        if (ms >= 0 && ms <= 65535) {
+            form1_.posar_interval("t_joystick", {}, static_cast<int>(ms));
+        }
+        form1_.posar_habilitat("t_joystick", {}, true);
+    });
+}
+
+void exercici::aturar() {
+    pas([&] { form1_.posar_habilitat("t_joystick", {}, false); });
+    pas([&] { form1_.posar_habilitat("t_configurar", {}, false); });
+    pas([&] { form1_.posar_valor("mn_configurar", {}, 0); });
+    pas([&] { form1_.posar_valor("mn_joystic", {}, 0); });
+    pas([&] { form1_.posar_visible("explorar_cursors", {}, false); });
+    pas([&] { form1_.posar_visible("joy_invers", {}, false); });
+    pas([&] { midi_tancar(s_, sv_); });
+    pas([&] { form1_.posar_color_fons_finestra(std::nullopt); });
+    int desplacament = 0;
+    for (int j = 0; j <= s_.n_joysticks; ++j) {
+        int usats = 0;
+        if (!pas([&] { usats = s_.joysticks[j].botons_usats; })) {
+            continue;
+        }
+        for (int b = 0; b <= usats; ++b) {
+            pas([&] { form1_.posar_text_si_existeix("Check2", desplacament + b, ""); });
+        }
+        desplacament += usats;
+    }
+    for (int c = 0; c <= s_.n_botons; ++c) {
+        pas([&] { form1_.posar_text_si_existeix("Check2", c, ""); });
+    }
+    if (!s_.media_actual.empty()) {
+        pas([&] { sv_.media.enviar("close " + s_.media_actual); });
+        s_.media_actual.clear();
+    }
+    pas([&] { escenari_tancar(); });
+    pas([&] { dibuixar(s_, form1_); });
+}
+
+void exercici::preparar() {
+    sv_.rellotge.llavor(static_cast<unsigned>(std::floor(sv_.rellotge.segons())));
+    s_.resposta.clear();
+    const std::string& t = s_.tipus_exercici;
+    auto copiar_primer = [&] { s_.elements[0] = s_.elements[1]; };
+    if (t == "9") {
+        pas([&] { caselles_numerar(s_); });
+        pas([&] { element_sortejar(s_, sv_.rellotge); });
+    } else if (t == "11" || t == "12") {
+        pas([&] { element_sortejar(s_, sv_.rellotge); });
+        int k = 0;
+        pas([&] { k = casella_sortejar(s_, sv_.rellotge); });
+        if (t == "11") {
+            pas([&] { media_reproduir(s_, sv_, a_veu(sv_, s_.llista_exercici[k])); });
+        } else {
+            pas([&] { midi_tancar(s_, sv_); });
+            pas([&] { midi_obrir(s_, sv_, -1); });
+            pas([&] { midi_programa(s_, sv_, 0, 0, enter_de(s_.llista_exercici[0])); });
+            pas([&] { midi_nota(s_, sv_, 0, enter_de(s_.llista_exercici[k]), 127); });
+        }
+    } else if (t == "15" || t == "16" || t == "17") {
+        pas([&] { element_sortejar(s_, sv_.rellotge); });
+        pas([&] { s_.graella_fitxer = s_.elements[0].media_5; });
+    } else if (t == "20" || t == "21" || t == "22") {
+        pas(copiar_primer);
+        pas([&] { s_.graella_fitxer = s_.elements[0].media_5; });
+    } else if (t == "23" || t == "24" || t == "25") {
+        pas(copiar_primer);
+        pas([&] { s_.graella_fitxer = s_.elements[0].media_5; });
+        pas([&] {
+            const int c = static_cast<int>(std::floor(s_.n_botons * sv_.rellotge.aleatori())) + 1;
+            s_.elements[0].especials = caracter(c);
+        });
+    } else if (t == "50") {
+        pas([&] { caselles_marcar(s_, sv_.rellotge, 1); });
+    } else if (t == "51") {
+        pas([&] { caselles_coordenades(s_, sv_.rellotge); });
+    } else {
+        pas([&] { element_sortejar(s_, sv_.rellotge); });
+    }
+}
+
+void exercici::consigna_mostra() {
+    if (!s_.consigna_exercici.empty()) {
+        sv_.eines.missatge("conisgna " + s_.consigna_exercici, botons_missatge::ok, "Quorvel");
+    }
+    if (tipus(s_) > 5 && s_.elements.dins(0) && !s_.elements[0].consigna.empty()) {
+        sv_.eines.missatge("consigna " + s_.elements[0].consigna, botons_missatge::ok, "Quorvel");
+    }
+}
+
+void exercici::be() {
+    pas([&] { form1_.posar_color_fons_finestra(color_verd); });
+    pas([&] { so_reproduir(s_, sv_, s_.elements[0].media_1); });
+}
+
+void exercici::mal() {
+    pas([&] { form1_.posar_color_fons_finestra(color_vermell); });
+    pas([&] { so_reproduir(s_, sv_, a_veu(sv_, s_.elements[0].media_2)); });
+}
+
+void exercici::be_final() {
+    pas([&] { form1_.posar_habilitat("t_joystick", {}, false); });
+    pas([&] { so_reproduir(s_, sv_, s_.elements[0].media_3); });
+    std::string text;
+    pas([&] { text = s_.textos_idioma[1]; });
+    const resposta_missatge resposta =
+        sv_.eines.missatge(text, botons_missatge::ok_cancel, "Quorvel");
+    aturar();
+    if (resposta == resposta_missatge::ok) {
+        engegar();
+    }
+}
+
+} // namespace quorvel

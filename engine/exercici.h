@@ -1,0 +1,48 @@
+// Running an exercise: start (prepare the question, build and show the stage,
+// give the instructions, poll the joysticks), stop, the preparation of a new
+// question, and the feedback operations the dispatcher and the judgement call.
+#pragma once
+
+#include <memory>
+
+namespace quorvel {
+
+struct sessio;
+struct serveis;
+class finestra;
+class servei_escenari;
+
+class exercici {
+  public:
+    exercici(sessio& s, serveis& sv, finestra& form1, servei_escenari& vista);
+    ~exercici();
+    exercici(const exercici&) = delete;
+    exercici& operator=(const exercici&) = delete;
+
+    // "engegar": also run by the final feedback and after an exercise is loaded.
+    void engegar();
+    // "aturar": harmless when nothing runs.
+    void aturar();
+    // New question for the random exercise types.
+    void preparar();
+
+    void consigna_mostra();
+    void be();
+    void mal();
+    void be_final();
+
+    // The stage window model while an exercise runs, else null.
+    [[nodiscard]] finestra* escenari() { return escenari_.get(); }
+
+  private:
+    void escenari_obrir();
+    void escenari_tancar();
+
+    sessio& s_;
+    serveis& sv_;
+    finestra& form1_;
+    servei_escenari& vista_;
+    std::unique_ptr<finestra> escenari_;
+};
+
+} // namespace quorvel

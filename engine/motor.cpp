@@ -1,0 +1,36 @@
+#include "engine/motor.h"
+
+#include "content/exercici_fitxer.h"
+#include "core/finestra.h"
+#include "core/pas.h"
+#include "core/sessio.h"
+#include "joystick/sondeig.h"
+#include "platform/serveis.h"
+
+namespace quorvel {
+
+motor::motor(sessio& s, serveis& sv, finestra& form1, servei_escenari& vista)
+    : s_(s), sv_(sv), form1_(form1), exercici_(s, sv, form1, vista) {
+    form1_.en_clic("Command1", [this](std::optional<int>) { exercici_.engegar(); });
+    form1_.en_clic("Command2", [this](std::optional<int>) { exercici_.aturar(); });
+    form1_.en_temporitzador("t_joystick", [this](std::optional<int>) { sondejar(); });
+    form1_.en_clic("Check2", [this](std::optional<int> k) {
+        pas([&] { casella_clic(form1_, k.value_or(0)); });
+    });
+    form1_.en_perdua_focus("Check2", [this](std::optional<int> k) {
+        pas([&] { casella_perdua_focus(form1_, k.value_or(0)); });
+    });
+    form1_.en_clic("mn_fixters", [this](std::optional<int>) { obrir_exercici(); });
+}
+
+void motor::sondejar() {
+    joysticks_sondejar(s_, sv_.joystick, form1_, {});
+}
+
+void motor::obrir_exercici() {
+    if (exercici_menu_obrir(s_, sv_, form1_)) {
+        exercici_.engegar();
+    }
+}
+
+} // namespace quorvel

@@ -1,0 +1,33 @@
+// The exercise engine wired to the console: the start and stop buttons, the
+// polling timer, the cells' clicks and focus loss, and the exercise menu.
+#pragma once
+
+#include "engine/exercici.h"
+
+namespace quorvel {
+
+struct sessio;
+struct serveis;
+class finestra;
+class servei_escenari;
+
+class motor {
+  public:
+    // Registers the engine's handlers on the console model.
+    motor(sessio& s, serveis& sv, finestra& form1, servei_escenari& vista);
+
+    [[nodiscard]] exercici& actual() { return exercici_; }
+
+    // One tick of t_joystick.
+    void sondejar();
+    // "Exercicis": open an exercise file and start it.
+    void obrir_exercici();
+
+  private:
+    sessio& s_;
+    serveis& sv_;
+    finestra& form1_;
+    exercici exercici_;
+};
+
+} // namespace quorvel

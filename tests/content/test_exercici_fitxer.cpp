@@ -1,0 +1,398 @@
+#include "board/dialegs_fitxer.h"
+#include "content/exercici_fitxer.h"
+#include "core/exercici_inicialitzar.h"
+#include "core/finestra.h"
+#include "core/sessio.h"
+#include "core/text.h"
+#include "tests/fakes/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+namespace quorvel {
+namespace {
+
+std::string dades(const std::string& nom) {
+    std::ifstream f(std::string(QUORVEL_TEST_DATA) + "/" + nom, std::ios::binary);
+    std::stringstream text;
+    text << f.rdbuf();
+    return text_de_fitxer(text.str());
+}
+
+std::string linies(std::initializer_list<std::string> l) {
+    std::string text;
+    for (const auto& x : l) {
+        text += x + "\r\n";
+    }
+    return text;
+}
+
+std::string capcalera(const std::string& tipus) {
+    return linies({"Exercici\tProva", "Autor\tEscola", "Tipus\t" + tipus});
+}
+
+// The nine records of one item of a body without quoted texts.
+std::string item(const std::string& consigna, const std::string& correctes = "B",
+                 const std::string& especials = "", const std::string& media_1 = "") {
+    return linies({"C\t" + consigna, "R\t" + correctes, "S\tC", "E\t" + especials, "M\t" + media_1,
+                   "M\t", "M\t", "M\t", "M\t"});
+}
+
+std::string camps(const element_exercici& e) {
+    return e.consigna + "|" + e.correctes + "|" + e.sequencia + "|" + e.text_1 + "|" + e.text_2 +
+           "|" + e.especials + "|" + e.media_1 + "|" + e.media_2 + "|" + e.media_3 + "|" +
+           e.media_4 + "|" + e.media_5;
+}
+
+std::string llista(const sessio& s) {
+    std::string text;
+    for (const auto& t : s.llista_exercici.valors()) {
+        text += "[" + t + "]";
+    }
+    return text;
+}
+
+// Everything the loader fills, to compare two loads.
+std::string descriure(const sessio& s) {
+    std::ostringstream d;
+    d << s.tipus_exercici << '|' << s.fitxer_exercici << '|' << s.carpeta_exercici << '|'
+      << s.consigna_exercici << '|' << s.n_items << '|' << s.valor_extra << '|' << s.n_elements
+      << '\n'
+      << llista(s) << '\n';
+    for (const auto& e : s.elements.valors()) {
+        d << camps(e) << '\n';
+    }
+    return d.str();
+}
+
+class exercici_fitxer : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        exercici_inicialitzar(s, {});
+        s.carpeta_programa = "/prog";
+        s.n_botons = 12;
+        s.n_columnes = 4;
+        s.n_joysticks = 1;
+        for (const char* nom : {"/ex/imatge/gos.gif", "/ex/imatge/gat.gif", "/ex/veu/gos.wav",
+                                "/ex/fons.jpg", "/ex/veu/do.wav"}) {
+            f.posar(nom, "");
+        }
+    }
+
+    void carregar(const std::string& text, const std::string& cami = "/ex\\prova.brd") {
+        f.posar(cami, text);
+        exercici_carregar(s, f, cami);
+    }
+
+    std::vector<avis_lectura> avisos(const std::string& text,
+                                     const std::string& cami = "/ex\\prova.brd") {
+        f.posar(cami, text);
+        std::vector<avis_lectura> a;
+        exercici_carregar(s, f, cami, &a);
+        return a;
+    }
+
+    sessio s;
+    fakes::fitxers_falsos f;
+};
+
+TEST_F(exercici_fitxer, bodies_from_sample_files) {
+    carregar(dades("exercicis/animals.brd"), "/ex\\animals.brd");
+    EXPECT_EQ(descriure(s),
+              "6|/ex\\animals.brd|/ex\\|Trobeu els animals|1|0|2\n[][]\n"
+              "||||||||||\n"
+              "On \xE9s el gos?|BEIM|CD|||B|/ex\\imatge\\gos.gif|"
+              "/ex\\veu\\gos.wav|ok.wav||\n"
+              "On \xE9s el gat?|JKLM|*||||/ex\\imatge\\gat.gif|/ex\\veu\\gos.wav||||\n"
+              "||||||||||\n");
+
+    // Types 8 and 17 read two quoted texts instead of the sequence.
+    carregar(dades("exercicis/dibuix.brd"));
+    EXPECT_EQ(s.elements.superior(), 2);
+    EXPECT_EQ(camps(s.elements[1]), "Cap a la dreta|BFJ||xf = xi + 1|yf = yi|EIM|||||");
+
+    // Type 51 reads five answers after the items.
+    carregar(dades("exercicis/respostes.brd"));
+    EXPECT_EQ(camps(s.elements[2]), "d0|d1|d2|||d3|d4|d5|d6|d7|d8");
+    EXPECT_EQ(llista(s), "[BCDE][B][CD][JKLM][M]");
+
+    // Type 12: the list, entry 0 as written, the extra number, and one item
+    // that accepts any cell.
+    carregar(dades("exercicis/piano.brd"));
+    EXPECT_EQ(descriure(s), "12|/ex\\prova.brd|/ex\\|7|3|2|0\n[do.wav][60][62][64][]\n"
+                            "||||||||||\n"
+                            "|*|*|||*|/ex\\fons.jpg||||\n");
+}
+
+TEST_F(exercici_fitxer, quoted_texts_of_drawing_types) {
+    struct cas {
+        std::string registre, text;
+    };
+    const std::vector<cas> casos = {
+        {"Col\t\"xf = xi", "xf = xi"}, // no closing quote: the rest of the record
+        {"Col\txf = xi", ""},          // no quotes at all
+        {"\"xf = xi\"", ""},           // the reader takes the quotes off a quoted record
+        {"Col\t\"a\" i \"b\"", "a"},   // the first pair only
+    };
+    for (const auto& c : casos) {
+        carregar(capcalera("17") + linies({"N\t1", "G", "C", "R\tB", c.registre, "Fila\t\"y\"", "E",
+                                           "M", "M", "M", "M", "M"}));
+        EXPECT_EQ(s.elements[1].text_1, c.text) << c.registre;
+        EXPECT_EQ(s.elements[1].text_2, "y") << c.registre;
+    }
+}
+
+TEST_F(exercici_fitxer, list_bodies) {
+    // A list body leaves the items of an earlier exercise alone.
+    carregar(dades("exercicis/animals.brd"));
+    carregar(capcalera("3") + linies({"N\t2", "Num\t5", "A\tgos.gif", "B\tgat.gif"}));
+    EXPECT_EQ(llista(s), "[][/ex\\imatge\\gos.gif][/ex\\imatge\\gat.gif][]");
+    EXPECT_EQ(s.elements[2].correctes, "JKLM");
+
+    struct cas {
+        std::string tipus, numero, extra;
+        std::string consigna, entrada_0;
+        std::int16_t valor_extra;
+    };
+    // The number is written back as decimal text (one that overflows leaves
+    // the text as it was); only types 5 and 12 read entry 0 and the extra
+    // number, and an extra that is not a number keeps the previous value.
+    const std::vector<cas> casos = {
+        {"5", "7 notes", "3.5", "7", "raw", 4}, {"4", "", "3.5", "0", "", 9},
+        {"11", "2.50", "3.5", "2.5", "", 9},    {"5", "-0", "tres", "0", "raw", 9},
+        {"12", "1e3", "-2", "1000", "raw", -2}, {"3", "1e400", "", "abans", "", 9},
+    };
+    for (const auto& c : casos) {
+        s.valor_extra = 9;
+        s.consigna_exercici = "abans";
+        carregar(capcalera(c.tipus) +
+                 linies({"N\t1", "Num\t" + c.numero, "A\t60", "Z\traw", "X\t" + c.extra}));
+        EXPECT_EQ(s.consigna_exercici, c.consigna) << c.tipus << " " << c.numero;
+        EXPECT_EQ(s.llista_exercici[0], c.entrada_0) << c.tipus;
+        EXPECT_EQ(s.valor_extra, c.valor_extra) << c.tipus << " " << c.extra;
+    }
+}
+
+TEST_F(exercici_fitxer, type_text_selects_the_body) {
+    struct cas {
+        std::string tipus;
+        std::int16_t n_elements;
+    };
+    // n_elements starts at 1: only a selected item body reads the count 3.
+    const std::vector<cas> casos = {{"6", 3},  {" 6", 1}, {"06", 1}, {"6.0", 1},
+                                    {"20", 3}, {"25", 3}, {"26", 1}, {"1", 1}};
+    for (const auto& c : casos) {
+        exercici_inicialitzar(s, {});
+        carregar(capcalera(c.tipus) + linies({"N\t3"}));
+        EXPECT_EQ(s.tipus_exercici, c.tipus);
+        EXPECT_EQ(s.n_elements, c.n_elements) << c.tipus;
+    }
+}
+
+TEST_F(exercici_fitxer, body_b_reads_ten_records_and_no_answers) {
+    carregar(dades("exercicis/respostes.brd"));
+    carregar(capcalera("20") + linies({"N\t1", "G"}) + item("u", "C") + item("sobra"));
+    EXPECT_EQ(s.elements[1].correctes, "C");
+    EXPECT_EQ(s.elements[1].sequencia, "C");
+    EXPECT_EQ(s.elements[2].consigna, "");
+    EXPECT_EQ(s.llista_exercici[0], "BCDE");
+}
+
+TEST_F(exercici_fitxer, counts_out_of_the_ordinary) {
+    struct cas {
+        std::string compte;
+        std::int16_t n_elements;
+        int superior;
+    };
+    const std::vector<cas> casos = {
+        {"0", 0, 1}, {"-1", -1, 0}, {"-7", -7, 0}, {"40000", 1, 2}, {"abc", 0, 1}, {"1.5", 2, 3},
+    };
+    for (const auto& c : casos) {
+        exercici_inicialitzar(s, {});
+        carregar(capcalera("7") + linies({"N\t" + c.compte, "G"}) + item("u") + item("d"));
+        EXPECT_EQ(s.n_elements, c.n_elements) << c.compte;
+        EXPECT_EQ(s.elements.superior(), c.superior) << c.compte;
+        EXPECT_EQ(s.elements[c.superior >= 2 ? 1 : 0].consigna, c.superior >= 2 ? "u" : "");
+    }
+}
+
+TEST_F(exercici_fitxer, shape_codes_in_cell_lists) {
+    struct cas {
+        std::string valor, expandit;
+    };
+    const std::vector<cas> casos = {
+        {"B(LR)", "BEIM"}, {"A(LU", "A"},        {"(XX)C", "C"},
+        {"(PCE)", ""},     {"(PUM)(PDM)", "BJ"}, {"", ""},
+    };
+    for (const auto& c : casos) {
+        carregar(capcalera("9") + linies({"N\t1", "G"}) + item("u", c.valor, c.valor));
+        EXPECT_EQ(s.elements[1].correctes, c.expandit) << c.valor;
+        EXPECT_EQ(s.elements[1].especials, c.expandit) << c.valor;
+    }
+}
+
+TEST_F(exercici_fitxer, path_folder_and_current_folder) {
+    const std::string text = dades("exercicis/animals.brd");
+    f.posar("/ex/animals.brd", text);
+    struct cas {
+        std::string cami, fitxer, carpeta;
+    };
+    const std::vector<cas> casos = {
+        {"/ex\\animals.brd", "/ex\\animals.brd", "/ex\\"},
+        {"\"/ex\\animals.brd\"", "/ex\\animals.brd", "/ex\\"},
+        {"/ex/animals.brd", "/ex/animals.brd", "/ex/"},
+        {"/ex\\cap.brd", "/ex\\cap.brd", "/ex\\cap.brd"},
+    };
+    for (const auto& c : casos) {
+        exercici_inicialitzar(s, {});
+        f.actual = "/";
+        exercici_carregar(s, f, c.cami);
+        EXPECT_EQ(s.fitxer_exercici, c.fitxer);
+        EXPECT_EQ(s.carpeta_exercici, c.carpeta);
+    }
+    EXPECT_EQ(s.tipus_exercici, "");
+    exercici_carregar(s, f, "/ex\\animals.brd");
+    EXPECT_EQ(f.actual, "/ex/");
+    EXPECT_EQ(s.elements[1].media_1, "/ex\\imatge\\gos.gif");
+
+    // A relative path still names the same file after the folder changes.
+    // (The fake finds a relative name only under its own key.)
+    exercici_inicialitzar(s, {});
+    f.actual = "/ex";
+    f.posar("animals.brd", text);
+    exercici_carregar(s, f, "animals.brd");
+    EXPECT_EQ(s.fitxer_exercici, "animals.brd");
+    EXPECT_EQ(s.carpeta_exercici, "/ex/");
+    EXPECT_EQ(s.tipus_exercici, "6");
+    EXPECT_EQ(s.elements[1].media_1, "/ex/imatge\\gos.gif");
+}
+
+TEST_F(exercici_fitxer, scratch_file_keeps_the_caption_path) {
+    carregar(dades("exercicis/animals.brd"));
+    for (const std::string cami : {"/prog\\bdr.tmp", "/prog/bdr.tmp", "/ex\\bdr.tmp"}) {
+        f.posar(cami, capcalera("7"));
+        exercici_carregar(s, f, cami);
+        EXPECT_EQ(s.tipus_exercici, "7");
+        EXPECT_EQ(s.fitxer_exercici, cami[1] == 'p' ? "/ex\\prova.brd" : cami) << cami;
+    }
+}
+
+// Long records, unclosed quotes and binary files are in the fuzz corpus.
+TEST_F(exercici_fitxer, short_and_long_files) {
+    carregar(capcalera("6"));
+    EXPECT_EQ(s.n_elements, 0);
+    EXPECT_EQ(s.elements.superior(), 1);
+    carregar(capcalera("6") + "N\t32767\r\n");
+    EXPECT_EQ(s.elements.superior(), 32768);
+    const std::string llarg(100000, 'x');
+    carregar(capcalera("9") + linies({"N\t1", "G", "C\t" + llarg}));
+    EXPECT_EQ(s.elements[1].consigna, llarg);
+}
+
+TEST_F(exercici_fitxer, findings_name_the_line_and_the_fault) {
+    struct cas {
+        std::string text;
+        std::size_t linia;
+        std::string fragment;
+    };
+    const std::string g = "G\tgeneral\r\n";
+    const std::vector<cas> casos = {
+        {capcalera(" 6"), 3, "is not written as a plain number"},
+        {capcalera("6") + linies({"N\tdos"}) + g, 4, "'dos' is not a number; read as 0"},
+        {capcalera("6") + linies({"N\t40000"}) + g + item("u"), 4,
+         "does not fit 16 bits; the previous 1 is kept"},
+        {capcalera("6") + linies({"N\t-3"}) + g, 4, "is negative"},
+        {capcalera("6") + linies({"N\t1"}) + g + item("u", "B(LU"), 7, "has no closing ')'"},
+        {capcalera("6") + linies({"N\t1"}) + g + item("u", "(XX)"), 7, "is unknown"},
+        {capcalera("6") + linies({"N\t1"}) + g + item("u", "B", "(PLM)"), 9,
+         "cannot be drawn on a board of 12 cells in rows of 4"},
+        {capcalera("6") + linies({"N\t1"}) + g + item("u", "B", "", "lleo.gif"), 10,
+         "'lleo.gif' is found neither"},
+        {capcalera("6") + linies({"N\t2"}) + g + item("u"), 14, "the file ends here"},
+        {capcalera("6") + linies({"N\t1"}) + g + item("u") + "sobra\r\n", 15, "after the end"},
+        {capcalera("6") + linies({"N 1"}) + g, 4, "has no TAB"},
+        {capcalera("8") + linies({"N\t1", "G\t", "C\t", "R\tB", "X\txf", "Y\t\"y\"", "E\t", "M\t",
+                                  "M\t", "M\t", "M\t", "M\t"}),
+         8, "no text between double quotes"},
+        {capcalera("8") + linies({"N\t1", "G\t", "C\t", "R\tB", "X\t\"x\"", "Y\t\"y", "E\t", "M\t",
+                                  "M\t", "M\t", "M\t", "M\t"}),
+         9, "no closing double quote"},
+        {capcalera("5") + linies({"N\t1", "Num\t1", "A\tdo", "Z\t", "X\t1"}), 6,
+         "'do' is not a number"},
+        {capcalera("5") + linies({"N\t0", "Num\t1", "Z\t", "X\tu"}), 7,
+         "valor_extra 'u' is not a 16-bit number; 0 is kept"},
+        {capcalera("3") + linies({"N\t1", "Num\t1", "A\tlleo.gif"}), 6, "'lleo.gif' is found"},
+    };
+    for (const auto& c : casos) {
+        exercici_inicialitzar(s, {});
+        const auto a = avisos(c.text);
+        ASSERT_EQ(a.size(), 1u) << c.text << (a.empty() ? "" : a[0].missatge);
+        EXPECT_EQ(a[0].linia, c.linia) << c.text;
+        EXPECT_NE(a[0].missatge.find(c.fragment), std::string::npos) << a[0].missatge;
+    }
+    std::vector<avis_lectura> falta;
+    exercici_carregar(s, f, "/ex\\cap.brd", &falta);
+    ASSERT_EQ(falta.size(), 1u);
+    EXPECT_EQ(falta[0].linia, 0u);
+}
+
+TEST_F(exercici_fitxer, sample_files_give_no_findings_and_same_values) {
+    f.posar("/ex/veu/ok.wav", "");
+    for (const char* nom :
+         {"exercicis/animals.brd", "exercicis/dibuix.brd", "exercicis/piano.brd"}) {
+        exercici_inicialitzar(s, {});
+        const auto a = avisos(dades(nom));
+        EXPECT_TRUE(a.empty()) << nom << ": " << a.front().missatge;
+    }
+    const std::vector<std::string> textos = {
+        dades("exercicis/respostes.brd"),
+        capcalera("8") + linies({"N\t2", "G", "C\tx", "R\t(PCE)B(", "\"X", "E", "M\tlleo"}),
+        capcalera("12") + linies({"N\t40000", "Num", "A", "B"}),
+        std::string("\0\xff\"\t,\r\n#\t6", 11),
+    };
+    for (const auto& text : textos) {
+        exercici_inicialitzar(s, {});
+        carregar(text);
+        const std::string sense = descriure(s);
+        exercici_inicialitzar(s, {});
+        (void)avisos(text);
+        EXPECT_EQ(descriure(s), sense);
+    }
+}
+
+TEST_F(exercici_fitxer, menu_command_loads_and_sets_the_caption) {
+    fakes::serveis_falsos sf;
+    sf.fitxers.posar("/ex/animals.brd", dades("exercicis/animals.brd"));
+    serveis sv = sf.tots();
+    finestra form1("Form1");
+    form1.posar_caption_finestra("ZIV");
+
+    EXPECT_FALSE(exercici_menu_obrir(s, sv, form1)); // cancelled
+    EXPECT_EQ(form1.caption(), "ZIV");
+    EXPECT_EQ(s.tipus_exercici, "0");
+    ASSERT_EQ(sf.dialegs.peticions.size(), 1u);
+    EXPECT_EQ(sf.dialegs.peticions[0].filtre,
+              std::string("Exercicis brd\0*.brd\0Tots els fitxers\0*.*", 40));
+    EXPECT_EQ(sf.dialegs.peticions[0].carpeta, "/prog");
+
+    sf.dialegs.respostes.push_back("/ex\\animals.brd");
+    EXPECT_TRUE(exercici_menu_obrir(s, sv, form1));
+    EXPECT_EQ(form1.caption(), "ZIV - /ex\\animals.brd");
+    EXPECT_EQ(s.tipus_exercici, "6");
+    EXPECT_EQ(sf.dialegs.peticions[1].titol, "Obrir exercici");
+
+    // A missing file still counts as loaded: the exercise starts empty.
+    sf.dialegs.respostes.push_back("/ex\\cap.brd");
+    EXPECT_TRUE(exercici_menu_obrir(s, sv, form1));
+    EXPECT_EQ(sf.dialegs.peticions[2].carpeta, "/ex\\");
+    EXPECT_EQ(form1.caption(), "ZIV - /ex\\cap.brd");
+    EXPECT_EQ(s.tipus_exercici, "");
+    EXPECT_FALSE(exercici_menu_obrir(s, sv, form1));
+    EXPECT_EQ(sf.dialegs.peticions[3].carpeta, "/prog");
+}
+
+} // namespace
+} // namespace quorvel

@@ -1,0 +1,186 @@
+#include "core/finestra.h"
+#include "core/finestra_principal.h"
+#include "core/sessio.h"
+#include "engine/exercici.h"
+#include "tests/fakes/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quorvel {
+namespace {
+
+// A console with a board of four cells and one pad, and the default scenario
+// in the program folder.
+struct banc {
+    fakes::serveis_falsos f;
+    serveis sv = f.tots();
+    fakes::escenari_fals vista;
+    sessio s;
+    finestra form1{"Form1"};
+    exercici ex{s, sv, form1, vista};
+    std::vector<std::pair<int, std::string>> cel_les;
+
+    banc() {
+        finestra_principal_construir(form1);
+        s.carpeta_programa = "/p";
+        s.tipus_exercici = "0";
+        s.n_columnes = 2;
+        s.n_botons = 4;
+        s.n_joysticks = 1;
+        s.joysticks.redimensionar(0, 1);
+        s.joysticks[1].botons_usats = 4;
+        s.mapa_botons.redimensionar(0, 4);
+        s.llista_exercici.redimensionar(0, 1);
+        f.fitxers.posar("/p/graella.esc", "Default\nTipus\t9\nElements\t0\n");
+        form1.en_canvi("Check2", [this](std::optional<int> i) {
+            cel_les.emplace_back(*i, form1.obtenir("Check2", *i).text);
+        });
+    }
+
+    void items(int n) {
+        s.n_elements = static_cast<std::int16_t>(n);
+        s.elements.redimensionar(0, n);
+        for (int k = 1; k <= n; ++k) {
+            s.elements[k].consigna = "item " + std::to_string(k);
+        }
+    }
+};
+
+TEST(exercici, start_with_no_exercise_shows_the_default_stage_and_polls) {
+    banc b;
+    b.form1.posar_text("temps", {}, "250");
+    b.ex.engegar();
+    EXPECT_EQ(b.s.graella_fitxer, "/p\\graella.esc");
+    EXPECT_EQ(b.s.esc_titol, "Default");
+    EXPECT_EQ(b.vista.oberts, 1);
+    ASSERT_NE(b.ex.escenari(), nullptr);
+    EXPECT_TRUE(b.ex.escenari()->visible());
+    EXPECT_TRUE(b.f.eines.missatges.empty());
+    EXPECT_TRUE(b.form1.obtenir("t_joystick").habilitat);
+    EXPECT_EQ(b.form1.obtenir("t_joystick").interval, 250);
+    EXPECT_EQ(b.form1.index_maxim("Check2"), 4); // the preview was drawn
+}
+
+TEST(exercici, interval_out_of_range_keeps_the_previous_one) {
+    for (const char* temps : {"-5", "70000", "abc"}) {
+        banc b;
+        b.form1.posar_text("temps", {}, temps);
+        b.ex.engegar();
+        const int esperat = std::string(temps) == "abc" ? 0 : 100;
+        EXPECT_EQ(b.form1.obtenir("t_joystick").interval, esperat) << temps;
+    }
+}
+
+TEST(exercici, scenario_source_depends_on_the_type) {
+    const struct {
+        const char* tipus;
+        const char* titol;
+    } casos[] = {{"29", "Default"}, {"31", "Own"}, {"9", "Own"}};
+    for (const auto& c : casos) {
+        banc b;
+        b.s.tipus_exercici = c.tipus;
+        b.items(1);
+        b.s.elements[1].media_5 = "/ex/own.esc";
+        b.f.fitxers.posar("/ex/own.esc", "Own\nTipus\t9\nElements\t0\n");
+        b.ex.engegar();
+        EXPECT_EQ(b.s.esc_titol, c.titol) << c.tipus;
+        EXPECT_EQ(b.vista.oberts, 1);
+    }
+    banc buit; // type 9 with no scenario of its own: the stage still opens
+    buit.s.tipus_exercici = "9";
+    buit.items(1);
+    buit.ex.engegar();
+    EXPECT_EQ(buit.s.esc_titol, "");
+    EXPECT_EQ(buit.vista.oberts, 1);
+}
+
+TEST(exercici, type_5_sets_up_midi_and_draws_no_item) {
+    banc b;
+    b.s.tipus_exercici = "5";
+    b.s.llista_exercici[0] = "12";
+    b.ex.engegar();
+    EXPECT_EQ(b.f.midi.registre,
+              (std::vector<std::string>{"open -1", "short 0x000000B0", "short 0x00000CC0"}));
+    EXPECT_FALSE(b.s.elements.te_emmagatzematge());
+}
+
+TEST(exercici, instructions_show_the_exercise_then_the_item) {
+    banc b;
+    b.s.tipus_exercici = "6";
+    b.s.consigna_exercici = "General";
+    b.items(1);
+    b.ex.engegar();
+    ASSERT_EQ(b.f.eines.missatges.size(), 2u);
+    EXPECT_EQ(b.f.eines.missatges[0].text, "conisgna General");
+    EXPECT_EQ(b.f.eines.missatges[1].text, "consigna item 1");
+}
+
+TEST(exercici, types_20_to_25_present_item_1) {
+    for (const char* tipus : {"20", "23"}) {
+        banc b;
+        b.s.tipus_exercici = tipus;
+        b.items(3);
+        b.s.elements[1].media_5 = "/ex/x.esc";
+        b.ex.preparar();
+        EXPECT_EQ(b.s.elements[0].consigna, "item 1");
+        EXPECT_EQ(b.s.graella_fitxer, "/ex/x.esc");
+        EXPECT_EQ(b.s.elements[0].especials.size(), std::string(tipus) == "23" ? 1u : 0u);
+    }
+}
+
+TEST(exercici, stop_silences_everything_and_empties_the_cells) {
+    banc b;
+    b.ex.engegar();
+    b.form1.posar_text("Check2", 3, "1");
+    b.s.media_actual = "/p/ok.wav";
+    b.form1.posar_color_fons_finestra(color_verd);
+    b.cel_les.clear();
+    b.ex.aturar();
+    EXPECT_FALSE(b.form1.obtenir("t_joystick").habilitat);
+    EXPECT_FALSE(b.form1.obtenir("t_configurar").habilitat);
+    EXPECT_EQ(b.f.media.ordres.back(), "close /p/ok.wav");
+    EXPECT_EQ(b.s.media_actual, "");
+    EXPECT_EQ(b.form1.color_fons(), std::nullopt);
+    EXPECT_EQ(b.ex.escenari(), nullptr);
+    EXPECT_EQ(b.vista.tancats, 1);
+    EXPECT_EQ(b.cel_les, (std::vector<std::pair<int, std::string>>{{3, ""}}));
+    b.ex.aturar(); // harmless when idle
+    EXPECT_EQ(b.vista.tancats, 1);
+}
+
+TEST(exercici, final_feedback_replays_only_on_ok) {
+    for (const auto resposta : {resposta_missatge::cancel, resposta_missatge::ok}) {
+        banc b;
+        b.s.textos_idioma.redimensionar(0, 1);
+        b.s.textos_idioma[1] = "Tornar a jugar?";
+        b.ex.engegar();
+        b.f.eines.respostes_missatge.push_back(resposta);
+        b.ex.be_final();
+        EXPECT_EQ(b.f.eines.missatges.back().text, "Tornar a jugar?");
+        const bool torna = resposta == resposta_missatge::ok;
+        EXPECT_EQ(b.ex.escenari() != nullptr, torna);
+        EXPECT_EQ(b.form1.obtenir("t_joystick").habilitat, torna);
+        EXPECT_EQ(b.vista.oberts, torna ? 2 : 1);
+    }
+}
+
+TEST(exercici, right_and_wrong_colour_the_console_and_play_the_item_media) {
+    banc b;
+    b.items(1);
+    b.s.elements[0].media_1 = "/ex/be.wav";
+    b.s.elements[0].media_2 = "mal.wav";
+    b.f.fitxers.posar("/ex/be.wav", "");
+    b.f.fitxers.actual = "/ex";
+    b.f.fitxers.posar("/ex/veu/mal.wav", "");
+    b.ex.be();
+    EXPECT_EQ(b.form1.color_fons(), color_verd);
+    EXPECT_NE(b.s.media_actual.find("/ex/be.wav"), std::string::npos);
+    b.ex.mal();
+    EXPECT_EQ(b.form1.color_fons(), color_vermell);
+    EXPECT_NE(b.s.media_actual.find("mal.wav"), std::string::npos);
+}
+
+} // namespace
+} // namespace quorvel

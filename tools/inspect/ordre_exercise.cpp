@@ -1,0 +1,107 @@
+// quorvel-inspect exercise FILE: what the program holds after loading an
+// exercise file into a freshly started session, on a board of C cells in rows
+// of N columns. The program folder defaults to this tool's own folder, as the
+// program's is the folder of its executable.
+#include "content/exercici_fitxer.h"
+#include "core/exercici_inicialitzar.h"
+#include "core/sessio.h"
+#include "platform/local/fitxers_disc.h"
+#include "tools/inspect/avisos.h"
+#include "tools/inspect/ordres.h"
+#include "tools/inspect/sortida.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace quorvel::inspect {
+
+namespace {
+
+struct opcions {
+    std::string fitxer;
+    int botons = 12;
+    int columnes = 4;
+    int joysticks = 1;
+    std::optional<std::string> programa;
+    bool lint = false;
+};
+
+std::string carpeta_executable() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : de_utf8(exe.parent_path().string());
+}
+
+nlohmann::json element_json(const element_exercici& e) {
+    return {{"consigna", text_json(e.consigna)},   {"correctes", text_json(e.correctes)},
+            {"sequencia", text_json(e.sequencia)}, {"text_1", text_json(e.text_1)},
+            {"text_2", text_json(e.text_2)},       {"especials", text_json(e.especials)},
+            {"media_1", text_json(e.media_1)},     {"media_2", text_json(e.media_2)},
+            {"media_3", text_json(e.media_3)},     {"media_4", text_json(e.media_4)},
+            {"media_5", text_json(e.media_5)}};
+}
+
+int executar(const opcions& o) {
+    sessio s;
+    exercici_inicialitzar(s, {});
+    s.n_botons = static_cast<std::int16_t>(o.botons);
+    s.n_columnes = static_cast<std::int16_t>(o.columnes);
+    s.n_joysticks = static_cast<std::int16_t>(o.joysticks);
+    s.carpeta_programa =
+        o.programa ? sense_separador_final(text_programa(*o.programa)) : carpeta_executable();
+    fitxers_disc fitxers;
+    std::vector<avis_lectura> avisos;
+    exercici_carregar(s, fitxers, text_programa(o.fitxer), o.lint ? &avisos : nullptr);
+    if (o.lint) {
+        return imprimir_avisos(avisos);
+    }
+    nlohmann::json llista = nullptr;
+    if (s.llista_exercici.te_emmagatzematge()) {
+        llista = nlohmann::json::array();
+        for (const auto& t : s.llista_exercici.valors()) {
+            llista.push_back(text_json(t));
+        }
+    }
+    nlohmann::json elements = nullptr;
+    if (s.elements.te_emmagatzematge()) {
+        elements = nlohmann::json::array();
+        for (const auto& e : s.elements.valors()) {
+            elements.push_back(element_json(e));
+        }
+    }
+    imprimir({{"tipus_exercici", text_json(s.tipus_exercici)},
+              {"fitxer_exercici", text_json(s.fitxer_exercici)},
+              {"carpeta_exercici", text_json(s.carpeta_exercici)},
+              {"consigna_exercici", text_json(s.consigna_exercici)},
+              {"n_items", s.n_items},
+              {"llista_exercici", llista},
+              {"valor_extra", s.valor_extra},
+              {"n_elements", s.n_elements},
+              {"elements", elements}});
+    return 0;
+}
+
+void configurar(CLI::App& app, int& codi_sortida) {
+    auto o = std::make_shared<opcions>();
+    auto* ordre = app.add_subcommand("exercise", "Shows what the program holds after loading an "
+                                                 "exercise file");
+    ordre->add_option("FILE", o->fitxer, "exercise file (.brd)")->required();
+    ordre->add_option("--botons", o->botons, "number of cells of the board (n_botons), default 12")
+        ->check(CLI::Range(0, 32767));
+    ordre->add_option("--columnes", o->columnes, "cells per row (n_columnes), default 4")
+        ->check(CLI::Range(0, 32767));
+    ordre->add_option("--joysticks", o->joysticks, "number of players (n_joysticks), default 1")
+        ->check(CLI::Range(0, 32767));
+    ordre->add_option("--program", o->programa,
+                      "program folder, where bdr.tmp lives (default: this tool's folder)");
+    ordre->add_flag("--lint", o->lint,
+                    "print what the reader had to skip or guess, one line each; exit 1 if any");
+    ordre->callback([o, &codi_sortida] { codi_sortida = executar(*o); });
+}
+
+const registrador registre{"exercise", configurar};
+
+} // namespace
+
+} // namespace quorvel::inspect
