@@ -3,6 +3,7 @@
 #include "core/aplicacio.h"
 #include "core/finestra_principal.h"
 #include "core/text.h"
+#include "engine/motor.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 #include "platform/local/rellotge_sistema.h"
@@ -10,6 +11,7 @@
 #include "platform/qt/dialegs_qt.h"
 #include "platform/qt/eines_qt.h"
 #include "platform/qt/media_qt.h"
+#include "platform/qt/vista_escenari.h"
 #include "platform/qt/vista_finestra.h"
 #include "platform/sdl/joystick_sdl.h"
 
@@ -79,6 +81,8 @@ int main(int argc, char** argv) {
 
     aplicacio programa(sv, carpeta);
     programa.arrencar();
+    escenari_qt escenaris;
+    motor exercicis(programa.estat(), programa.sv(), programa.form1(), escenaris);
 
     // The view shows the console as the model says: visible once loaded.
     vista_finestra consola(programa.form1(), {finestra_principal_menus(), [&] {

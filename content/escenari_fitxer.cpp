@@ -32,7 +32,7 @@ class indicador_lectura {
 class lectura_escenari {
   public:
     lectura_escenari(sessio& s, servei_fitxers& fitxers, std::vector<avis_lectura>* avisos)
-        : s_(s), fitxers_(fitxers), lr_(s, fitxers, avisos) {}
+        : s_(s), lr_(s, fitxers, avisos) {}
 
     void llegir(const std::string& cami);
 
@@ -50,7 +50,6 @@ class lectura_escenari {
     bool reservar(long long n);
 
     sessio& s_;
-    servei_fitxers& fitxers_;
     lectura_contingut lr_;
     long long pressupost_ = escenari_maxim_items;
     bool pressupost_avisat_ = false;

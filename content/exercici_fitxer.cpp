@@ -72,7 +72,7 @@ bool es_enter_pla(std::string_view text) {
 class lectura_exercici {
   public:
     lectura_exercici(sessio& s, servei_fitxers& fitxers, std::vector<avis_lectura>* avisos)
-        : s_(s), fitxers_(fitxers), lr_(s, fitxers, avisos) {}
+        : s_(s), lr_(s, fitxers, avisos) {}
 
     void llegir(const std::string& cami);
 
@@ -88,7 +88,6 @@ class lectura_exercici {
     [[nodiscard]] std::string que(std::string_view prefix, long long i, std::string_view nom) const;
 
     sessio& s_;
-    servei_fitxers& fitxers_;
     lectura_contingut lr_;
 };
 
