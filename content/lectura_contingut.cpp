@@ -15,10 +15,6 @@ namespace quorvel {
 
 namespace {
 
-bool es_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 std::string_view sense_blancs(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
         text.remove_prefix(1);
@@ -41,39 +37,7 @@ constexpr std::size_t mida_maxima_resolt = 1024;
 
 bool es_nombre(std::string_view text) {
     const std::string_view t = sense_blancs(text);
-    std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-        ++i;
-    }
-    std::size_t digits = 0;
-    while (i < t.size() && es_digit(t[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < t.size() && t[i] == '.') {
-        ++i;
-        while (i < t.size() && es_digit(t[i])) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return false;
-    }
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-            ++i;
-        }
-        const std::size_t inici = i;
-        while (i < t.size() && es_digit(t[i])) {
-            ++i;
-        }
-        if (i == inici) {
-            return false;
-        }
-    }
-    return i == t.size();
+    return !t.empty() && llargada_nombre(t) == t.size();
 }
 
 std::int16_t enter16_estricte(std::string_view text) {

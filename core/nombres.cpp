@@ -23,12 +23,8 @@ bool es_blanc(char c) {
 
 } // namespace
 
-double valor_numeric(std::string_view text) {
+std::size_t llargada_nombre(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && es_blanc(text[i])) {
-        ++i;
-    }
-    const std::size_t inici = i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         ++i;
     }
@@ -45,7 +41,7 @@ double valor_numeric(std::string_view text) {
         }
     }
     if (digits == 0) {
-        return 0.0;
+        return 0;
     }
     std::size_t fi = i;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
@@ -60,9 +56,21 @@ double valor_numeric(std::string_view text) {
             fi = j;
         }
     }
+    return fi;
+}
+
+double valor_numeric(std::string_view text) {
+    std::size_t inici = 0;
+    while (inici < text.size() && es_blanc(text[inici])) {
+        ++inici;
+    }
+    const std::size_t llargada = llargada_nombre(text.substr(inici));
+    if (llargada == 0) {
+        return 0.0;
+    }
     // strtod needs a terminated buffer and must not see a hexadecimal or
     // "inf" form, which the scan above already excludes.
-    const std::string numero(text.substr(inici, fi - inici));
+    const std::string numero(text.substr(inici, llargada));
     return std::strtod(numero.c_str(), nullptr);
 }
 

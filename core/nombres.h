@@ -3,6 +3,7 @@
 // number form, decimal text and the -1/0 booleans.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,6 +13,10 @@ namespace quorvel {
 // Longest leading decimal number of the text (blanks skipped, optional sign,
 // point as decimal mark, optional exponent); 0 when there is none.
 double valor_numeric(std::string_view text);
+
+// Length of the decimal number at the start of the text (sign, digits, point,
+// exponent), not counting blanks before it; 0 when there is none.
+std::size_t llargada_nombre(std::string_view text);
 
 // Nearest integer, a half going to the even neighbour. Throws
 // error_desbordament for NaN or infinity.

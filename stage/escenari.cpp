@@ -66,6 +66,19 @@ const element_jugador& media(const sessio& s, int j) {
     return s.graella[1].fitxers[j];
 }
 
+// The common end of placing image j: its size, its own picture when its media
+// path names a file with an extension, and whether it shows.
+void completar_imatge(const sessio& s, servei_fitxers& fitxers, finestra& esc, int j, double w,
+                      double h, bool visible) {
+    pas([&] { dimensionar(esc, j, w, h); });
+    pas([&] {
+        if (te_extensio(media(s, j).cami)) {
+            carregar_imatge(fitxers, esc, j, media(s, j).cami);
+        }
+    });
+    pas([&] { esc.posar_visible(imatge, j, visible); });
+}
+
 struct pantalla_f {
     float amplada;
     float alcada;
@@ -168,13 +181,7 @@ void disposicio_tauler(sessio& s, servei_fitxers& fitxers, finestra& esc, const 
                 moure(esc, j, prev.left + prev.width * 1.1, prev.top);
             }
         });
-        pas([&] { dimensionar(esc, j, w, h); });
-        pas([&] {
-            if (te_extensio(media(s, j).cami)) {
-                carregar_imatge(fitxers, esc, j, media(s, j).cami);
-            }
-        });
-        pas([&] { esc.posar_visible(imatge, j, !cel_la_apagada(s, j)); });
+        completar_imatge(s, fitxers, esc, j, w, h, !cel_la_apagada(s, j));
     }
 }
 
@@ -199,13 +206,7 @@ void disposicio_marcador(sessio& s, servei_fitxers& fitxers, finestra& esc, cons
                       static_cast<double>(prev.top));
             }
         });
-        pas([&] { dimensionar(esc, j, cel_w, cel_h); });
-        pas([&] {
-            if (te_extensio(media(s, j).cami)) {
-                carregar_imatge(fitxers, esc, j, media(s, j).cami);
-            }
-        });
-        pas([&] { esc.posar_visible(imatge, j, true); });
+        completar_imatge(s, fitxers, esc, j, cel_w, cel_h, true);
     }
     if (!pas([&] { esc.carregar(texto, 1); })) {
         return;
@@ -254,13 +255,7 @@ void disposicio_fila(sessio& s, servei_fitxers& fitxers, finestra& esc, const pa
                 moure(esc, j, prev.left + prev.width * 1.1, prev.top);
             }
         });
-        pas([&] { dimensionar(esc, j, w, h); });
-        pas([&] {
-            if (te_extensio(media(s, j).cami)) {
-                carregar_imatge(fitxers, esc, j, media(s, j).cami);
-            }
-        });
-        pas([&] { esc.posar_visible(imatge, j, true); });
+        completar_imatge(s, fitxers, esc, j, w, h, true);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/qt/eines_qt.h"
 
+#include "platform/qt/vista_escenari.h"
+
 #include "core/finestra.h"
 #include "core/text.h"
 
@@ -118,25 +120,7 @@ class temporitzadors_finestra {
 };
 
 mida_pantalla pantalla_qt() {
-    mida_pantalla m;
-    const QScreen* pantalla = QGuiApplication::primaryScreen();
-    if (pantalla == nullptr) {
-        m.amplada_twips = static_cast<long>(1280 * m.twips_per_pixel_x);
-        m.alcada_twips = static_cast<long>(960 * m.twips_per_pixel_y);
-        return m;
-    }
-    const double dpi_x = pantalla->logicalDotsPerInchX();
-    const double dpi_y = pantalla->logicalDotsPerInchY();
-    if (dpi_x > 0) {
-        m.twips_per_pixel_x = 1440.0 / dpi_x;
-    }
-    if (dpi_y > 0) {
-        m.twips_per_pixel_y = 1440.0 / dpi_y;
-    }
-    const QSize mida = pantalla->size();
-    m.amplada_twips = static_cast<long>(mida.width() * m.twips_per_pixel_x + 0.5);
-    m.alcada_twips = static_cast<long>(mida.height() * m.twips_per_pixel_y + 0.5);
-    return m;
+    return mida_de_pantalla(QGuiApplication::primaryScreen());
 }
 
 eines_qt::eines_qt() : arrel_(std::make_unique<QObject>()) {}
