@@ -10,7 +10,10 @@
 namespace quorvel {
 
 motor::motor(sessio& s, serveis& sv, finestra& form1, servei_escenari& vista)
-    : s_(s), sv_(sv), form1_(form1), exercici_(s, sv, form1, vista) {
+    : s_(s), sv_(sv), form1_(form1), exercici_(s, sv, form1, vista),
+      despatxador_(exercici_, s, sv, form1, vista) {
+    form1_.en_canvi("Check2",
+                    [this](std::optional<int> k) { despatxador_.casella_canviada(k.value_or(0)); });
     form1_.en_clic("Command1", [this](std::optional<int>) { exercici_.engegar(); });
     form1_.en_clic("Command2", [this](std::optional<int>) { exercici_.aturar(); });
     form1_.en_temporitzador("t_joystick", [this](std::optional<int>) { sondejar(); });
@@ -24,7 +27,8 @@ motor::motor(sessio& s, serveis& sv, finestra& form1, servei_escenari& vista)
 }
 
 void motor::sondejar() {
-    joysticks_sondejar(s_, sv_.joystick, form1_, {});
+    joysticks_sondejar(s_, sv_.joystick, form1_,
+                       [this](int casella, int tipus) { despatxador_.cursa(casella, tipus); });
 }
 
 void motor::obrir_exercici() {

@@ -1,7 +1,9 @@
 // The exercise engine wired to the console: the start and stop buttons, the
-// polling timer, the cells' clicks and focus loss, and the exercise menu.
+// polling timer (with the race judgement), the cells' changes (the event
+// dispatcher), clicks and focus loss, and the exercise menu.
 #pragma once
 
+#include "engine/despatxador.h"
 #include "engine/exercici.h"
 
 namespace quorvel {
@@ -28,6 +30,7 @@ class motor {
     serveis& sv_;
     finestra& form1_;
     exercici exercici_;
+    despatxador despatxador_;
 };
 
 } // namespace quorvel

@@ -1,0 +1,66 @@
+// The event dispatcher: runs whenever the text of a cell of the console's
+// Check2 array changes ("1" a press, "0" a release, "" cleared by stop) and
+// turns it into exercise behaviour by exercise type: list playback, MIDI
+// notes, judged answers, counting, arrow paths, marked and hidden cells.
+//
+// It keeps no state between calls. A call may pump window events (the waits
+// of types 3, 11 and 12), inside which another cell event or a timer tick, or
+// even stop, runs to completion; everything is therefore looked up again
+// after a wait and after every feedback call.
+#pragma once
+
+#include "content/jutjar.h"
+
+#include <cstdint>
+#include <string>
+
+namespace quorvel {
+
+struct sessio;
+struct serveis;
+class finestra;
+class exercici;
+class servei_escenari;
+
+class despatxador {
+  public:
+    despatxador(exercici& ex, sessio& s, serveis& sv, finestra& form1, servei_escenari& vista);
+
+    // Check2_Change for cell k. Every failing step is skipped.
+    void casella_canviada(int k);
+
+    // The judgements with the exercise's feedback and stage.
+    std::int16_t jutjar(int k, int tipus);
+    void cursa(int k, int tipus);
+
+    // Longest wait for the media in play to stop (types 11 and 12), seconds.
+    static constexpr double espera_maxima_s = 60.0;
+    // The listening time of type 3, seconds.
+    static constexpr double escolta_s = 5.0;
+
+  private:
+    void imatges_escenari_defecte(int k, const std::string& x);
+    void activacio(int k);
+    void tipus_3(int k);
+    void tipus_9(int k);
+    void tipus_11_12(int k, int t);
+    void cami_fletxes(int k, int t);
+    void fletxes_mostrar(const std::string& direccions);
+    void tipus_50(int k);
+    void tipus_51(int k);
+    void alliberament(int k);
+
+    retroaccio retro();
+    finestra& escenari();
+    void imatge_llista(int j, int entrada);
+    double segons_des_de(double inici);
+    std::string estat_media();
+
+    exercici& ex_;
+    sessio& s_;
+    serveis& sv_;
+    finestra& form1_;
+    servei_escenari& vista_;
+};
+
+} // namespace quorvel
