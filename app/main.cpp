@@ -1,9 +1,11 @@
 // The program: the real platform services wired to the logic, the console
 // window started and shown, and Qt's event loop.
+#include "board/configuracio_menus.h"
 #include "core/aplicacio.h"
 #include "core/finestra_principal.h"
 #include "core/text.h"
 #include "engine/motor.h"
+#include "joystick/menus_joystick.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 #include "platform/local/rellotge_sistema.h"
@@ -83,6 +85,8 @@ int main(int argc, char** argv) {
     programa.arrencar();
     escenari_qt escenaris;
     motor exercicis(programa.estat(), programa.sv(), programa.form1(), escenaris);
+    registrar_configuracio(programa.estat(), programa.sv(), programa.form1());
+    registrar_ajust_i_simulacio(programa.estat(), programa.sv(), programa.form1());
 
     // The view shows the console as the model says: visible once loaded.
     vista_finestra consola(programa.form1(), {finestra_principal_menus(), [&] {

@@ -1,0 +1,60 @@
+#include "board/configuracio_menus.h"
+
+#include "board/configurar_tauler.h"
+#include "core/finestra.h"
+#include "core/pas.h"
+#include "joystick/configuracio_tick.h"
+#include "joystick/configurar_boto.h"
+#include "platform/serveis.h"
+
+#include <memory>
+
+namespace quorvel {
+
+void registrar_configuracio(sessio& s, serveis& sv, finestra& form1) {
+    // The set-up waits let window events run, menu clicks included: a second
+    // set-up must not start inside a running one.
+    auto en_curs = std::make_shared<bool>(false);
+    auto executar = [en_curs](auto&& procediment) {
+        if (*en_curs) {
+            return;
+        }
+        *en_curs = true;
+        const std::unique_ptr<bool, void (*)(bool*)> acabar(en_curs.get(),
+                                                            [](bool* b) { *b = false; });
+        pas(procediment);
+    };
+
+    form1.en_temporitzador("t_configurar", [&s, &sv, &form1](std::optional<int>) {
+        pas([&] { configuracio_tick(s, sv.joystick, sv.eines, form1); });
+    });
+    form1.en_clic("mn_configurar", [&s, &sv, &form1, executar](std::optional<int>) {
+        // Choosing the checked item again unchecks it, which abandons the
+        // set-up that is waiting.
+        if (menu_marcat(form1, "mn_configurar")) {
+            form1.posar_valor("mn_configurar", {}, 0);
+            return;
+        }
+        executar([&] { configurar_tauler(s, sv, form1); });
+    });
+    form1.en_clic("mn_configura_boto", [&s, &sv, &form1, executar](std::optional<int>) {
+        executar([&] { configurar_boto_menu(s, sv, form1); });
+    });
+    form1.en_clic("mn_boto", [&s, &form1](std::optional<int> i) {
+        switch (i.value_or(-1)) {
+        case 0:
+            pas([&] { boto_desactivar(s, form1); });
+            break;
+        case 1:
+            pas([&] { boto_esborrar(s, form1); });
+            break;
+        case 2:
+            pas([&] { boto_activar(s, form1); });
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+} // namespace quorvel

@@ -1,0 +1,15 @@
+// Wires the board set-up to the console: the t_configurar tick, "Configurar
+// mapa", "Configurar boto" and the cell commands of the mn_boto array.
+#pragma once
+
+namespace quorvel {
+
+struct sessio;
+struct serveis;
+class finestra;
+
+// Registers the handlers on Form1. The session, services and window must
+// outlive the window's handlers.
+void registrar_configuracio(sessio& s, serveis& sv, finestra& form1);
+
+} // namespace quorvel

@@ -1,0 +1,24 @@
+// Set-up of single cells: "Configurar boto" gives a selected cell a new input,
+// and the cell commands switch selected cells off, erase them or switch them
+// on again. A cell is selected when its text is "1".
+#pragma once
+
+namespace quorvel {
+
+struct sessio;
+struct serveis;
+class finestra;
+
+// Lights cell k and waits until the set-up tick has counted its input past 9;
+// false when "Configurar mapa" was unchecked first (the cell stays yellow).
+bool configurar_boto(sessio& s, serveis& sv, finestra& form1, int k);
+
+// "Configurar boto": configures the first selected cell.
+void configurar_boto_menu(sessio& s, serveis& sv, finestra& form1);
+
+// The commands of the mn_boto menu array.
+void boto_desactivar(sessio& s, finestra& form1);
+void boto_esborrar(sessio& s, finestra& form1);
+void boto_activar(sessio& s, finestra& form1);
+
+} // namespace quorvel

@@ -1,0 +1,97 @@
+#include "joystick/configuracio_tick.h"
+
+#include "tests/joystick/banc_configuracio.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace quorvel {
+namespace {
+
+using fakes::banc_configuracio;
+
+// Buttons 1..3 drive cells 1..3, button 4 is free; `actual` is the current cell.
+TEST(configuracio_tick, assigns_free_inputs_and_counts_taken_ones) {
+    struct cas {
+        int actual;
+        std::uint32_t mascara;
+        int boto2, boto4; // cells of buttons 2 and 4 after two ticks
+        std::string text_actual, text3;
+    };
+    const cas casos[] = {
+        {6, 8U, 2, 6, " 2", ""},  // a free button claims cell 6, then counts it
+        {5, 4U, 2, -2, "", " 2"}, // button 3 counts its own cell 3 only
+        {-1, 8U, 2, -2, "", ""},  // after a failed cell nothing is given
+        {2, 8U, -2, 2, " 2", ""}, // cell 2 gives up button 2 for button 4
+    };
+    for (const cas& c : casos) {
+        banc_configuracio b(6);
+        b.mapejar_botons(3);
+        b.s.mapa_botons[0].joy = static_cast<std::int16_t>(c.actual);
+        b.form1.posar_valor("mn_configurar", {}, 1);
+        b.pad.mantenir(c.mascara);
+        b.tick();
+        b.tick();
+        EXPECT_EQ(b.form1.caption(), "joy 1");
+        EXPECT_EQ(b.s.mapa_entrades(1, 6), c.boto2) << c.actual;
+        EXPECT_EQ(b.s.mapa_entrades(1, 8), c.boto4) << c.actual;
+        EXPECT_EQ(c.actual > 0 ? b.text(c.actual) : "", c.text_actual) << c.actual;
+        EXPECT_EQ(b.text(3), c.text3) << c.actual;
+    }
+}
+
+TEST(configuracio_tick, the_joystick_check_counts_every_input_with_a_beep) {
+    banc_configuracio b(6);
+    b.s.mapa_botons[0].joy = 4;
+    b.form1.posar_valor("mn_joystic", {}, 1);
+    b.pad.mantenir(3U);
+    b.tick();
+    EXPECT_EQ(b.text(4), " 2");
+    EXPECT_EQ(b.f.eines.beeps, 2);
+    EXPECT_EQ(b.s.joysticks[1].amb_cursors, -1);
+}
+
+TEST(configurar_boto, a_held_free_button_finishes_on_the_tick_that_makes_ten) {
+    banc_configuracio b(6);
+    b.form1.posar_text("Check2", 5, "1");
+    b.pad.mantenir(8U);
+    b.form1.clic("mn_configura_boto");
+    EXPECT_NEAR(b.f.rellotge.ara - b.pad.t0, 1.0, 1e-6); // ten ticks of 100 ms
+    EXPECT_EQ(b.cel(5), std::make_pair(1, 8));
+    EXPECT_EQ(b.fons(5), color_verd);
+    EXPECT_FALSE(b.form1.obtenir("t_configurar").habilitat);
+    ASSERT_EQ(b.f.eines.missatges.size(), 1u);
+    EXPECT_EQ(b.f.eines.missatges[0].text, "final configurar_boto ");
+}
+
+TEST(boto_ordres, erasing_moves_the_cells_above_down_with_their_inputs) {
+    struct cas {
+        int caselles;
+        std::vector<int> esborrar;
+        int n_botons;
+        std::vector<int> cella_de_boto; // buttons 1..4
+    };
+    const cas casos[] = {
+        {4, {2}, 3, {1, -2, 2, 3}},
+        {4, {2, 3}, 2, {1, -2, -2, 2}},
+        {1, {1}, 1, {-2, -2, -2, -2}},
+    };
+    for (const cas& c : casos) {
+        banc_configuracio b(c.caselles);
+        b.mapejar_botons(std::min(4, c.caselles));
+        for (int k : c.esborrar) {
+            b.form1.posar_text("Check2", k, "1");
+        }
+        b.form1.clic("mn_boto", 1);
+        EXPECT_EQ(b.s.n_botons, c.n_botons);
+        std::vector<int> cella_de_boto;
+        for (int i = 5; i <= 8; ++i) {
+            cella_de_boto.push_back(b.s.mapa_entrades(1, i));
+        }
+        EXPECT_EQ(cella_de_boto, c.cella_de_boto) << c.caselles;
+    }
+}
+
+} // namespace
+} // namespace quorvel
