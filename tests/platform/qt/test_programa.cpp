@@ -1,0 +1,90 @@
+// The program's own wiring, end to end on the bundled content: a pad press on
+// a demo exercise reaches the judgement, and the real stage view opens and
+// closes with the exercise.
+#include "board/configuracio_menus.h"
+#include "core/aplicacio.h"
+#include "engine/motor.h"
+#include "joystick/menus_joystick.h"
+#include "platform/local/fitxers_disc.h"
+#include "platform/local/perfil_ini.h"
+#include "platform/qt/vista_escenari.h"
+#include "tests/fakes/fakes.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace quorvel {
+namespace {
+
+// The program folder is a copy of the bundled content, so settings written by
+// the test never touch the sources.
+class programa_test : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        carpeta = std::filesystem::temp_directory_path() / "quorvel-programa-test";
+        std::filesystem::remove_all(carpeta);
+        std::filesystem::copy(std::string(QUORVEL_SOURCE_DIR) + "/data", carpeta,
+                              std::filesystem::copy_options::recursive);
+        f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12});
+    }
+    void TearDown() override { std::filesystem::remove_all(carpeta); }
+
+    std::filesystem::path carpeta;
+    fakes::serveis_falsos f;
+    fitxers_disc disc;
+    perfil_ini perfil;
+};
+
+TEST_F(programa_test, a_press_on_the_demo_exercise_is_judged_and_the_stage_follows) {
+    serveis sv{f.joystick, disc, perfil, f.media, f.midi, f.dialegs, f.eines, f.rellotge};
+    aplicacio app(sv, carpeta.string());
+    app.arrencar();
+    escenari_qt escenaris;
+    motor exercicis(app.estat(), app.sv(), app.form1(), escenaris);
+    registrar_configuracio(app.estat(), app.sv(), app.form1());
+    registrar_ajust_i_simulacio(app.estat(), app.sv(), app.form1());
+
+    // The bundled settings and map: four columns, pad buttons 1..12 on cells 1..12.
+    ASSERT_EQ(app.estat().n_botons, 12);
+    ASSERT_EQ(app.estat().mapa_entrades(1, 5), 1);
+
+    f.dialegs.respostes.push_back((carpeta / "mostra_caselles.brd").string());
+    f.rellotge.aleatoris = {0.0}; // the first question: press cell 1 ("B")
+    app.form1().clic("mn_fixters");
+    EXPECT_EQ(app.form1().caption(), "ZIV - " + (carpeta / "mostra_caselles.brd").string());
+    EXPECT_EQ(app.estat().elements[0].correctes, "B");
+    ASSERT_NE(exercicis.actual().escenari(), nullptr);
+    vista_escenari* vista = escenaris.vista(*exercicis.actual().escenari());
+    ASSERT_NE(vista, nullptr);
+    EXPECT_TRUE(vista->isVisible());
+    EXPECT_TRUE(app.form1().obtenir("t_joystick").habilitat);
+
+    // A wrong press, the right first cell, then the special cell that ends
+    // the question; the operator declines to play again.
+    const auto premer = [&](std::uint32_t botons) {
+        f.joystick.dispositius[0].posicio.botons = botons;
+        exercicis.sondejar();
+        f.joystick.dispositius[0].posicio.botons = 0;
+        exercicis.sondejar();
+    };
+    exercicis.sondejar();
+    premer(1u << 1); // button 2: cell 2
+    EXPECT_EQ(app.form1().color_fons(), color_vermell);
+    premer(1u << 0); // button 1: cell 1
+    EXPECT_EQ(app.form1().color_fons(), color_verd);
+    EXPECT_EQ(app.estat().resposta, "B");
+    f.eines.respostes_missatge.push_back(resposta_missatge::cancel);
+    const std::size_t missatges = f.eines.missatges.size();
+    premer(1u << 11); // button 12: cell 12, the special one
+    ASSERT_GT(f.eines.missatges.size(), missatges);
+    EXPECT_EQ(f.eines.missatges.back().botons, botons_missatge::ok_cancel);
+    EXPECT_EQ(exercicis.actual().escenari(), nullptr);
+    EXPECT_FALSE(app.form1().obtenir("t_joystick").habilitat);
+}
+
+} // namespace
+} // namespace quorvel
