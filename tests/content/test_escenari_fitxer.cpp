@@ -1,31 +1,18 @@
 #include "content/escenari_fitxer.h"
 #include "core/sessio.h"
 #include "core/text.h"
+#include "tests/content/fitxers_prova.h"
 #include "tests/fakes/fakes.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace quorvel {
 namespace {
 
-std::string dades(const std::string& nom) {
-    std::ifstream f(std::string(QUORVEL_TEST_DATA) + "/" + nom, std::ios::binary);
-    std::stringstream text;
-    text << f.rdbuf();
-    return text_de_fitxer(text.str());
-}
-
-std::string linies(std::initializer_list<std::string> l) {
-    std::string text;
-    for (const auto& x : l) {
-        text += x + "\r\n";
-    }
-    return text;
-}
+using namespace prova;
+const auto descriure = descriure_escenari;
 
 std::string capcalera(const std::string& tipus, const std::string& n) {
     return linies({"Titol", "Tipus\t" + tipus, "Elements\t" + n});
@@ -35,33 +22,6 @@ std::string capcalera(const std::string& tipus, const std::string& n) {
 std::string element(const std::string& nom, const std::string& dalt = "1") {
     return linies({"Nom\t" + nom, "Dalt\t" + dalt, "Esquerra\t2", "Dreta\t3", "Baix\t4", "Pas x\t0",
                    "Pas y\t0", "Amplada\t5", "Alcada\t6"});
-}
-
-// The paths of an element's media list, "/" between items; "-" when it has no storage.
-std::string camins(const casella_esc& e) {
-    if (!e.fitxers.te_emmagatzematge()) {
-        return "-";
-    }
-    std::string text;
-    for (std::size_t j = 0; j < e.fitxers.valors().size(); ++j) {
-        text += (j == 0 ? "" : "/") + e.fitxers.valors()[j].cami;
-    }
-    return text;
-}
-
-// Everything the loader fills, to compare two loads.
-std::string descriure(const sessio& s) {
-    std::ostringstream d;
-    d << s.esc_titol << '|' << s.esc_tipus << '|' << s.esc_n << '\n';
-    for (const auto& e : s.graella.valors()) {
-        d << e.nom << ' ' << e.x_ini << ' ' << e.y_ini << ' ' << e.x_fi << ' ' << e.y_fi << ' '
-          << e.pas_x << ' ' << e.pas_y << ' ' << e.amplada << ' ' << e.alcada << ':' << camins(e);
-        for (const auto& f : e.fitxers.valors()) {
-            d << ' ' << f.amplada << 'x' << f.alcada;
-        }
-        d << '\n';
-    }
-    return d.str();
 }
 
 class escenari_fitxer : public ::testing::Test {

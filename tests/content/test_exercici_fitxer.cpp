@@ -4,31 +4,18 @@
 #include "core/finestra.h"
 #include "core/sessio.h"
 #include "core/text.h"
+#include "tests/content/fitxers_prova.h"
 #include "tests/fakes/fakes.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace quorvel {
 namespace {
 
-std::string dades(const std::string& nom) {
-    std::ifstream f(std::string(QUORVEL_TEST_DATA) + "/" + nom, std::ios::binary);
-    std::stringstream text;
-    text << f.rdbuf();
-    return text_de_fitxer(text.str());
-}
-
-std::string linies(std::initializer_list<std::string> l) {
-    std::string text;
-    for (const auto& x : l) {
-        text += x + "\r\n";
-    }
-    return text;
-}
+using namespace prova;
+const auto descriure = descriure_exercici;
 
 std::string capcalera(const std::string& tipus) {
     return linies({"Exercici\tProva", "Autor\tEscola", "Tipus\t" + tipus});
@@ -39,33 +26,6 @@ std::string item(const std::string& consigna, const std::string& correctes = "B"
                  const std::string& especials = "", const std::string& media_1 = "") {
     return linies({"C\t" + consigna, "R\t" + correctes, "S\tC", "E\t" + especials, "M\t" + media_1,
                    "M\t", "M\t", "M\t", "M\t"});
-}
-
-std::string camps(const element_exercici& e) {
-    return e.consigna + "|" + e.correctes + "|" + e.sequencia + "|" + e.text_1 + "|" + e.text_2 +
-           "|" + e.especials + "|" + e.media_1 + "|" + e.media_2 + "|" + e.media_3 + "|" +
-           e.media_4 + "|" + e.media_5;
-}
-
-std::string llista(const sessio& s) {
-    std::string text;
-    for (const auto& t : s.llista_exercici.valors()) {
-        text += "[" + t + "]";
-    }
-    return text;
-}
-
-// Everything the loader fills, to compare two loads.
-std::string descriure(const sessio& s) {
-    std::ostringstream d;
-    d << s.tipus_exercici << '|' << s.fitxer_exercici << '|' << s.carpeta_exercici << '|'
-      << s.consigna_exercici << '|' << s.n_items << '|' << s.valor_extra << '|' << s.n_elements
-      << '\n'
-      << llista(s) << '\n';
-    for (const auto& e : s.elements.valors()) {
-        d << camps(e) << '\n';
-    }
-    return d.str();
 }
 
 class exercici_fitxer : public ::testing::Test {

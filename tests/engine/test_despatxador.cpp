@@ -1,8 +1,5 @@
-#include "core/finestra.h"
-#include "core/finestra_principal.h"
-#include "core/sessio.h"
 #include "engine/motor.h"
-#include "tests/fakes/fakes.h"
+#include "tests/engine/banc_exercici.h"
 
 #include <gtest/gtest.h>
 
@@ -14,25 +11,11 @@ namespace {
 // A running exercise on a board of 12 cells in rows of 4, one pad, the stage
 // laid out one image per cell (with the score label) from the program
 // folder's scenario, whose list holds off, on, two and three pictures.
-struct banc {
-    fakes::serveis_falsos f;
-    serveis sv = f.tots();
-    fakes::escenari_fals vista;
-    sessio s;
-    finestra form1{"Form1"};
+struct banc : prova::banc_consola {
     motor m{s, sv, form1, vista};
 
-    explicit banc(const std::string& tipus) {
-        finestra_principal_construir(form1);
+    explicit banc(const std::string& tipus) : banc_consola(tipus, 4, 12) {
         form1.posar_text("n_col", {}, "4");
-        s.carpeta_programa = "/p";
-        s.tipus_exercici = tipus;
-        s.n_columnes = 4;
-        s.n_botons = 12;
-        s.n_joysticks = 1;
-        s.joysticks.redimensionar(0, 1);
-        s.joysticks[1].botons_usats = 12;
-        s.mapa_botons.redimensionar(0, 12);
         for (int k = 1; k <= 12; ++k) {
             s.mapa_botons[k].joy = 1;
         }

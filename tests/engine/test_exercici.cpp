@@ -1,8 +1,5 @@
-#include "core/finestra.h"
-#include "core/finestra_principal.h"
-#include "core/sessio.h"
 #include "engine/exercici.h"
-#include "tests/fakes/fakes.h"
+#include "tests/engine/banc_exercici.h"
 
 #include <gtest/gtest.h>
 
@@ -13,25 +10,11 @@ namespace {
 
 // A console with a board of four cells and one pad, and the default scenario
 // in the program folder.
-struct banc {
-    fakes::serveis_falsos f;
-    serveis sv = f.tots();
-    fakes::escenari_fals vista;
-    sessio s;
-    finestra form1{"Form1"};
+struct banc : prova::banc_consola {
     exercici ex{s, sv, form1, vista};
     std::vector<std::pair<int, std::string>> cel_les;
 
-    banc() {
-        finestra_principal_construir(form1);
-        s.carpeta_programa = "/p";
-        s.tipus_exercici = "0";
-        s.n_columnes = 2;
-        s.n_botons = 4;
-        s.n_joysticks = 1;
-        s.joysticks.redimensionar(0, 1);
-        s.joysticks[1].botons_usats = 4;
-        s.mapa_botons.redimensionar(0, 4);
+    banc() : banc_consola("0", 2, 4) {
         s.llista_exercici.redimensionar(0, 1);
         f.fitxers.posar("/p/graella.esc", "Default\nTipus\t9\nElements\t0\n");
         form1.en_canvi("Check2", [this](std::optional<int> i) {

@@ -142,21 +142,7 @@ void escriure_avi(const fs::path& cami, int amplada, int alcada, int fotogrames,
 
 // One note of half a second.
 void escriure_mid(const fs::path& cami) {
-    const std::string pista{0x00,
-                            static_cast<char>(0xC0),
-                            0x00,
-                            0x00,
-                            static_cast<char>(0x90),
-                            0x3C,
-                            0x64,
-                            0x60,
-                            static_cast<char>(0x80),
-                            0x3C,
-                            0x40,
-                            0x00,
-                            static_cast<char>(0xFF),
-                            0x2F,
-                            0x00};
+    const std::string pista("\x00\xC0\x00\x00\x90\x3C\x64\x60\x80\x3C\x40\x00\xFF\x2F\x00", 15);
     std::string b = "MThd";
     b += std::string{0, 0, 0, 6, 0, 0, 0, 1, 0, 0x60};
     b += "MTrk";
