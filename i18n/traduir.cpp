@@ -16,7 +16,8 @@ constexpr std::array<parella, 1> taula_catala{{{"S\xE8rie", "S\xE8rie"}}};
 constexpr std::array<parella, 1> taula_espanyol{{{"S\xE8rie", "S\xE9rie"}}};
 constexpr std::array<parella, 1> taula_galego{{{"S\xE8rie", "S\xE9rie"}}};
 
-template <std::size_t N> std::string buscar(const std::array<parella, N>& taula, std::string_view clau) {
+template <std::size_t N>
+std::string buscar(const std::array<parella, N>& taula, std::string_view clau) {
     for (const auto& [k, v] : taula) {
         if (k == clau) {
             return std::string(v);
