@@ -4,6 +4,7 @@
 #include "platform/local/fitxers_disc.h"
 
 #include <QBuffer>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMovie>
@@ -377,6 +378,14 @@ void vista_escenari::pintar_etiqueta(QPainter& p, const element& e, const QRect&
     p.setPen(Qt::black);
     p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                QString::fromStdString(a_utf8(e.caption)));
+}
+
+void vista_escenari::closeEvent(QCloseEvent* event) {
+    if (f_.visible()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void vista_escenari::paintEvent(QPaintEvent* event) {

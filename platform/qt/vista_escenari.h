@@ -61,6 +61,9 @@ class vista_escenari : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // While the exercise runs the stage stays: a window manager's close
+    // (Alt+F4 on the players' screen) is refused; "aturar" closes it.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     using clau = std::pair<std::string, int>; // element name, index or -1

@@ -318,6 +318,9 @@ TEST(vista_escenari, service_gives_each_open_stage_its_own_view) {
     primer.posar_visible_finestra(true);
     EXPECT_TRUE(servei.vista(primer)->isVisible());
     EXPECT_FALSE(servei.vista(segon)->isVisible());
+    // A window manager's close does not take the stage from the players.
+    EXPECT_FALSE(servei.vista(primer)->close());
+    EXPECT_TRUE(servei.vista(primer)->isVisible());
     servei.tancar(primer);
     EXPECT_EQ(servei.vista(primer), nullptr);
     primer.posar_visible_finestra(false); // no view is told any more
