@@ -8,6 +8,7 @@
 #include "platform/servei_fitxers.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace quorvel {
@@ -145,26 +146,50 @@ bool cel_la_apagada(const sessio& s, int j) {
     return s.mapa_botons.dins(j) && s.mapa_botons[j].joy == -2;
 }
 
+// Arrangements 2 and 4 centre a grid of images on the screen: image 1 is
+// created with the first media picture, and its template size, scaled to fill
+// the grid, gives every image's size and the grid's top left corner.
+struct graella_centrada {
+    double w;
+    double h;
+    double x0;
+    double y0;
+};
+
+std::optional<graella_centrada> centrar_graella(const sessio& s, servei_fitxers& fitxers,
+                                                finestra& esc, const pantalla_f& p, int columnes,
+                                                int files) {
+    if (!pas([&] { esc.carregar(imatge, 1); })) {
+        return std::nullopt;
+    }
+    pas([&] { carregar_imatge(fitxers, esc, 1, media(s, 1).cami); });
+    const rectangle primera = geometria(esc, 1);
+    if (primera.width <= 0 || primera.height <= 0) {
+        return std::nullopt;
+    }
+    const double k = std::min(p.amplada / (columnes * primera.width * 1.1),
+                              p.alcada / (files * primera.height * 1.1));
+    const double w = primera.width * k;
+    const double h = primera.height * k;
+    return graella_centrada{w, h, (p.amplada - columnes * w * 1.1) / 2,
+                            (p.alcada - files * h * 1.1) / 2};
+}
+
 void disposicio_tauler(sessio& s, servei_fitxers& fitxers, finestra& esc, const pantalla_f& p) {
     if (s.n_columnes <= 0 || s.n_botons <= 0) {
         return;
     }
     const int files = s.n_botons / s.n_columnes + (s.n_botons % s.n_columnes != 0 ? 1 : 0);
-    if (!pas([&] { esc.carregar(imatge, 1); })) {
+    const auto g = centrar_graella(s, fitxers, esc, p, s.n_columnes, files);
+    if (!g) {
         return;
     }
-    pas([&] { carregar_imatge(fitxers, esc, 1, media(s, 1).cami); });
-    const rectangle primera = geometria(esc, 1);
-    const double w1 = primera.width;
-    const double h1 = primera.height;
-    if (w1 <= 0 || h1 <= 0) {
-        return;
-    }
-    const double k = std::min(p.amplada / (s.n_columnes * w1 * 1.1), p.alcada / (files * h1 * 1.1));
-    const double w = w1 * k;
-    const double h = h1 * k;
-    const double x0 = (p.amplada - s.n_columnes * w * 1.1) / 2;
-    const double y0 = (p.alcada - files * h * 1.1) / 2;
+    // Named copies: lambdas below capture them (clang 14 cannot capture
+    // structured bindings).
+    const double w = g->w;
+    const double h = g->h;
+    const double x0 = g->x0;
+    const double y0 = g->y0;
     pas([&] {
         esc.posar_posicio(imatge, 1, twips(x0), twips(y0), twips(w), twips(h));
         esc.posar_visible(imatge, 1, !cel_la_apagada(s, 1));
@@ -223,22 +248,19 @@ void disposicio_marcador(sessio& s, servei_fitxers& fitxers, finestra& esc, cons
 // Image 1 stands alone, centred above the row of the other players' images;
 // a single player is shown as that one image, centred.
 void disposicio_fila(sessio& s, servei_fitxers& fitxers, finestra& esc, const pantalla_f& p) {
-    if (s.n_joysticks <= 0 || !pas([&] { esc.carregar(imatge, 1); })) {
+    if (s.n_joysticks <= 0) {
         return;
     }
-    pas([&] { carregar_imatge(fitxers, esc, 1, media(s, 1).cami); });
-    const rectangle primera = geometria(esc, 1);
-    const double w1 = primera.width;
-    const double h1 = primera.height;
-    if (w1 <= 0 || h1 <= 0) {
+    const auto g = centrar_graella(s, fitxers, esc, p, std::max(1, s.n_joysticks - 1), 2);
+    if (!g) {
         return;
     }
-    const int columnes = std::max(1, s.n_joysticks - 1);
-    const double k = std::min(p.amplada / (w1 * columnes * 1.1), p.alcada / (h1 * 2 * 1.1));
-    const double w = w1 * k;
-    const double h = h1 * k;
-    const double x0 = (p.amplada - columnes * w * 1.1) / 2;
-    const double y0 = (p.alcada - 2 * h * 1.1) / 2;
+    // Named copies: lambdas below capture them (clang 14 cannot capture
+    // structured bindings).
+    const double w = g->w;
+    const double h = g->h;
+    const double x0 = g->x0;
+    const double y0 = g->y0;
     pas([&] {
         esc.posar_posicio(imatge, 1, twips((p.amplada - w) / 2), twips(y0), twips(w), twips(h));
         esc.posar_visible(imatge, 1, true);
