@@ -1,5 +1,6 @@
 #include "platform/local/fitxers_disc.h"
 
+#include "core/comodins.h"
 #include "core/text.h"
 
 #include <algorithm>
@@ -74,41 +75,10 @@ bool mateix_nom(std::string_view nom_1252, const std::string& nom_disc) {
            iguals_sense_majuscules(nom_1252, nom_disc);
 }
 
-// Byte-wise wildcard match ("*" any run, "?" any one character) on texts
-// already folded to one case. Backtracks only to the last "*", so it stays
-// linear in practice and never recurses.
-bool coincideix_plegat(std::string_view patro, std::string_view nom) {
-    std::size_t p = 0;
-    std::size_t n = 0;
-    std::size_t estrella = std::string_view::npos;
-    std::size_t represa = 0;
-    while (n < nom.size()) {
-        if (p < patro.size() && (patro[p] == '?' || patro[p] == nom[n])) {
-            ++p;
-            ++n;
-        } else if (p < patro.size() && patro[p] == '*') {
-            estrella = p++;
-            represa = n;
-        } else if (estrella != std::string_view::npos) {
-            p = estrella + 1;
-            n = ++represa;
-        } else {
-            return false;
-        }
-    }
-    while (p < patro.size() && patro[p] == '*') {
-        ++p;
-    }
-    return p == patro.size();
-}
-
-bool coincideix(const std::string& patro_plegat, const std::string& nom_disc) {
-    // "*.*" means every file, also those without an extension.
-    if (patro_plegat == "*.*") {
-        return true;
-    }
-    return coincideix_plegat(patro_plegat, minuscules(nom_programa(nom_disc))) ||
-           coincideix_plegat(patro_plegat, minuscules(nom_disc));
+// A disk name matches as program text (UTF-8 decoded) or, for bytes that do
+// not decode, as it stands.
+bool coincideix(const std::string& patro, const std::string& nom_disc) {
+    return coincideix_patro(patro, nom_programa(nom_disc)) || coincideix_patro(patro, nom_disc);
 }
 
 // The entry of the folder whose name equals the given one apart from letter
@@ -137,7 +107,6 @@ std::optional<std::string> buscar_sense_majuscules(const fs::path& carpeta,
 std::vector<std::string> fitxers_coincidents(const std::string& carpeta_local,
                                              const std::string& patro) {
     std::vector<std::string> noms;
-    const std::string plegat = minuscules(patro);
     std::error_code ec;
     fs::directory_iterator it(carpeta_local.empty() ? fs::path(".") : fs::path(carpeta_local), ec);
     if (ec) {
@@ -152,7 +121,7 @@ std::vector<std::string> fitxers_coincidents(const std::string& carpeta_local,
             continue;
         }
         std::string nom = it->path().filename().string();
-        if (coincideix(plegat, nom)) {
+        if (coincideix(patro, nom)) {
             noms.push_back(std::move(nom));
         }
     }

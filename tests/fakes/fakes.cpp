@@ -1,5 +1,6 @@
 #include "tests/fakes/fakes.h"
 
+#include "core/comodins.h"
 #include "core/text.h"
 
 #include <algorithm>
@@ -9,27 +10,6 @@
 namespace quorvel::fakes {
 
 namespace {
-
-bool coincideix(std::string_view patro, std::string_view nom) {
-    if (patro.empty()) {
-        return nom.empty();
-    }
-    if (patro[0] == '*') {
-        for (std::size_t i = 0; i <= nom.size(); ++i) {
-            if (coincideix(patro.substr(1), nom.substr(i))) {
-                return true;
-            }
-        }
-        return false;
-    }
-    if (nom.empty()) {
-        return false;
-    }
-    if (patro[0] == '?' || iguals_sense_majuscules(patro.substr(0, 1), nom.substr(0, 1))) {
-        return coincideix(patro.substr(1), nom.substr(1));
-    }
-    return false;
-}
 
 std::pair<std::string, std::string> separar(const std::string& cami) {
     const auto p = cami.find_last_of('/');
@@ -143,7 +123,7 @@ std::vector<std::string> fitxers_falsos::llistar(const std::string& carpeta,
     std::vector<std::string> noms;
     for (const auto& [cami, text] : fitxers) {
         const auto [d, nom] = separar(cami);
-        if (d == c && coincideix(patro, nom)) {
+        if (d == c && coincideix_patro(patro, nom)) {
             noms.push_back(nom);
         }
     }

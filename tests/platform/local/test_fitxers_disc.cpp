@@ -1,9 +1,11 @@
 #include "platform/local/fitxers_disc.h"
 
 #include "core/text.h"
+#include "tests/fakes/fakes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -91,6 +93,36 @@ TEST_F(fitxers_disc_test, listing_is_sorted_and_in_program_text) {
     EXPECT_EQ(disc.llistar(base, "*.txt"), (v{"pla.txt", "\xE0vi.txt", "\xC0via.txt"}));
     EXPECT_EQ(disc.llistar(base, "*.*").size(), 3u);
     EXPECT_TRUE(disc.llistar(base + "\\falta", "*").empty());
+}
+
+// The in-memory file system the logic's tests run on must list exactly what
+// the disk lists, and as fast: a pattern of many stars once took seconds there.
+TEST_F(fitxers_disc_test, in_memory_files_match_patterns_as_the_disk_does) {
+    posar("sense_extensio", "x");
+    posar(std::string(60, 'a') + "b", "x");
+    fakes::fitxers_falsos memoria;
+    for (const auto& entrada : fs::directory_iterator(arrel)) {
+        if (entrada.is_regular_file()) {
+            memoria.posar("/prova/" + de_utf8(entrada.path().filename().string()), "x");
+        }
+    }
+    const std::string patrons[] = {"*.*",
+                                   "*",
+                                   "*.TXT",
+                                   "?la.txt",
+                                   "s*o",
+                                   "*e*e*",
+                                   "*.",
+                                   "??",
+                                   std::string(35, '*') + "c",
+                                   std::string(35, '*') + "b"};
+    for (const std::string& patro : patrons) {
+        auto del_disc = disc.llistar(base, patro);
+        auto de_memoria = memoria.llistar("/prova", patro);
+        std::sort(del_disc.begin(), del_disc.end());
+        std::sort(de_memoria.begin(), de_memoria.end());
+        EXPECT_EQ(de_memoria, del_disc) << patro;
+    }
 }
 
 TEST_F(fitxers_disc_test, reading_decodes_utf8_files_only) {
