@@ -4,9 +4,6 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 sh scripts/install-packages.sh
-cmake --preset default
-cmake --build --preset default --target quorvel quorvel-inspect quorvel_data
-if [ -x build/default/bin/quorvel ]; then
-    exec build/default/bin/quorvel "$@"
-fi
-exec build/default/bin/quorvel-inspect joysticks
+cmake --preset program
+cmake --build --preset program
+exec build/program/bin/quorvel "$@"
