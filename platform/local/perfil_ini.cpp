@@ -1,6 +1,7 @@
 #include "platform/local/perfil_ini.h"
 
 #include "core/text.h"
+#include "platform/local/escriptura_atomica.h"
 #include "platform/local/fitxers_disc.h"
 
 #include <cerrno>
@@ -229,40 +230,6 @@ std::optional<std::string> llegir_bytes(const fs::path& cami) {
     return bytes;
 }
 
-bool escriure_tot(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t escrits = ::write(fd, bytes.data(), bytes.size());
-        if (escrits < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(escrits));
-    }
-    return true;
-}
-
-// Writes a temporary file beside the destination and renames it over it, so
-// the settings file is always either the old one or the new one, whole.
-bool substituir(const fs::path& desti, const std::string& bytes) {
-    const fs::path carpeta = desti.has_parent_path() ? desti.parent_path() : fs::path(".");
-    std::string plantilla = (carpeta / ("." + desti.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(plantilla.data());
-    if (fd < 0) {
-        return false;
-    }
-    struct stat estat {};
-    const mode_t mode = ::stat(desti.c_str(), &estat) == 0 ? (estat.st_mode & 07777) : 0644;
-    const bool escrit = escriure_tot(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    const bool tancat = ::close(fd) == 0;
-    if (!escrit || !tancat || ::rename(plantilla.c_str(), desti.c_str()) != 0) {
-        ::unlink(plantilla.c_str());
-        return false;
-    }
-    return true;
-}
-
 bool nom_valid(std::string_view nom) {
     return !nom.empty() && nom.find_first_of("\r\n") == std::string_view::npos;
 }
@@ -359,7 +326,7 @@ bool perfil_ini::escriure(const std::string& seccio, const std::string& clau,
         f.utf8 = true;
         bytes = amb_valor(f, nom_seccio, nom_clau, valor);
     }
-    return substituir(desti, bytes);
+    return substituir_fitxer(desti, bytes).empty();
 }
 
 } // namespace quorvel
