@@ -13,11 +13,13 @@
 #include "platform/vista_escenari.h"
 #include "stage/media.h"
 #include "stage/midi.h"
+#include "stage/rutes.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace quorvel {
 
@@ -48,6 +50,20 @@ int primer_codi(const std::string& text) {
     }
     return codi(text, 0);
 }
+
+// Puts back what a wait changed in the dispatcher's state, however the wait
+// ends.
+template <typename T> class restaurar {
+  public:
+    restaurar(T& valor, T nou) : valor_(valor), anterior_(std::exchange(valor, std::move(nou))) {}
+    ~restaurar() { valor_ = std::move(anterior_); }
+    restaurar(const restaurar&) = delete;
+    restaurar& operator=(const restaurar&) = delete;
+
+  private:
+    T& valor_;
+    T anterior_;
+};
 
 } // namespace
 
@@ -196,11 +212,21 @@ void despatxador::tipus_3(int k) {
     }
     if (!s_.media_actual.empty()) {
         pas([&] { sv_.media.enviar("resume  " + s_.media_actual); });
-        const double inici = sv_.rellotge.segons();
-        while (segons_des_de(inici) <= escolta_s) {
+        const unsigned long execucio = ex_.execucio();
+        if (escolta_ && escolta_->execucio == execucio) {
+            // A press while the item is heard lengthens the wait that runs:
+            // one wait at a time, however often the players press.
+            escolta_->inici = sv_.rellotge.segons();
+            return;
+        }
+        const restaurar<std::optional<espera>> guarda(escolta_,
+                                                      espera{sv_.rellotge.segons(), execucio});
+        while (ex_.execucio() == execucio && segons_des_de(escolta_->inici) <= escolta_s) {
             sv_.eines.bombar();
         }
-        // Stop may have closed the media while the events ran.
+        if (ex_.execucio() != execucio) {
+            return; // stopped or restarted while the events ran
+        }
         if (!s_.media_actual.empty()) {
             pas([&] { sv_.media.enviar("pause " + s_.media_actual); });
         }
@@ -227,14 +253,23 @@ void despatxador::tipus_9(int k) {
 }
 
 void despatxador::tipus_11_12(int k, int t) {
+    const unsigned long execucio = ex_.execucio();
+    if (espera_media_ == execucio) {
+        // The players are hearing the feedback or the target: a press now is
+        // not an answer, and it is not kept for later.
+        return;
+    }
     bool ok = false;
     pas([&] { ok = jutjar(k, 6) == judici_be; });
 
     // Wait for the media in play to end, pumping events so that the player
     // reports its state. A paused item, a failing query or an item that plays
-    // on past the limit ends the wait too; the last one is closed.
+    // on past the limit ends the wait too; the last one is closed. Stop, or
+    // the final feedback, may end the run while the events run: the wait then
+    // returns without acting on the new state.
+    const restaurar<std::optional<unsigned long>> guarda(espera_media_, execucio);
     const double inici = sv_.rellotge.segons();
-    while (!s_.media_actual.empty()) {
+    while (!s_.media_actual.empty() && ex_.execucio() == execucio) {
         std::string estat;
         if (!pas([&] { estat = estat_media(); }) || estat != "playing") {
             s_.media_actual.clear();
@@ -246,6 +281,9 @@ void despatxador::tipus_11_12(int k, int t) {
             break;
         }
         sv_.eines.bombar();
+    }
+    if (ex_.execucio() != execucio) {
+        return;
     }
 
     int j = 0;
@@ -303,12 +341,14 @@ void despatxador::cami_fletxes(int k, int t) {
             return;
         }
 
-        int passos_columna = 0;
-        int passos_fila = 0;
+        // Type 17's formulas give the next column and row themselves, from
+        // the current ones: the same reading the judgement checks the step by.
+        int columna_seguent = 0;
+        int fila_seguent = 0;
         if (t == 17) {
-            passos_columna = static_cast<int>(a_enter32(std::floor(
+            columna_seguent = static_cast<int>(a_enter32(std::floor(
                 valor_numeric(formula_calcular(s_, static_cast<std::int16_t>(c), 0, 3)))));
-            passos_fila = static_cast<int>(a_enter32(std::floor(
+            fila_seguent = static_cast<int>(a_enter32(std::floor(
                 valor_numeric(formula_calcular(s_, static_cast<std::int16_t>(r), 0, 4)))));
         }
         for (int rebutjos = 0;; ++rebutjos) {
@@ -327,8 +367,8 @@ void despatxador::cami_fletxes(int k, int t) {
                     q = r < 2 ? r + 1 : r - 1;
                 }
             } else {
-                p = c + passos_columna;
-                q = r + passos_fila;
+                p = columna_seguent;
+                q = fila_seguent;
             }
             const long n = static_cast<long>(q - 1) * columnes + p;
             const bool dins_tauler = p >= 1 && p <= columnes && q >= 1 && q <= files &&
@@ -449,7 +489,8 @@ void despatxador::tipus_51(int k) {
     auto veu = [&](int entrada) {
         pas([&] {
             so_reproduir(s_, sv_,
-                         s_.carpeta_programa + "\\" + "veu\\" + s_.llista_exercici[entrada]);
+                         ruta_subcarpeta(sv_.fitxers, s_.carpeta_programa, "veu\\",
+                                         s_.llista_exercici[entrada]));
         });
     };
     // Field 1 is the row, field 2 the column; the list holds the near hint

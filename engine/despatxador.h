@@ -6,12 +6,16 @@
 // It keeps no state between calls. A call may pump window events (the waits
 // of types 3, 11 and 12), inside which another cell event or a timer tick, or
 // even stop, runs to completion; everything is therefore looked up again
-// after a wait and after every feedback call.
+// after a wait and after every feedback call, and a wait that finds the
+// exercise stopped or restarted returns without acting. While a wait runs it
+// is known, so that a press inside it lengthens it (type 3) or is not judged
+// (types 11 and 12) instead of stacking one wait on another.
 #pragma once
 
 #include "content/jutjar.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace quorvel {
@@ -61,6 +65,16 @@ class despatxador {
     serveis& sv_;
     finestra& form1_;
     servei_escenari& vista_;
+
+    // The listening wait of type 3 that runs: since when, and for which run
+    // of the exercise.
+    struct espera {
+        double inici;
+        unsigned long execucio;
+    };
+    std::optional<espera> escolta_;
+    // The run of the exercise whose type 11 or 12 press waits for the media.
+    std::optional<unsigned long> espera_media_;
 };
 
 } // namespace quorvel

@@ -13,6 +13,7 @@
 #include "stage/escenari.h"
 #include "stage/media.h"
 #include "stage/midi.h"
+#include "stage/rutes.h"
 
 #include <cmath>
 #include <string>
@@ -29,9 +30,14 @@ int enter_de(const std::string& text) {
     return a_enter16(valor_numeric(text));
 }
 
-// Path of a file in the voice folder of the current directory.
+// The voice recording a name stands for: a bare name lies in the voice
+// folder of the current directory.
 std::string a_veu(serveis& sv, const std::string& nom) {
-    return sv.fitxers.carpeta_actual() + "\\" + "veu\\" + nom;
+    return ruta_subcarpeta(sv.fitxers, sv.fitxers.carpeta_actual(), "veu\\", nom);
+}
+
+std::string graella_defecte(const sessio& s) {
+    return s.carpeta_programa + "\\graella.esc";
 }
 
 } // namespace
@@ -60,8 +66,9 @@ void exercici::escenari_tancar() {
 }
 
 void exercici::engegar() {
+    ++execucio_;
     pas([&] { dibuixar(s_, form1_); });
-    s_.graella_fitxer = s_.carpeta_programa + "\\graella.esc";
+    s_.graella_fitxer = graella_defecte(s_);
     if (tipus(s_) > 5) {
         pas([&] { preparar(); });
     }
@@ -85,16 +92,19 @@ void exercici::engegar() {
     }
     pas([&] { consigna_mostra(); });
     pas([&] {
-        // An interval outside what a timer can take keeps the previous one.
-        const double ms = arrodonir(valor_numeric(form1_.obtenir("temps").text));
-        if (ms >= 0 && ms <= 65535) {
-            form1_.posar_interval("t_joystick", {}, static_cast<int>(ms));
+        // An interval that is no finite number a timer can take keeps the
+        // previous one; the polling starts all the same.
+        const double ms = valor_numeric(form1_.obtenir("temps").text);
+        const double interval = std::isfinite(ms) ? arrodonir(ms) : -1;
+        if (interval >= 0 && interval <= 65535) {
+            form1_.posar_interval("t_joystick", {}, static_cast<int>(interval));
         }
-        form1_.posar_habilitat("t_joystick", {}, true);
     });
+    pas([&] { form1_.posar_habilitat("t_joystick", {}, true); });
 }
 
 void exercici::aturar() {
+    ++execucio_;
     pas([&] { form1_.posar_habilitat("t_joystick", {}, false); });
     pas([&] { form1_.posar_habilitat("t_configurar", {}, false); });
     pas([&] { form1_.posar_valor("mn_configurar", {}, 0); });
@@ -130,30 +140,41 @@ void exercici::preparar() {
     s_.resposta.clear();
     const std::string& t = s_.tipus_exercici;
     auto copiar_primer = [&] { s_.elements[0] = s_.elements[1]; };
+    // An item without a scenario of its own plays on the program's default one.
+    auto escenari_item = [&] {
+        const std::string& propi = s_.elements[0].media_5;
+        s_.graella_fitxer = propi.empty() ? graella_defecte(s_) : propi;
+    };
     if (t == "9") {
         pas([&] { caselles_numerar(s_); });
         pas([&] { element_sortejar(s_, sv_.rellotge); });
     } else if (t == "11" || t == "12") {
         pas([&] { element_sortejar(s_, sv_.rellotge); });
+        // No cell qualifying as a target leaves nothing to play: entry 0 is
+        // no target (for type 12 it holds the instrument).
         int k = 0;
         pas([&] { k = casella_sortejar(s_, sv_.rellotge); });
         if (t == "11") {
-            pas([&] { media_reproduir(s_, sv_, a_veu(sv_, s_.llista_exercici[k])); });
+            if (k > 0) {
+                pas([&] { media_reproduir(s_, sv_, a_veu(sv_, s_.llista_exercici[k])); });
+            }
         } else {
             pas([&] { midi_tancar(s_, sv_); });
             pas([&] { midi_obrir(s_, sv_, -1); });
             pas([&] { midi_programa(s_, sv_, 0, 0, enter_de(s_.llista_exercici[0])); });
-            pas([&] { midi_nota(s_, sv_, 0, enter_de(s_.llista_exercici[k]), 127); });
+            if (k > 0) {
+                pas([&] { midi_nota(s_, sv_, 0, enter_de(s_.llista_exercici[k]), 127); });
+            }
         }
     } else if (t == "15" || t == "16" || t == "17") {
         pas([&] { element_sortejar(s_, sv_.rellotge); });
-        pas([&] { s_.graella_fitxer = s_.elements[0].media_5; });
+        pas(escenari_item);
     } else if (t == "20" || t == "21" || t == "22") {
         pas(copiar_primer);
-        pas([&] { s_.graella_fitxer = s_.elements[0].media_5; });
+        pas(escenari_item);
     } else if (t == "23" || t == "24" || t == "25") {
         pas(copiar_primer);
-        pas([&] { s_.graella_fitxer = s_.elements[0].media_5; });
+        pas(escenari_item);
         pas([&] {
             const int c = static_cast<int>(std::floor(s_.n_botons * sv_.rellotge.aleatori())) + 1;
             s_.elements[0].especials = caracter(c);

@@ -34,6 +34,10 @@ class exercici {
     // The stage window model while an exercise runs, else null.
     [[nodiscard]] finestra* escenari() { return escenari_.get(); }
 
+    // Changes with every start and stop, so that a handler that let events
+    // run can tell whether the run it acted for is still the current one.
+    [[nodiscard]] unsigned long execucio() const { return execucio_; }
+
   private:
     void escenari_obrir();
     void escenari_tancar();
@@ -43,6 +47,7 @@ class exercici {
     finestra& form1_;
     servei_escenari& vista_;
     std::unique_ptr<finestra> escenari_;
+    unsigned long execucio_ = 0;
 };
 
 } // namespace quorvel

@@ -46,7 +46,8 @@ void element_sortejar(sessio& s, servei_rellotge& r) {
 }
 
 std::int16_t casella_sortejar(sessio& s, servei_rellotge& r) {
-    const int ultima = s.resposta.empty() ? -1 : codi(s.resposta, s.resposta.size() - 1);
+    // resposta holds cell letters: its last letter names the cell last answered.
+    const int ultima = s.resposta.empty() ? -1 : codi(s.resposta, s.resposta.size() - 1) - 65;
     const auto qualifica = [&](int k) {
         return k < s.n_items && k < s.n_botons && s.mapa_botons.dins(k) &&
                s.mapa_botons[k].joy != -2 && k != ultima;

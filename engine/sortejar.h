@@ -14,8 +14,9 @@ class servei_rellotge;
 void element_sortejar(sessio& s, servei_rellotge& r);
 
 // A random cell 1..n_botons - 1 below n_items, not switched off (-2) and not
-// the last cell of resposta; correctes of the current item becomes its letter.
-// Gives up, returning 0 and changing nothing, when no cell qualifies.
+// the cell whose letter ends resposta (the target just answered); correctes of
+// the current item becomes its letter and resposta is emptied. Gives up,
+// returning 0 and changing nothing, when no cell qualifies.
 std::int16_t casella_sortejar(sessio& s, servei_rellotge& r);
 
 // caselles_estat: per cell, owner joystick and order among its cells.

@@ -95,4 +95,16 @@ std::string ruta_resoldre(const sessio& s, servei_fitxers& fitxers, std::string_
     return resultat;
 }
 
+std::string ruta_subcarpeta(servei_fitxers& fitxers, const std::string& carpeta,
+                            std::string_view subcarpeta, const std::string& nom) {
+    if (!fitxers.nom_unitat(nom).empty()) {
+        return nom;
+    }
+    std::string cami = carpeta;
+    cami += '\\';
+    cami += subcarpeta;
+    cami += nom;
+    return cami;
+}
+
 } // namespace quorvel

@@ -17,4 +17,11 @@ std::string ruta_escurcar(const sessio& s, std::string_view text);
 
 std::string ruta_resoldre(const sessio& s, servei_fitxers& fitxers, std::string_view text);
 
+// The file a media name stands for in a subfolder of a folder (the subfolder
+// text ends with its separator, as "veu\\" does). The readers have already
+// resolved every name they found to a full path, which stands as it is; a
+// bare name is joined to the folder and the subfolder.
+std::string ruta_subcarpeta(servei_fitxers& fitxers, const std::string& carpeta,
+                            std::string_view subcarpeta, const std::string& nom);
+
 } // namespace quorvel

@@ -134,5 +134,32 @@ TEST(cursa_jutjar, right_presses_move_the_token_to_the_finish) {
     EXPECT_EQ(b.esc.obtenir("imatge", 1).left, 0); // the other player's token stays
 }
 
+TEST(cursa_jutjar, later_presses_by_race_type) {
+    const struct {
+        int tipus;
+        const char *sequencia, *especials;
+        std::vector<int> cel_les, resultats;
+        const char *trajecte, *crides;
+    } casos[] = {
+        {32, "I*", "", {7, 8, 12, 9}, {-1, -1, -1, 0}, "HIM", "be be be mal "},
+        {32, "X", "K", {7, 10}, {-1, 2}, "HK", "be final "},
+        {31, "*", "J", {7, 9}, {-1, 2}, "HJ", "be final "},
+        {30, "", "", {7, 7, 8}, {-1, 3, 0}, "HH", "be mal "}, // the same cell again is ignored
+        {33, "*", "", {7, 8}, {-1, 0}, "H", "be mal "},
+        {49, "*", "", {7, 8}, {-1, 0}, "H", "be mal "},
+    };
+    for (const auto& c : casos) {
+        banc b;
+        b.item("H", c.sequencia, c.especials);
+        std::vector<int> resultats;
+        for (const int k : c.cel_les) {
+            resultats.push_back(cursa_jutjar(b.s, {19200, 14400, 15.0, 15.0}, b.r, k, c.tipus));
+        }
+        EXPECT_EQ(resultats, c.resultats) << c.tipus << " " << c.sequencia;
+        EXPECT_EQ(b.s.joysticks[2].resposta_jugador, c.trajecte) << c.tipus << " " << c.sequencia;
+        EXPECT_EQ(b.crides, c.crides) << c.tipus << " " << c.sequencia;
+    }
+}
+
 } // namespace
 } // namespace quorvel

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <deque>
+#include <functional>
 #include <string>
 
 namespace quorvel {
@@ -50,6 +54,38 @@ struct banc : prova::banc_consola {
         form1.posar_text("Check2", k, "1");
         form1.posar_text("Check2", k, "0");
     }
+    std::optional<color> fons(int k) { return form1.obtenir("Check2", k).color_fons; }
+    // The files played since the orders were last cleared, in order.
+    std::vector<std::string> sons() {
+        std::vector<std::string> noms;
+        for (const std::string& o : f.media.ordres) {
+            if (o.starts_with("play ")) {
+                noms.push_back(o.substr(5, o.find(' ', 5) - 5));
+            }
+        }
+        return noms;
+    }
+    // The arrows on show, as direction letters, left to right.
+    std::string fletxes() {
+        std::string d;
+        for (const int i : m.actual().escenari() ? esc().indexos("imatge") : std::vector<int>{}) {
+            const element& e = esc().obtenir("imatge", i);
+            if (i >= 1 && e.visible) {
+                d += static_cast<char>(std::toupper(e.imatge[e.imatge.rfind('/') + 1]));
+            }
+        }
+        return d;
+    }
+    // A timer that acts once while a wait of the dispatcher pumps events.
+    void durant_espera(std::function<void()> accio) {
+        f.eines.registrar(form1);
+        form1.posar_habilitat("t_joystick", {}, false);
+        form1.afegir("t_prova", tipus_element::temporitzador).interval = 1000;
+        form1.en_temporitzador("t_prova", [this, a = std::move(accio)](std::optional<int>) {
+            form1.posar_habilitat("t_prova", {}, false);
+            a();
+        });
+    }
 };
 
 TEST(despatxador, list_playback_and_default_scenario_pictures) {
@@ -96,44 +132,143 @@ TEST(despatxador, counting_types) {
               std::tuple("2", "2", "/p/imatge/off.gif"));
 }
 
-TEST(despatxador, type_3_listens_five_seconds_and_lets_events_run) {
-    banc b("3");
-    b.f.eines.registrar(b.form1);
-    b.form1.afegir("t_prova", tipus_element::temporitzador).interval = 1000;
-    int nested = 0;
-    b.form1.en_temporitzador("t_prova", [&](std::optional<int>) {
-        if (nested++ == 0) {
-            b.form1.posar_text("Check2", 4, "1"); // a press while the first listens
+TEST(despatxador, counting_types_23_and_24_end_on_the_special_cell) {
+    const struct {
+        const char* tipus;
+        std::string especials;
+        const char* abans;
+        int k;
+        const char* despres;
+        bool final;
+    } casos[] = {
+        {"23", "\x03", "2", 7, nullptr, true}, {"23", "\x03", "1", 7, "1", false},
+        {"24", "\x05", "", 5, nullptr, true},  {"24", "\x05", "4", 3, "-1", false},
+        {"24", "20", "3", 10, "13", false},    {"24", "\x05", "", 10, "10", false},
+    };
+    for (const auto& c : casos) {
+        banc b(c.tipus);
+        b.item().especials = c.especials;
+        b.s.resposta = c.abans;
+        b.f.eines.respostes_missatge.push_back(resposta_missatge::cancel);
+        b.form1.posar_text("Check2", c.k, "1");
+        if (c.despres != nullptr) { // the final feedback's stop counts the answer down
+            EXPECT_EQ(b.s.resposta, c.despres) << c.tipus << " " << c.k;
         }
-    });
-    b.form1.posar_habilitat("t_joystick", {}, false);
-    const double inici = b.f.rellotge.ara;
-    b.form1.posar_text("Check2", 2, "1");
-    EXPECT_GE(b.f.rellotge.ara - inici, 6.0); // the nested wait ran inside the outer
-    const auto& o = b.f.media.ordres;
-    ASSERT_GE(o.size(), 5u);
-    EXPECT_EQ(o[0].rfind("play /ex/so2.wav", 0), 0u);
-    EXPECT_EQ(o[1].rfind("resume  /ex/so2.wav", 0), 0u);
-    EXPECT_EQ(o[2].rfind("resume  /ex/so2.wav", 0), 0u); // nested: media already open
-    EXPECT_EQ(o[3].rfind("pause /ex/so2.wav", 0), 0u);
+        EXPECT_EQ(b.f.eines.missatges.size(), c.final ? 1u : 0u) << c.tipus << " " << c.k;
+    }
 }
 
-TEST(despatxador, types_11_and_12_wait_for_the_media_then_give_the_next_target) {
-    banc b("11");
-    b.s.n_items = 4;
-    b.item().correctes = "D"; // target cell 3
-    b.s.media_actual = "/ex/so3.wav";
-    b.f.media.respostes = {{0, "playing"}, {0, std::string("stopped\0xx", 10)}};
-    b.form1.posar_text("Check2", 1, "1"); // wrong: the target is played again
-    EXPECT_EQ(b.f.media.ordres.back().rfind("play /ex/so3.wav", 0), 0u);
-    b.s.resposta.clear();
-    b.s.media_actual = "/ex/so3.wav";
-    b.f.media.respostes.assign(100000, {0, "playing"}); // never ends: bounded wait
-    b.f.rellotge.aleatoris = {0.0};
+TEST(despatxador, judged_presses_turn_yellow_and_refused_ones_keep_their_colour) {
+    const struct {
+        const char *tipus, *sequencia;
+        std::vector<int> cel_les;
+        std::vector<bool> grocs;
+    } casos[] = {
+        {"6", "BC", {3, 1, 4, 2}, {false, true, false, true}},
+        {"7", "C", {1, 2}, {true, true}},
+        {"8", "", {1, 6, 2}, {true, false, true}}, // one step right, never diagonal
+    };
+    for (const auto& c : casos) {
+        banc b(c.tipus);
+        b.item().correctes = "B";
+        b.item().sequencia = c.sequencia;
+        b.item().text_1 = "xf = xi + 1";
+        b.item().text_2 = "yf = yi";
+        for (std::size_t i = 0; i < c.cel_les.size(); ++i) {
+            b.form1.posar_text("Check2", c.cel_les[i], "1");
+            const auto esperat = c.grocs[i] ? std::optional(color_groc) : std::nullopt;
+            EXPECT_EQ(b.fons(c.cel_les[i]), esperat) << c.tipus << " " << c.cel_les[i];
+        }
+    }
+}
+
+TEST(despatxador, type_9_player_1_builds_the_answer_and_the_others_are_judged) {
+    banc b("9"); // one pad: each cell's order is its number
     b.form1.posar_text("Check2", 3, "1");
-    EXPECT_EQ(b.form1.obtenir("Check2", 3).color_fons, color_groc);
-    EXPECT_EQ(b.item().correctes, "B"); // the new target, played
-    EXPECT_EQ(b.f.media.ordres.back().rfind("play /ex/so1.wav", 0), 0u);
+    EXPECT_EQ(std::tuple(b.s.resposta, b.imatge(1)), std::tuple("D", "/p/imatge/three.gif"));
+    b.form1.posar_text("Check2", 3, "0"); // player 1's picture is reset
+    EXPECT_EQ(b.imatge(1), "/p/imatge/off.gif");
+    b.s.mapa_botons[5].joy = 2; // a miss of player 2: its picture is covered
+    b.s.caselles_estat(5, 1) = 2;
+    b.esc().posar_imatge("imatge", 2, "/p/imatge/on.gif");
+    b.form1.posar_text("Check2", 5, "1");
+    EXPECT_EQ(std::tuple(b.form1.color_fons(), b.imatge(2), b.s.resposta),
+              std::tuple(std::optional(color_vermell), "/p/imatge/off.gif", "D"));
+}
+
+TEST(despatxador, type_3_listens_five_seconds_and_a_press_meanwhile_lengthens_the_wait) {
+    for (const char* estat : {"playing", "stopped"}) {
+        banc b("3");
+        const double inici = b.f.rellotge.ara;
+        b.durant_espera([&] { b.form1.posar_text("Check2", 4, "1"); });
+        b.f.media.respostes_estat = {{0, estat}};
+        b.form1.posar_text("Check2", 2, "1");
+        EXPECT_GE(b.f.rellotge.ara - inici, 6.0); // five seconds after the second press
+        std::vector<std::string> verbs;
+        for (const std::string& o : b.f.media.ordres) {
+            verbs.push_back(o.substr(0, o.find(' ')) + (o.find("so2.wav") != o.npos ? "" : "?"));
+        }
+        EXPECT_EQ(verbs, (std::vector<std::string>{"play", "resume", "resume", "pause", "status"}));
+        // An item heard to its end is closed for the next press to start anew.
+        EXPECT_EQ(b.s.media_actual.empty(), std::string(estat) == "stopped") << estat;
+    }
+}
+
+TEST(despatxador, types_11_and_12_wait_for_the_media_judging_nothing_meanwhile) {
+    // A wrong press gives the target (cell 3) again; a right one plays the
+    // "right" sound, waits for its end and gives the next target (cell 1). A
+    // press during the wait is not judged; a stop ends the wait, which then
+    // acts on nothing.
+    enum class durant { res, premer, aturar };
+    const std::vector<std::string> sons = {"/ex/so3.wav", "/ex/so0.wav", "/ex/so1.wav"};
+    const std::vector<std::string> notes = {"short 0x007F3F90", "short 0x007F3D90"};
+    const struct {
+        const char* tipus;
+        durant d;
+        std::vector<std::string> sortida;
+    } casos[] = {
+        {"11", durant::res, sons},
+        {"11", durant::premer, sons},
+        {"11", durant::aturar, {sons[0], sons[1]}},
+        {"12", durant::res, notes},
+        {"12", durant::premer, notes},
+        {"12", durant::aturar, {notes[0], "close"}},
+    };
+    for (const auto& c : casos) {
+        banc b(c.tipus);
+        const bool so = c.tipus == std::string("11");
+        b.s.n_items = 4;
+        for (int k = 0; k <= 4; ++k) {
+            b.s.llista_exercici[k] =
+                so ? "/ex/so" + std::to_string(k) + ".wav" : std::to_string(60 + k);
+        }
+        b.item().correctes = "D";
+        b.item().media_1 = "/ex/so0.wav";
+        b.f.midi.registre.clear();
+        b.f.rellotge.aleatoris = {0.0};
+        b.f.media.respostes_estat = {{0, "playing"}, {0, "playing"}, {0, "stopped"}};
+        if (c.d != durant::res) {
+            b.durant_espera([&] {
+                if (c.d == durant::aturar) {
+                    b.form1.clic("Command2");
+                } else {
+                    b.form1.posar_text("Check2", 5, "1"); // wrong, were it judged
+                }
+            });
+        }
+        b.form1.posar_text("Check2", 1, "1");
+        b.form1.posar_text("Check2", 3, "1");
+        const bool aturat = c.d == durant::aturar;
+        const std::string que = std::string(c.tipus) + " " + std::to_string(static_cast<int>(c.d));
+        EXPECT_EQ(so ? b.sons() : b.f.midi.registre, c.sortida) << que;
+        EXPECT_EQ(std::count_if(b.f.media.ordres.begin(), b.f.media.ordres.end(),
+                                [](const std::string& o) { return o.starts_with("status"); }),
+                  aturat ? 1 : 3)
+            << que;
+        EXPECT_EQ(b.fons(3), aturat ? std::nullopt : std::optional(color_groc)) << que;
+        EXPECT_EQ(b.form1.color_fons(), aturat ? std::nullopt : std::optional(color_verd)) << que;
+        EXPECT_EQ(b.item().correctes, aturat ? "D" : "B") << que;
+    }
 }
 
 TEST(despatxador, path_types_show_the_next_move_as_arrows) {
@@ -141,7 +276,7 @@ TEST(despatxador, path_types_show_the_next_move_as_arrows) {
     b.item().correctes = "B";
     b.item().sequencia = "GH";
     b.form1.posar_text("Check2", 1, "1"); // cell 1 to cell 6: one down, one right
-    EXPECT_EQ(b.form1.obtenir("Check2", 1).color_fons, color_groc); // accepted
+    EXPECT_EQ(b.fons(1), color_groc);     // accepted
     EXPECT_EQ(b.esc().indexos("imatge"), (std::vector<int>{0, 1, 2}));
     const element& a = b.esc().obtenir("imatge", 1);
     const element& d = b.esc().obtenir("imatge", 2);
@@ -150,14 +285,51 @@ TEST(despatxador, path_types_show_the_next_move_as_arrows) {
     EXPECT_EQ(std::tuple(a.left, a.top, a.width, a.height, a.visible),
               std::tuple(960L, 0L, 6480L, 6480L, true));
     EXPECT_EQ(std::tuple(d.left, d.width), std::tuple(960L + 7128L, 6480L));
+}
 
-    banc f("17"); // every candidate off the board: after ten tries the end
-    f.item().correctes = "B";
-    f.item().text_1 = "xf = xi + 8";
-    f.item().text_2 = "yf = yi - yi";
-    f.f.eines.respostes_missatge.push_back(resposta_missatge::cancel);
-    f.form1.posar_text("Check2", 1, "1");
-    EXPECT_EQ(f.f.eines.missatges.size(), 1u);
+TEST(despatxador, next_cell_of_types_15_and_17_skips_used_and_switched_off_cells) {
+    const struct {
+        const char *tipus, *text_1, *text_2;
+        std::deque<double> aleatoris;
+        int apagada;
+        const char *sequencia, *fletxes;
+        bool final;
+    } casos[] = {
+        {"17", "xf = xi + 1", "yf = yi", {}, 0, "BC", "R", false},
+        {"17", "xf = xi", "yf = yi + 1", {}, 0, "BF", "D", false},
+        {"17", "xf = xi + 1", "yf = yi", {}, 2, "", "", true},
+        {"17", "xf = xi", "yf = yi", {}, 0, "BB", "", false}, // used: taken after nine refusals
+        {"17", "xf = xi + 8", "yf = yi - yi", {}, 0, "", "", true},
+        {"15", "", "", {0.0}, 0, "BC", "R", false},
+        {"15", "", "", {0.75}, 0, "BF", "D", false}, // bounces off the top edge
+        {"15", "", "", {0.0, 0.5}, 2, "BF", "D", false},
+    };
+    for (const auto& c : casos) {
+        banc b(c.tipus);
+        b.item() = {"", "B", "", c.text_1, c.text_2, "", "", "", "", "", ""};
+        b.s.mapa_botons[c.apagada].joy = c.apagada == 0 ? 0 : -2;
+        b.f.rellotge.aleatoris = c.aleatoris;
+        b.f.eines.respostes_missatge.push_back(resposta_missatge::cancel);
+        b.form1.posar_text("Check2", 1, "1");
+        const std::string que = std::string(c.tipus) + " " + c.text_1 + c.text_2;
+        EXPECT_EQ(b.f.eines.missatges.size(), c.final ? 1u : 0u) << que;
+        if (!c.final) {
+            EXPECT_EQ(b.item().sequencia, c.sequencia) << que;
+            EXPECT_EQ(b.fletxes(), c.fletxes) << que;
+        }
+    }
+    banc u("15"); // a cell already on the path is not drawn again
+    u.item() = {"", "C", "CB", "", "", "", "", "", "", "", ""};
+    u.s.resposta = "C";
+    u.f.rellotge.aleatoris = {0.0, 0.5};
+    u.form1.posar_text("Check2", 1, "1");
+    EXPECT_EQ(std::tuple(u.item().sequencia, u.fletxes()), std::tuple("CBF", "D"));
+
+    banc t("17"); // the arrows lead where the judgement then accepts the press
+    t.item() = {"", "B", "", "xf = xi + 1", "yf = yi", "", "", "", "", "", ""};
+    t.premer(1);
+    t.premer(2);
+    EXPECT_EQ(std::tuple(t.fons(2), t.s.resposta), std::tuple(std::optional(color_groc), "BC"));
 }
 
 TEST(despatxador, marked_cells_of_type_50) {
@@ -190,19 +362,36 @@ TEST(despatxador, marked_cells_of_type_50) {
 }
 
 TEST(despatxador, hidden_cell_of_type_51_gives_row_and_column_hints) {
-    banc b("51");
-    b.item().especials = std::string(1, '\x0c'); // row 3, column 4
-    int i = 0;
-    for (const char* v : {"prop", "baixa", "puja", "dreta", "esquerra"}) {
-        b.f.fitxers.posar(std::string("/p/veu/") + v, "");
-        b.s.llista_exercici[i++] = v;
+    const struct {
+        int amagada, k;
+        std::vector<std::string> sons;
+    } casos[] = {
+        {12, 1, {"/p/veu/baixa", "/p/veu/dreta"}},   // two rows down, three columns right
+        {1, 12, {"/p/veu/puja", "/p/veu/esquerra"}}, // the other way round
+        {6, 7, {"/ex/prop", "/p/veu/esquerra"}},     // one column left: near
+        {6, 2, {"/ex/prop", "/p/veu/baixa"}},        // one row down: near
+        {6, 6, {"/ex/m3"}},                          // found
+    };
+    for (const auto& c : casos) {
+        banc b("51");
+        b.item().especials = std::string(1, static_cast<char>(c.amagada));
+        b.item().media_3 = "/ex/m3";
+        b.f.fitxers.posar("/ex/m3", "");
+        b.f.fitxers.posar("/ex/prop", ""); // an entry that is a full path stands as it is
+        b.s.llista_exercici[0] = "/ex/prop";
+        int i = 1;
+        for (const char* v : {"baixa", "puja", "dreta", "esquerra"}) {
+            b.f.fitxers.posar(std::string("/p/veu/") + v, "");
+            b.s.llista_exercici[i++] = v;
+        }
+        for (int k = 1; k <= 12; ++k) {
+            b.s.caselles_estat(k, 3) = k == c.amagada ? 2 : 0;
+        }
+        b.form1.posar_text("Check2", c.k, "1");
+        EXPECT_EQ(b.sons(), c.sons) << c.amagada << " " << c.k;
+        const bool trobada = c.amagada == c.k;
+        EXPECT_EQ(b.fons(c.k), trobada ? std::optional(color_verd) : std::nullopt);
     }
-    b.s.caselles_estat(12, 3) = 2;
-    b.form1.posar_text("Check2", 1, "1"); // two rows up, three columns left
-    const auto& o = b.f.media.ordres;     // each hint closes the one before
-    EXPECT_EQ(o.size(), 3u);
-    EXPECT_EQ(o[0].rfind("play /p/veu/baixa ", 0), 0u);
-    EXPECT_EQ(o[2].rfind("play /p/veu/dreta ", 0), 0u);
 }
 
 } // namespace

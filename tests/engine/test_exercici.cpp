@@ -1,3 +1,4 @@
+#include "core/text.h"
 #include "engine/exercici.h"
 #include "tests/engine/banc_exercici.h"
 
@@ -47,36 +48,68 @@ TEST(exercici, start_with_no_exercise_shows_the_default_stage_and_polls) {
 }
 
 TEST(exercici, interval_out_of_range_keeps_the_previous_one) {
-    for (const char* temps : {"-5", "70000", "abc"}) {
+    for (const char* temps : {"-5", "70000", "abc", "1e999"}) {
         banc b;
         b.form1.posar_text("temps", {}, temps);
         b.ex.engegar();
         const int esperat = std::string(temps) == "abc" ? 0 : 100;
         EXPECT_EQ(b.form1.obtenir("t_joystick").interval, esperat) << temps;
+        EXPECT_TRUE(b.form1.obtenir("t_joystick").habilitat) << temps;
     }
 }
 
 TEST(exercici, scenario_source_depends_on_the_type) {
     const struct {
         const char* tipus;
+        bool propi;
         const char* titol;
-    } casos[] = {{"29", "Default"}, {"31", "Own"}, {"9", "Own"}};
+    } casos[] = {
+        {"29", true, "Default"},  {"31", true, "Own"},      {"9", true, "Own"},
+        {"17", true, "Own"},      {"9", false, ""}, // no scenario loaded, the stage opens
+        {"15", false, "Default"}, {"20", false, "Default"}, {"23", false, "Default"},
+    };
     for (const auto& c : casos) {
         banc b;
         b.s.tipus_exercici = c.tipus;
         b.items(1);
-        b.s.elements[1].media_5 = "/ex/own.esc";
+        b.s.elements[1].media_5 = c.propi ? "/ex/own.esc" : "";
         b.f.fitxers.posar("/ex/own.esc", "Own\nTipus\t9\nElements\t0\n");
         b.ex.engegar();
-        EXPECT_EQ(b.s.esc_titol, c.titol) << c.tipus;
-        EXPECT_EQ(b.vista.oberts, 1);
+        EXPECT_EQ(b.s.esc_titol, c.titol) << c.tipus << " " << c.propi;
+        EXPECT_EQ(b.vista.oberts, 1) << c.tipus << " " << c.propi;
     }
-    banc buit; // type 9 with no scenario of its own: the stage still opens
-    buit.s.tipus_exercici = "9";
-    buit.items(1);
-    buit.ex.engegar();
-    EXPECT_EQ(buit.s.esc_titol, "");
-    EXPECT_EQ(buit.vista.oberts, 1);
+}
+
+TEST(exercici, list_games_start_by_playing_the_target_when_there_is_one) {
+    const struct {
+        const char* tipus;
+        int entrades;
+        std::vector<std::string> midi;
+        const char* so;
+    } casos[] = {
+        {"11", 4, {}, "/ex/veu/so1.wav"}, // the list entry as the reader resolved it
+        {"11", 1, {}, ""},
+        {"12", 4, {"open -1", "short 0x000000B0", "short 0x00000CC0", "short 0x007F3D90"}, ""},
+        {"12", 1, {"open -1", "short 0x000000B0", "short 0x00000CC0"}, ""},
+    };
+    for (const auto& c : casos) {
+        banc b;
+        b.s.tipus_exercici = c.tipus;
+        b.items(1);
+        b.s.n_items = static_cast<std::int16_t>(c.entrades);
+        b.s.llista_exercici.redimensionar(0, 4);
+        const bool so = c.tipus == std::string("11");
+        b.s.llista_exercici[0] = so ? "/ex/veu/so0.wav" : "12"; // no target, never played
+        b.s.llista_exercici[1] = so ? "/ex/veu/so1.wav" : "61";
+        b.f.fitxers.posar("/ex/veu/so0.wav", "");
+        b.f.fitxers.posar("/ex/veu/so1.wav", "");
+        b.f.fitxers.actual = "/ex";
+        b.f.rellotge.aleatoris = {0.0, 0.0};
+        b.ex.preparar();
+        EXPECT_EQ(b.f.midi.registre, c.midi) << c.tipus << " " << c.entrades;
+        EXPECT_EQ(std::string(retallar_espais(b.s.media_actual)), c.so)
+            << c.tipus << " " << c.entrades;
+    }
 }
 
 TEST(exercici, type_5_sets_up_midi_and_draws_no_item) {
@@ -150,19 +183,27 @@ TEST(exercici, final_feedback_replays_only_on_ok) {
 }
 
 TEST(exercici, right_and_wrong_colour_the_console_and_play_the_item_media) {
-    banc b;
-    b.items(1);
-    b.s.elements[0].media_1 = "/ex/be.wav";
-    b.s.elements[0].media_2 = "mal.wav";
-    b.f.fitxers.posar("/ex/be.wav", "");
-    b.f.fitxers.actual = "/ex";
-    b.f.fitxers.posar("/ex/veu/mal.wav", "");
-    b.ex.be();
-    EXPECT_EQ(b.form1.color_fons(), color_verd);
-    EXPECT_NE(b.s.media_actual.find("/ex/be.wav"), std::string::npos);
-    b.ex.mal();
-    EXPECT_EQ(b.form1.color_fons(), color_vermell);
-    EXPECT_NE(b.s.media_actual.find("mal.wav"), std::string::npos);
+    // The reader resolves the names it finds to full paths; a name it did not
+    // find stays bare, and the wrong-answer sound then comes from the voice
+    // folder of the current directory.
+    for (const char* mal : {"/ex/no_ok.wav", "no_ok.wav"}) {
+        banc b;
+        b.items(1);
+        b.s.elements[0].media_1 = "/ex/ok.wav";
+        b.s.elements[0].media_2 = mal;
+        b.f.fitxers.posar("/ex/ok.wav", "");
+        b.f.fitxers.posar("/ex/no_ok.wav", "");
+        b.f.fitxers.posar("/cwd/veu/no_ok.wav", "");
+        b.f.fitxers.actual = "/cwd";
+        b.ex.be();
+        EXPECT_EQ(b.form1.color_fons(), color_verd);
+        EXPECT_EQ(retallar_espais(b.s.media_actual), "/ex/ok.wav");
+        b.ex.mal();
+        EXPECT_EQ(b.form1.color_fons(), color_vermell);
+        EXPECT_EQ(retallar_espais(b.s.media_actual),
+                  *mal == '/' ? "/ex/no_ok.wav" : "/cwd/veu/no_ok.wav");
+        EXPECT_EQ(b.f.media.ordres.back().rfind("play ", 0), 0u) << mal;
+    }
 }
 
 } // namespace

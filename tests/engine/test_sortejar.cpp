@@ -56,8 +56,9 @@ TEST(casella_sortejar, never_repeats_the_last_answer) {
     s.n_items = 3;
     fakes::rellotge_fals r;
     for (int i = 0; i < 50; ++i) {
-        s.resposta = std::string(1, '\x01');
+        s.resposta = "CB"; // the last answer is cell 1
         EXPECT_EQ(casella_sortejar(s, r), 2);
+        EXPECT_EQ(s.resposta, "");
     }
 }
 

@@ -168,6 +168,11 @@ bool perfil_fals::escriure(const std::string& seccio, const std::string& clau,
 
 resposta_media media_fals::enviar(const std::string& ordre) {
     ordres.push_back(ordre);
+    if (ordre.starts_with("status ") && !respostes_estat.empty()) {
+        const resposta_media r = respostes_estat.front();
+        respostes_estat.pop_front();
+        return r;
+    }
     if (respostes.empty()) {
         return {};
     }

@@ -77,6 +77,9 @@ class media_fals : public servei_media {
   public:
     std::vector<std::string> ordres;
     std::deque<resposta_media> respostes; // answered in order; then {0, ""}
+    // Answers to "status" queries alone, taken before `respostes`, so that
+    // the commands of a playback in between do not use them up.
+    std::deque<resposta_media> respostes_estat;
     resposta_media enviar(const std::string& ordre) override;
 };
 

@@ -136,10 +136,9 @@ TEST(sondeig, race_types_pass_each_activation_to_the_judgement) {
         b.s.tipus_exercici = c.tipus;
         b.premer(1, 0b10);
         b.tick();
-        EXPECT_EQ(b.curses.empty(), !c.jutjat) << c.tipus;
-        if (c.jutjat) {
-            EXPECT_EQ(b.curses.front().first, 2);
-        }
+        const auto esperat = c.jutjat ? std::vector<std::pair<int, int>>{{2, std::stoi(c.tipus)}}
+                                      : std::vector<std::pair<int, int>>{};
+        EXPECT_EQ(b.curses, esperat) << c.tipus;
     }
 }
 
@@ -193,6 +192,46 @@ TEST(sondeig, a_pad_that_stops_answering_releases_its_cells) {
     b.tick();
     b.js.dispositius[0].estat_lectura = 167;
     EXPECT_EQ(b.tick(), (esdeveniments{{1, "0"}}));
+}
+
+TEST(sondeig, switched_off_cells_are_neither_activated_nor_released) {
+    banc b(1, 3, 3);
+    b.s.mapa_botons[2].joy = -2;
+    b.form1.posar_text("Check2", 2, "1");
+    EXPECT_EQ(b.tick(), (esdeveniments{{1, "0"}, {3, "0"}}));
+    b.premer(1, 0b111);
+    EXPECT_EQ(b.tick(), (esdeveniments{{1, "1"}, {3, "1"}}));
+}
+
+TEST(sondeig, a_pad_drives_cells_up_to_its_offset_plus_its_count) {
+    // Two pads of two buttons: pad 1 owns cells 1 and 2, pad 2 cells 3 and 4,
+    // unless num_butons lets every pad reach the whole board.
+    const struct {
+        int num_butons, jugador, boto, casella;
+        bool activa;
+    } casos[] = {
+        {0, 1, 2, 3, false}, {1, 1, 2, 3, true},  {0, 2, 1, 3, true},
+        {0, 2, 1, 1, true},  {0, 2, 2, 5, false}, {1, 2, 2, 5, true},
+    };
+    for (const auto& c : casos) {
+        banc b(2, 2, 6);
+        b.s.num_butons = static_cast<std::int16_t>(c.num_butons);
+        b.mapejar(c.jugador, 4 + c.boto, c.casella);
+        b.tick();
+        b.premer(c.jugador, 1u << (c.boto - 1));
+        const auto vistos = b.tick();
+        EXPECT_EQ(vistos == (esdeveniments{{c.casella, "1"}}), c.activa)
+            << c.num_butons << " " << c.jugador << " " << c.boto;
+    }
+}
+
+TEST(sondeig, an_idle_tick_releases_the_cells_after_the_last_pad) {
+    banc b(1, 2, 4); // cells 3 and 4 follow the pad's two
+    casella_clic(b.form1, 4);
+    b.premer(1, 0b1);
+    EXPECT_EQ(b.tick(), (esdeveniments{{2, "0"}, {1, "1"}})); // something held: 4 stays
+    b.premer(1, 0);
+    EXPECT_EQ(b.tick(), (esdeveniments{{1, "0"}, {3, "0"}, {4, "0"}}));
 }
 
 TEST(sondeig, no_joystick_touches_no_cell) {
