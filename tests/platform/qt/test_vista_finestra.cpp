@@ -1,6 +1,9 @@
+#include "board/configuracio_menus.h"
 #include "core/aplicacio.h"
 #include "core/finestra_principal.h"
 #include "core/text.h"
+#include "engine/motor.h"
+#include "joystick/menus_joystick.h"
 #include "platform/qt/vista_finestra.h"
 #include "tests/fakes/fakes.h"
 
@@ -8,12 +11,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +68,34 @@ struct consola {
         return resultat;
     }
 };
+
+// The console with the program's handlers, wired as the program wires them.
+struct programa : consola {
+    fakes::escenari_fals escenaris;
+    motor exercicis{app->estat(), app->sv(), app->form1(), escenaris};
+
+    programa() {
+        registrar_configuracio(app->estat(), app->sv(), app->form1());
+        registrar_ajust_i_simulacio(app->estat(), app->sv(), app->form1());
+    }
+    [[nodiscard]] const element& casella(int k) const { return app->form1().obtenir("Check2", k); }
+};
+
+// Lets Qt's events run until `fet` holds, for at most two seconds.
+template <class F> bool esperar(F&& fet) {
+    QElapsedTimer rellotge;
+    rellotge.start();
+    while (!fet() && rellotge.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return fet();
+}
+
+// A left click as the window system delivers it.
+void clicar(QWidget* w, QPoint on) {
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, on);
+    QCoreApplication::processEvents();
+}
 
 QStringList textos_visibles(const QMenu* menu) {
     QStringList textos;
@@ -186,6 +219,38 @@ TEST(vista_finestra, user_actions_become_model_events) {
 
     c.vista->close();
     EXPECT_EQ(c.tancaments, 1);
+}
+
+TEST(vista_finestra, a_menu_popping_up_over_a_clicked_cell_leaves_it_selected) {
+    programa c;
+    c.vista->activateWindow();
+    ASSERT_TRUE(esperar([&] { return c.vista->isActiveWindow(); }));
+    QWidget* casella2 = c.vista->widget("Check2", 2);
+    clicar(casella2, {3, 3});
+    ASSERT_TRUE(casella2->hasFocus());
+    ASSERT_EQ(c.casella(2).text, "1");
+
+    // The real menu takes the keyboard while it is open; the cell keeps its
+    // selection, and the item chosen in it acts on that cell.
+    QMenu* tauler = c.vista->accio("mn_eines")->menu();
+    tauler->popup(c.vista->mapToGlobal(QPoint(20, 20)));
+    ASSERT_TRUE(esperar([&] { return tauler->isVisible(); }));
+    EXPECT_EQ(c.casella(2).text, "1");
+    QAction* desactivar = c.vista->accio("mn_boto", 0);
+    clicar(tauler, tauler->actionGeometry(desactivar).center());
+    EXPECT_FALSE(tauler->isVisible());
+    EXPECT_EQ(c.app->estat().mapa_botons[2].joy, -2);
+    EXPECT_EQ(c.app->estat().mapa_botons[2].entrada, -2);
+    EXPECT_EQ(c.casella(2).color_fons, color_gris);
+
+    // Moving to another cell of the window is a focus loss: it clears the cell.
+    // (The offscreen platform leaves no window active after a popup.)
+    c.vista->activateWindow();
+    ASSERT_TRUE(esperar([&] { return c.vista->isActiveWindow(); }));
+    EXPECT_EQ(c.casella(2).text, "1");
+    clicar(c.vista->widget("Check2", 3), {3, 3});
+    EXPECT_EQ(c.casella(2).text, "");
+    EXPECT_EQ(c.casella(3).text, "1");
 }
 
 } // namespace
