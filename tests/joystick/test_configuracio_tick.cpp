@@ -65,6 +65,49 @@ TEST(configurar_boto, a_held_free_button_finishes_on_the_tick_that_makes_ten) {
     EXPECT_EQ(b.f.eines.missatges[0].text, "final configurar_boto ");
 }
 
+// Record 0 still names cell 2 and the tick is running, as an earlier set-up
+// leaves them. A "Configurar boto" that has no cell to wait on must leave
+// nothing armed: a later press is given to no cell.
+TEST(configurar_boto, without_a_cell_to_wait_on_nothing_stays_armed) {
+    struct cas {
+        const char* nom;
+        int seleccionada; // 0: none
+        const char* missatge;
+    };
+    const cas casos[] = {
+        {"no cell selected", 0, "Feu clic primer a la casella que voleu configurar."},
+        {"the lit cell erased during the wait", 3, nullptr},
+    };
+    for (const cas& c : casos) {
+        SCOPED_TRACE(c.nom);
+        banc_configuracio b(3);
+        b.mapejar_botons(3);
+        b.s.mapa_botons[0].joy = 2;
+        b.form1.posar_habilitat("t_configurar", {}, true);
+        if (c.seleccionada != 0) {
+            b.form1.posar_text("Check2", c.seleccionada, "1");
+            b.durant_tick = [&b] { b.ticks == 2 ? b.form1.clic("mn_boto", 1) : void(); };
+        }
+        b.form1.clic("mn_configura_boto");
+        EXPECT_EQ(b.form1.obtenir("mn_configurar").valor, 0);
+        std::vector<std::string> missatges;
+        for (const auto& m : b.f.eines.missatges) {
+            missatges.push_back(m.text);
+        }
+        if (c.missatge != nullptr) {
+            EXPECT_EQ(missatges, std::vector<std::string>{c.missatge});
+        } else {
+            EXPECT_FALSE(b.form1.obtenir("t_configurar").habilitat);
+            EXPECT_TRUE(missatges.empty());
+        }
+        b.pad.mantenir(8U); // the free button 4
+        b.tick();
+        EXPECT_EQ(b.s.mapa_entrades(1, 8), -2);
+        EXPECT_EQ(b.cel(2), std::make_pair(1, 6));
+        EXPECT_EQ(b.s.mapa_entrades(1, 6), 2);
+    }
+}
+
 TEST(boto_ordres, erasing_moves_the_cells_above_down_with_their_inputs) {
     struct cas {
         int caselles;
