@@ -3,7 +3,6 @@
 #include "core/finestra_principal.h"
 #include "core/text.h"
 #include "engine/motor.h"
-#include "joystick/menus_joystick.h"
 #include "platform/qt/vista_finestra.h"
 #include "tests/fakes/fakes.h"
 
@@ -74,10 +73,7 @@ struct programa : consola {
     fakes::escenari_fals escenaris;
     motor exercicis{app->estat(), app->sv(), app->form1(), escenaris};
 
-    programa() {
-        registrar_configuracio(app->estat(), app->sv(), app->form1());
-        registrar_ajust_i_simulacio(app->estat(), app->sv(), app->form1());
-    }
+    programa() { registrar_configuracio(app->estat(), app->sv(), app->form1()); }
     [[nodiscard]] const element& casella(int k) const { return app->form1().obtenir("Check2", k); }
 };
 
