@@ -5,7 +5,6 @@
 #include "core/finestra_principal.h"
 #include "core/text.h"
 #include "engine/motor.h"
-#include "joystick/menus_joystick.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 #include "platform/local/rellotge_sistema.h"
@@ -86,7 +85,6 @@ int main(int argc, char** argv) {
     escenari_qt escenaris;
     motor exercicis(programa.estat(), programa.sv(), programa.form1(), escenaris);
     registrar_configuracio(programa.estat(), programa.sv(), programa.form1());
-    registrar_ajust_i_simulacio(programa.estat(), programa.sv(), programa.form1());
 
     // The view shows the console as the model says: visible once loaded.
     vista_finestra consola(programa.form1(), {finestra_principal_menus(), [&] {

@@ -3,8 +3,10 @@
 #include "board/configurar_tauler.h"
 #include "core/finestra.h"
 #include "core/pas.h"
+#include "joystick/ajust_joysticks.h"
 #include "joystick/configuracio_tick.h"
 #include "joystick/configurar_boto.h"
+#include "joystick/simulacio.h"
 #include "platform/serveis.h"
 
 #include <memory>
@@ -12,8 +14,10 @@
 namespace quorvel {
 
 void registrar_configuracio(sessio& s, serveis& sv, finestra& form1) {
-    // The set-up waits let window events run, menu clicks included: a second
-    // set-up must not start inside a running one.
+    // The set-up waits let window events run, menu choices included. One
+    // set-up runs at a time: another one started inside it would rebuild the
+    // tables it is filling, or take over its check marks and leave it
+    // waiting on a cell nobody lights.
     auto en_curs = std::make_shared<bool>(false);
     auto executar = [en_curs](auto&& procediment) {
         if (*en_curs) {
@@ -28,17 +32,27 @@ void registrar_configuracio(sessio& s, serveis& sv, finestra& form1) {
     form1.en_temporitzador("t_configurar", [&s, &sv, &form1](std::optional<int>) {
         pas([&] { configuracio_tick(s, sv.joystick, sv.eines, form1); });
     });
+    // Choosing the checked item of a running set-up again unchecks it, which
+    // abandons the set-up that is waiting.
     form1.en_clic("mn_configurar", [&s, &sv, &form1, executar](std::optional<int>) {
-        // Choosing the checked item again unchecks it, which abandons the
-        // set-up that is waiting.
         if (menu_marcat(form1, "mn_configurar")) {
             form1.posar_valor("mn_configurar", {}, 0);
             return;
         }
         executar([&] { configurar_tauler(s, sv, form1); });
     });
+    form1.en_clic("mn_joystic", [&s, &sv, &form1, executar](std::optional<int>) {
+        if (menu_marcat(form1, "mn_joystic")) {
+            form1.posar_valor("mn_joystic", {}, 0);
+            return;
+        }
+        executar([&] { ajustar_joysticks(s, sv, form1); });
+    });
     form1.en_clic("mn_configura_boto", [&s, &sv, &form1, executar](std::optional<int>) {
         executar([&] { configurar_boto_menu(s, sv, form1); });
+    });
+    form1.en_clic("mn_simular", [&s, &sv, &form1, executar](std::optional<int>) {
+        executar([&] { simular(s, sv, form1); });
     });
     form1.en_clic("mn_boto", [&s, &form1](std::optional<int> i) {
         switch (i.value_or(-1)) {

@@ -1,5 +1,6 @@
-// Wires the board set-up to the console: the t_configurar tick, "Configurar
-// mapa", "Configurar boto" and the cell commands of the mn_boto array.
+// Wires the set-up procedures to the console: the t_configurar tick,
+// "Configurar mapa", "Configurar boto", "Ajustar joysticks", "Simular" and
+// the cell commands of the mn_boto array.
 #pragma once
 
 namespace quorvel {

@@ -36,6 +36,7 @@ resultat esperar_casella(sessio& s, serveis& sv, finestra& form1, int k) {
         const std::optional<double> valor = casella_valor(form1, k);
         if (!valor) {
             // The cell's box went away under the wait (a cell command ran).
+            configuracio_desarmar(form1);
             return resultat::abandonat;
         }
         if (*valor > 9) {

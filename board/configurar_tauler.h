@@ -9,8 +9,9 @@ struct sessio;
 struct serveis;
 class finestra;
 
-// Runs the whole walk; false when it was abandoned by unchecking
-// "Configurar mapa" (nothing is saved then).
+// Runs the whole walk; false when it was abandoned, by unchecking
+// "Configurar mapa" or because a lit cell's box went away (nothing is saved
+// then).
 bool configurar_tauler(sessio& s, serveis& sv, finestra& form1);
 
 // Seconds a cell waits for its input before it is given up.

@@ -102,12 +102,4 @@ void ajustar_joysticks(sessio& s, serveis& sv, finestra& form1) {
     form1.posar_valor("mn_joystic", {}, 0);
 }
 
-void ajustar_joysticks_menu(sessio& s, serveis& sv, finestra& form1) {
-    if (menu_marcat(form1, "mn_joystic")) {
-        form1.posar_valor("mn_joystic", {}, 0);
-        return;
-    }
-    ajustar_joysticks(s, sv, form1);
-}
-
 } // namespace quorvel

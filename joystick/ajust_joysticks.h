@@ -21,7 +21,4 @@ int ajust_casella_prova(const sessio& s, const finestra& form1, int j);
 // joysticks" meanwhile abandons it, leaving the cells as they are.
 void ajustar_joysticks(sessio& s, serveis& sv, finestra& form1);
 
-// The menu item: starts the check, or abandons the one that is running.
-void ajustar_joysticks_menu(sessio& s, serveis& sv, finestra& form1);
-
 } // namespace quorvel

@@ -92,6 +92,11 @@ void configuracio_engegar(finestra& form1) {
     pas([&] { form1.posar_habilitat("t_configurar", {}, true); });
 }
 
+void configuracio_desarmar(finestra& form1) {
+    pas([&] { form1.posar_valor("mn_configurar", {}, 0); });
+    pas([&] { form1.posar_habilitat("t_configurar", {}, false); });
+}
+
 std::optional<double> casella_valor(const finestra& form1, int k) {
     if (!form1.existeix(caselles, k)) {
         return std::nullopt;

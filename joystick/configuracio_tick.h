@@ -24,6 +24,10 @@ bool menu_marcat(const finestra& form1, std::string_view menu);
 // Takes the interval of t_configurar from the temps box and starts the timer.
 void configuracio_engegar(finestra& form1);
 
+// Ends a set-up that cannot go on: "Configurar mapa" is unchecked and
+// t_configurar stopped, so no later press is given to the cell it named.
+void configuracio_desarmar(finestra& form1);
+
 // Numeric value of the text of cell k; empty when the cell has no text box.
 std::optional<double> casella_valor(const finestra& form1, int k);
 

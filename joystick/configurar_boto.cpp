@@ -81,6 +81,7 @@ bool configurar_boto(sessio& s, serveis& sv, finestra& form1, int k) {
         const std::optional<double> valor = casella_valor(form1, k);
         if (!valor) {
             // The cell's box went away under the wait (a cell command ran).
+            configuracio_desarmar(form1);
             return false;
         }
         if (*valor > 9) {
@@ -95,6 +96,14 @@ bool configurar_boto(sessio& s, serveis& sv, finestra& form1, int k) {
 }
 
 void configurar_boto_menu(sessio& s, serveis& sv, finestra& form1) {
+    // Without a selected cell nothing is armed: the set-up tick would give
+    // the next press to whatever cell record 0 still names.
+    const std::vector<int> ks = seleccionades(s, form1);
+    if (ks.empty()) {
+        sv.eines.missatge("Feu clic primer a la casella que voleu configurar.", botons_missatge::ok,
+                          "Configurar boto");
+        return;
+    }
     form1.posar_valor("mn_configurar", {}, 1);
     form1.posar_valor("mn_joystic", {}, 0);
     pas([&] { form1.posar_visible("explorar_cursors", {}, true); });
@@ -103,11 +112,8 @@ void configurar_boto_menu(sessio& s, serveis& sv, finestra& form1) {
     // One cell per run: the end of a cell's set-up clears "Configurar mapa",
     // so the other selected cells stay selected for the next run instead of
     // being lit as if they were being set up.
-    const std::vector<int> ks = seleccionades(s, form1);
-    if (!ks.empty()) {
-        configuracio_engegar(form1);
-        configurar_boto(s, sv, form1, ks.front());
-    }
+    configuracio_engegar(form1);
+    configurar_boto(s, sv, form1, ks.front());
 }
 
 void boto_desactivar(sessio& s, finestra& form1) {

@@ -10,10 +10,12 @@ struct serveis;
 class finestra;
 
 // Lights cell k and waits until the set-up tick has counted its input past 9;
-// false when "Configurar mapa" was unchecked first (the cell stays yellow).
+// false when "Configurar mapa" was unchecked first (the cell stays yellow) or
+// the cell's box went away (the set-up is then disarmed).
 bool configurar_boto(sessio& s, serveis& sv, finestra& form1, int k);
 
-// "Configurar boto": configures the first selected cell.
+// "Configurar boto": configures the first selected cell; with none selected
+// the operator is asked to click one first and nothing is armed.
 void configurar_boto_menu(sessio& s, serveis& sv, finestra& form1);
 
 // The commands of the mn_boto menu array.

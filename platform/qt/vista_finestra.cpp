@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QFont>
 #include <QFrame>
 #include <QGuiApplication>
@@ -60,6 +61,21 @@ int valor_marca(Qt::CheckState estat) {
         return 2;
     default:
         return 1;
+    }
+}
+
+// Only a move of the keyboard focus to another widget of the window is a
+// focus loss. A menu or message box that opens, or another window taking
+// over, lends the focus and gives it back: the element keeps its state (a
+// selected cell stays selected for the menu item chosen meanwhile).
+bool es_perdua_focus(Qt::FocusReason motiu) {
+    switch (motiu) {
+    case Qt::PopupFocusReason:
+    case Qt::ActiveWindowFocusReason:
+    case Qt::MenuBarFocusReason:
+        return false;
+    default:
+        return true;
     }
 }
 
@@ -159,7 +175,8 @@ bool vista_finestra::eventFilter(QObject* objecte, QEvent* event) {
         return QMainWindow::eventFilter(objecte, event);
     }
     const auto [nom, index] = it->second;
-    if (event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusOut &&
+        es_perdua_focus(static_cast<QFocusEvent*>(event)->reason())) {
         enviar([&] { f_.perdua_focus(nom, index); });
     } else if (event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&

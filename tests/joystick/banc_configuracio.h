@@ -1,6 +1,7 @@
 // The console with one pad of four buttons on a board of n cells, the set-up
 // handlers registered, and the pad's buttons held over windows of the
-// simulated clock (seconds from the bench's creation).
+// simulated clock (seconds from the bench's creation). `durant_tick` plays
+// the operator: it runs before each set-up tick, inside the running wait.
 #pragma once
 
 #include "board/configuracio_menus.h"
@@ -8,8 +9,10 @@
 #include "core/finestra.h"
 #include "core/finestra_principal.h"
 #include "core/sessio.h"
+#include "joystick/configuracio_tick.h"
 #include "tests/fakes/fakes.h"
 
+#include <functional>
 #include <limits>
 #include <string>
 #include <utility>
@@ -45,6 +48,8 @@ struct banc_configuracio {
     serveis sv{pad, f.fitxers, f.perfil, f.media, f.midi, f.dialegs, f.eines, f.rellotge};
     sessio s;
     finestra form1{"Form1"};
+    int ticks = 0;
+    std::function<void()> durant_tick = [] {};
 
     explicit banc_configuracio(int caselles) {
         finestra_principal_construir(form1);
@@ -68,6 +73,11 @@ struct banc_configuracio {
         pad.rellotge = &f.rellotge;
         pad.t0 = f.rellotge.ara;
         registrar_configuracio(s, sv, form1);
+        form1.en_temporitzador("t_configurar", [this](std::optional<int>) {
+            ++ticks;
+            durant_tick();
+            configuracio_tick(s, pad, f.eines, form1);
+        });
         f.eines.registrar(form1);
     }
     void tick() {

@@ -1,8 +1,8 @@
+#include "board/configuracio_menus.h"
 #include "core/finestra.h"
 #include "core/finestra_principal.h"
 #include "core/sessio.h"
 #include "joystick/configuracio_tick.h"
-#include "joystick/menus_joystick.h"
 #include "tests/fakes/fakes.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ struct banc {
 
     banc() {
         finestra_principal_construir(form1);
-        registrar_ajust_i_simulacio(s, sv, form1);
+        registrar_configuracio(s, sv, form1);
         f.eines.respostes_demanar = {"2", "3"};
         form1.clic("mn_simular");
         s.n_dispositius = 2;

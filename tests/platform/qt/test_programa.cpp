@@ -4,7 +4,6 @@
 #include "board/configuracio_menus.h"
 #include "core/aplicacio.h"
 #include "engine/motor.h"
-#include "joystick/menus_joystick.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 #include "platform/qt/vista_escenari.h"
@@ -46,7 +45,6 @@ TEST_F(programa_test, a_press_on_the_demo_exercise_is_judged_and_the_stage_follo
     escenari_qt escenaris;
     motor exercicis(app.estat(), app.sv(), app.form1(), escenaris);
     registrar_configuracio(app.estat(), app.sv(), app.form1());
-    registrar_ajust_i_simulacio(app.estat(), app.sv(), app.form1());
 
     // The bundled settings and map: four columns, pad buttons 1..12 on cells 1..12.
     ASSERT_EQ(app.estat().n_botons, 12);

@@ -1,6 +1,8 @@
+#include "board/configuracio_menus.h"
 #include "core/aplicacio.h"
 #include "core/finestra_principal.h"
 #include "core/text.h"
+#include "engine/motor.h"
 #include "platform/qt/vista_finestra.h"
 #include "tests/fakes/fakes.h"
 
@@ -8,12 +10,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +67,36 @@ struct consola {
         return resultat;
     }
 };
+
+// The console with the program's handlers, wired as the program wires them.
+struct programa : consola {
+    fakes::escenari_fals escenaris;
+    motor exercicis{app->estat(), app->sv(), app->form1(), escenaris};
+
+    programa() { registrar_configuracio(app->estat(), app->sv(), app->form1()); }
+    [[nodiscard]] const element& casella(int k) const { return app->form1().obtenir("Check2", k); }
+    [[nodiscard]] sessio& s() const { return app->estat(); }
+    void seleccionar(int k) const { app->form1().posar_text("Check2", k, "1"); }
+    [[nodiscard]] bool mostrat(std::string_view inici) const {
+        return !f.eines.missatges.empty() && f.eines.missatges.back().text.starts_with(inici);
+    }
+};
+
+// Lets Qt's events run until `fet` holds, for at most two seconds.
+template <class F> bool esperar(F&& fet) {
+    QElapsedTimer rellotge;
+    rellotge.start();
+    while (!fet() && rellotge.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return fet();
+}
+
+// A left click as the window system delivers it.
+void clicar(QWidget* w, QPoint on) {
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, on);
+    QCoreApplication::processEvents();
+}
 
 QStringList textos_visibles(const QMenu* menu) {
     QStringList textos;
@@ -186,6 +220,141 @@ TEST(vista_finestra, user_actions_become_model_events) {
 
     c.vista->close();
     EXPECT_EQ(c.tancaments, 1);
+}
+
+TEST(vista_finestra, a_menu_popping_up_over_a_clicked_cell_leaves_it_selected) {
+    programa c;
+    c.vista->activateWindow();
+    ASSERT_TRUE(esperar([&] { return c.vista->isActiveWindow(); }));
+    QWidget* casella2 = c.vista->widget("Check2", 2);
+    clicar(casella2, {3, 3});
+    ASSERT_TRUE(casella2->hasFocus());
+    ASSERT_EQ(c.casella(2).text, "1");
+
+    // The real menu takes the keyboard while it is open; the cell keeps its
+    // selection, and the item chosen in it acts on that cell.
+    QMenu* tauler = c.vista->accio("mn_eines")->menu();
+    tauler->popup(c.vista->mapToGlobal(QPoint(20, 20)));
+    ASSERT_TRUE(esperar([&] { return tauler->isVisible(); }));
+    EXPECT_EQ(c.casella(2).text, "1");
+    QAction* desactivar = c.vista->accio("mn_boto", 0);
+    clicar(tauler, tauler->actionGeometry(desactivar).center());
+    EXPECT_FALSE(tauler->isVisible());
+    EXPECT_EQ(c.app->estat().mapa_botons[2].joy, -2);
+    EXPECT_EQ(c.app->estat().mapa_botons[2].entrada, -2);
+    EXPECT_EQ(c.casella(2).color_fons, color_gris);
+
+    // Moving to another cell of the window is a focus loss: it clears the cell.
+    // (The offscreen platform leaves no window active after a popup.)
+    c.vista->activateWindow();
+    ASSERT_TRUE(esperar([&] { return c.vista->isActiveWindow(); }));
+    EXPECT_EQ(c.casella(2).text, "1");
+    clicar(c.vista->widget("Check2", 3), {3, 3});
+    EXPECT_EQ(c.casella(2).text, "");
+    EXPECT_EQ(c.casella(3).text, "1");
+}
+
+// Every item of every menu, chosen with the mouse on the real console with the
+// program's handlers: each must do its own work. An item left unwired, or one
+// added without a line here, fails.
+TEST(vista_finestra, every_menu_item_runs_its_handler) {
+    using fn = std::function<void(programa&)>;
+    using efecte = std::function<bool(programa&)>;
+    struct item {
+        const char* nom;
+        std::optional<int> index;
+        fn preparar;
+        efecte fet;
+    };
+    const fn res = [](programa&) {};
+    const std::vector<item> items{
+        {"mn_fixters", {}, res, [](programa& c) { return c.f.dialegs.peticions.size() == 1; }},
+        {"mn_crear_mapa",
+         {},
+         [](programa& c) {
+             c.s().mapa_botons[1] = {1, 5};
+         },
+         [](programa& c) { return c.s().mapa_botons[1].joy == 0; }},
+        {"mn_mapa_desar",
+         {},
+         [](programa& c) { c.f.dialegs.respostes = {"/prog/sala.map"}; },
+         [](programa& c) { return c.f.fitxers.contingut("/prog/sala.map").has_value(); }},
+        {"mn_configurar",
+         {},
+         res,
+         [](programa& c) {
+             return c.f.fitxers.contingut("/prog/" + c.s().mapa_fitxer).has_value();
+         }},
+        {"mn_mapa_recuperar",
+         {},
+         [](programa& c) {
+             c.f.fitxers.posar("/prog/sala.map", "\"mapa01\"\r\n\" 1= 1, 7\"\r\n");
+             c.f.dialegs.respostes = {"/prog/sala.map"};
+         },
+         [](programa& c) { return c.s().mapa_entrades(1, 7) == 1; }},
+        {"mn_joystic", {}, res, [](programa& c) { return c.s().joysticks[1].ajust == "-1"; }},
+        {"mn_boto", 0, [](programa& c) { c.seleccionar(2); },
+         [](programa& c) { return c.s().mapa_botons[2].joy == -2; }},
+        {"mn_boto", 1, [](programa& c) { c.seleccionar(2); },
+         [](programa& c) { return c.s().n_botons == 9; }},
+        {"mn_boto", 2,
+         [](programa& c) {
+             c.s().mapa_entrades(1, 6) = 2;
+             c.seleccionar(2);
+         },
+         [](programa& c) { return c.s().mapa_botons[2].entrada == 6; }},
+        {"mn_configura_boto",
+         {},
+         [](programa& c) {
+             c.seleccionar(2);
+             c.f.joystick.dispositius[0].posicio.botons = 1U << 3;
+         },
+         [](programa& c) { return c.s().mapa_entrades(1, 8) == 2 && c.mostrat("final"); }},
+        {"mn_dibuixar",
+         {},
+         [](programa& c) { c.app->form1().descarregar("Check2", 5); },
+         [](programa& c) { return c.app->form1().existeix("Check2", 5); }},
+        {"mn_simular",
+         {},
+         [](programa& c) {
+             c.f.eines.respostes_demanar = {"2", "3"};
+         },
+         [](programa& c) { return c.s().n_botons == 6; }},
+        {"mn_idioma", 0, res, [](programa& c) { return c.s().idioma == "castellano.trad"; }},
+        {"mn_idioma", 1, res, [](programa& c) { return c.s().idioma == "portugu\xEAs.trad"; }},
+        {"mn_ajuda", {}, res, [](programa& c) { return c.mostrat("Quorvel v1Alfa"); }},
+    };
+
+    int items_menus = 0;
+    {
+        const consola c;
+        for (QAction* titol : c.vista->menuBar()->actions()) {
+            items_menus +=
+                titol->menu() ? static_cast<int>(textos_visibles(titol->menu()).size()) : 1;
+        }
+    }
+    EXPECT_EQ(items_menus, static_cast<int>(items.size()));
+
+    for (const item& i : items) {
+        SCOPED_TRACE(std::string(i.nom) + (i.index ? std::to_string(*i.index) : ""));
+        programa c;
+        i.preparar(c);
+        QAction* a = c.vista->accio(i.nom, i.index);
+        ASSERT_NE(a, nullptr);
+        QMenuBar* barra = c.vista->menuBar();
+        QAction* titol = a;
+        for (QAction* t : barra->actions()) {
+            if (t->menu() != nullptr && t->menu()->actions().contains(a)) {
+                titol = t;
+            }
+        }
+        clicar(barra, barra->actionGeometry(titol).center());
+        if (QMenu* menu = titol->menu()) {
+            ASSERT_TRUE(esperar([&] { return menu->isVisible(); }));
+            clicar(menu, menu->actionGeometry(a).center());
+        }
+        EXPECT_TRUE(i.fet(c));
+    }
 }
 
 } // namespace
