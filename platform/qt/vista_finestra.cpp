@@ -174,7 +174,10 @@ bool vista_finestra::eventFilter(QObject* objecte, QEvent* event) {
     if (it == elements_widget_.end()) {
         return QMainWindow::eventFilter(objecte, event);
     }
-    const auto [nom, index] = it->second;
+    // Named copies, not structured bindings: lambdas cannot capture those in
+    // every compiler the project builds with.
+    const std::string nom = it->second.first;
+    const std::optional<int> index = it->second.second;
     if (event->type() == QEvent::FocusOut &&
         es_perdua_focus(static_cast<QFocusEvent*>(event)->reason())) {
         enviar([&] { f_.perdua_focus(nom, index); });
