@@ -3,6 +3,7 @@
 // closes with the exercise.
 #include "board/configuracio_menus.h"
 #include "core/aplicacio.h"
+#include "core/text.h"
 #include "engine/motor.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace quorvel {
@@ -70,8 +72,16 @@ TEST_F(programa_test, a_press_on_the_demo_exercise_is_judged_and_the_stage_follo
         exercicis.sondejar();
     };
     exercicis.sondejar();
+    f.media.ordres.clear();
     premer(1u << 1); // button 2: cell 2
     EXPECT_EQ(app.form1().color_fons(), color_vermell);
+    // The wrong-answer sound is the file the exercise names, found on disk.
+    const auto so_mal = std::find_if(f.media.ordres.begin(), f.media.ordres.end(),
+                                     [](const std::string& o) { return o.starts_with("play "); });
+    ASSERT_NE(so_mal, f.media.ordres.end());
+    const std::string cami(retallar_espais(so_mal->substr(5)));
+    EXPECT_TRUE(cami.ends_with("no_ok.wav")) << cami;
+    EXPECT_TRUE(disc.existeix_fitxer(cami)) << cami;
     premer(1u << 0); // button 1: cell 1
     EXPECT_EQ(app.form1().color_fons(), color_verd);
     EXPECT_EQ(app.estat().resposta, "B");
