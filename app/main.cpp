@@ -1,8 +1,8 @@
 // The program: the real platform services wired to the logic, the console
 // window started and shown, and Qt's event loop.
+#include "app/aplicacio.h"
+#include "app/finestra_principal.h"
 #include "board/configuracio_menus.h"
-#include "core/aplicacio.h"
-#include "core/finestra_principal.h"
 #include "core/text.h"
 #include "engine/motor.h"
 #include "platform/local/fitxers_disc.h"

@@ -4,9 +4,9 @@
 // bundled ones shared by all cells, or 255 files of their own. A third case
 // is the repaint after one cell's picture changes, as the dispatcher does on
 // every press.
+#include "app/sessio.h"
 #include "content/escenari_fitxer.h"
 #include "core/finestra.h"
-#include "core/sessio.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/qt/vista_escenari.h"
 #include "stage/escenari.h"

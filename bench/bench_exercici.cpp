@@ -1,9 +1,9 @@
 // Loading a large exercise: 10,000 items with shape codes and resolved media
 // names (a picture of its own per item, sounds shared), from memory, with and
 // without the author's checks.
+#include "app/sessio.h"
 #include "content/exercici_fitxer.h"
-#include "core/exercici_inicialitzar.h"
-#include "core/sessio.h"
+#include "engine/exercici_inicialitzar.h"
 #include "tests/fakes/fakes.h"
 
 #include <benchmark/benchmark.h>

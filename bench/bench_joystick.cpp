@@ -1,7 +1,7 @@
 // Cost of reading one player's joystick into its state text, as every tick of
 // the polling timer does for every player: over the scripted fake (the logic
 // alone) and over an SDL virtual pad (logic and adapter).
-#include "core/sessio.h"
+#include "app/sessio.h"
 #include "joystick/joystick.h"
 #include "platform/sdl/joystick_sdl.h"
 #include "tests/fakes/fakes.h"

@@ -1,7 +1,7 @@
 // Reading a 1 MB content file record by record, with the value of each record,
 // the way the scenario and exercise loaders go through their files.
+#include "app/sessio.h"
 #include "content/registre.h"
-#include "core/sessio.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // One polling tick with 16 pads of 32 mapped buttons each, every pad holding
 // a few buttons: the cost the 100 ms timer pays on a full classroom board.
+#include "app/sessio.h"
 #include "core/finestra.h"
-#include "core/sessio.h"
 #include "joystick/sondeig.h"
 #include "tests/fakes/fakes.h"
 

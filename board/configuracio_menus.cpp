@@ -1,19 +1,19 @@
 #include "board/configuracio_menus.h"
 
+#include "board/ajust_joysticks.h"
+#include "board/configuracio_tick.h"
+#include "board/configurar_boto.h"
 #include "board/configurar_tauler.h"
+#include "board/simulacio.h"
 #include "core/finestra.h"
 #include "core/pas.h"
-#include "joystick/ajust_joysticks.h"
-#include "joystick/configuracio_tick.h"
-#include "joystick/configurar_boto.h"
-#include "joystick/simulacio.h"
 #include "platform/serveis.h"
 
 #include <memory>
 
 namespace quorvel {
 
-void registrar_configuracio(sessio& s, serveis& sv, finestra& form1) {
+void registrar_configuracio(estat_tauler& s, serveis& sv, finestra& form1) {
     // The set-up waits let window events run, menu choices included. One
     // set-up runs at a time: another one started inside it would rebuild the
     // tables it is filling, or take over its check marks and leave it

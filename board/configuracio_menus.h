@@ -5,12 +5,12 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_tauler;
 struct serveis;
 class finestra;
 
 // Registers the handlers on Form1. The session, services and window must
 // outlive the window's handlers.
-void registrar_configuracio(sessio& s, serveis& sv, finestra& form1);
+void registrar_configuracio(estat_tauler& s, serveis& sv, finestra& form1);
 
 } // namespace quorvel

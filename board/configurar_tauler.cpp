@@ -1,11 +1,11 @@
 #include "board/configurar_tauler.h"
 
+#include "board/configuracio_tick.h"
+#include "board/estat_tauler.h"
 #include "board/mapa.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
 #include "core/pas.h"
-#include "core/sessio.h"
-#include "joystick/configuracio_tick.h"
 #include "platform/serveis.h"
 #include "stage/media.h"
 
@@ -26,7 +26,7 @@ double transcorregut(double inici, double ara) {
     return ara >= inici ? ara - inici : ara + segons_dia - inici;
 }
 
-resultat esperar_casella(sessio& s, serveis& sv, finestra& form1, int k) {
+resultat esperar_casella(estat_tauler& s, serveis& sv, finestra& form1, int k) {
     const double inici = arrodonir(sv.rellotge.segons());
     for (;;) {
         sv.eines.bombar();
@@ -53,7 +53,7 @@ resultat esperar_casella(sessio& s, serveis& sv, finestra& form1, int k) {
     }
 }
 
-void preparar_taules(sessio& s, finestra& form1) {
+void preparar_taules(estat_tauler& s, finestra& form1) {
     for (int k = 1; k <= s.n_botons; ++k) {
         pas([&] {
             boto_mapa& b = s.mapa_botons[k];
@@ -78,7 +78,7 @@ void preparar_taules(sessio& s, finestra& form1) {
 
 } // namespace
 
-bool configurar_tauler(sessio& s, serveis& sv, finestra& form1) {
+bool configurar_tauler(estat_tauler& s, serveis& sv, finestra& form1) {
     form1.posar_valor("mn_configurar", {}, 1);
     form1.posar_valor("mn_joystic", {}, 0);
     pas([&] { form1.posar_visible("explorar_cursors", {}, true); });

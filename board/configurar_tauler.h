@@ -5,14 +5,14 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_tauler;
 struct serveis;
 class finestra;
 
 // Runs the whole walk; false when it was abandoned, by unchecking
 // "Configurar mapa" or because a lit cell's box went away (nothing is saved
 // then).
-bool configurar_tauler(sessio& s, serveis& sv, finestra& form1);
+bool configurar_tauler(estat_tauler& s, serveis& sv, finestra& form1);
 
 // Seconds a cell waits for its input before it is given up.
 inline constexpr double configurar_limit_segons = 10.0;

@@ -1,11 +1,11 @@
 #include "board/mapa.h"
 
-#include "board/dialegs_fitxer.h"
+#include "board/estat_tauler.h"
 #include "content/registre.h"
+#include "core/dialegs_fitxer.h"
 #include "core/lector.h"
 #include "core/nombres.h"
 #include "core/pas.h"
-#include "core/sessio.h"
 #include "platform/serveis.h"
 
 #include <cstdint>
@@ -33,7 +33,7 @@ std::string registre_mapa(int casella, const boto_mapa& b) {
 // joystick or input outside mapa_entrades, leaves both tables as they were. A
 // cell beyond the cell table still takes its input; only the cell step is
 // skipped.
-void aplicar_registre(sessio& s, std::string_view registre) {
+void aplicar_registre(estat_tauler& s, std::string_view registre) {
     const std::string a = camp_extreure(s, registre, 1, ",");
     const std::int16_t casella = enter16_de_text(camp_extreure(s, registre, 1, "="));
     const std::int16_t joy = enter16_de_text(camp_extreure(s, a, 2, "="));
@@ -62,7 +62,7 @@ void aplicar_registre(sessio& s, std::string_view registre) {
     }
 }
 
-std::int16_t suma_botons_usats(const sessio& s) {
+std::int16_t suma_botons_usats(const estat_tauler& s) {
     long long suma = 0;
     for (int j = 1; j <= s.n_joysticks; ++j) {
         suma += s.joysticks[j].botons_usats;
@@ -72,11 +72,11 @@ std::int16_t suma_botons_usats(const sessio& s) {
 
 } // namespace
 
-void mapa_entrades_crear(sessio& s) {
+void mapa_entrades_crear(estat_tauler& s) {
     s.mapa_entrades.redimensionar(0, s.n_joysticks, 0, s.n_botons_total + 4);
 }
 
-bool mapa_desar(const sessio& s, serveis& sv, const std::string& cami) {
+bool mapa_desar(const estat_tauler& s, serveis& sv, const std::string& cami) {
     // The whole file is put together first and written in one go, so the old
     // map is replaced only by a complete new one.
     std::string text = "\"" + std::string(marca_format) + "\"\r\n";
@@ -92,7 +92,7 @@ bool mapa_desar(const sessio& s, serveis& sv, const std::string& cami) {
     return false;
 }
 
-void mapa_carregar(sessio& s, servei_fitxers& fitxers, const std::string& cami) {
+void mapa_carregar(estat_tauler& s, servei_fitxers& fitxers, const std::string& cami) {
     for (int j = 1; j <= s.n_joysticks; ++j) {
         int darrera = 0;
         if (!pas([&] { darrera = 4 + s.joysticks[j].botons_dispositiu; })) {
@@ -129,7 +129,7 @@ void mapa_carregar(sessio& s, servei_fitxers& fitxers, const std::string& cami) 
     }
 }
 
-void nou_mapa(sessio& s) {
+void nou_mapa(estat_tauler& s) {
     // The total is checked first so that an overflowing count changes nothing.
     const std::int16_t total = suma_botons_usats(s);
     for (int j = 1; j <= s.n_joysticks; ++j) {
@@ -143,13 +143,13 @@ void nou_mapa(sessio& s) {
     s.mapa_botons.redimensionar(0, s.n_botons);
 }
 
-void mapa_crear(sessio& s) {
+void mapa_crear(estat_tauler& s) {
     const std::int16_t n = s.cursors ? a_enter16(s.n_botons_total + 4.0) : s.n_botons_total;
     s.mapa_botons.redimensionar(0, n);
     s.n_botons = n;
 }
 
-void mapa_menu_desar(sessio& s, serveis& sv, finestra& propietari) {
+void mapa_menu_desar(estat_tauler& s, serveis& sv, finestra& propietari) {
     const std::string cami = desar_fitxer(sv, s.mapa_fitxer, propietari, s.carpeta_programa,
                                           filtre_convertir(filtre_mapes), "Desar mapa");
     if (!cami.empty()) {
@@ -157,7 +157,7 @@ void mapa_menu_desar(sessio& s, serveis& sv, finestra& propietari) {
     }
 }
 
-void mapa_menu_recuperar(sessio& s, serveis& sv, finestra& propietari) {
+void mapa_menu_recuperar(estat_tauler& s, serveis& sv, finestra& propietari) {
     const std::string cami = obrir_fitxer(sv, propietari, s.carpeta_programa,
                                           filtre_convertir(filtre_mapes), "Obrir mapa");
     if (!cami.empty()) {

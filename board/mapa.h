@@ -6,32 +6,32 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_tauler;
 struct serveis;
 class finestra;
 class servei_fitxers;
 
 // Start-up: mapa_entrades for joysticks 0..n_joysticks and inputs
 // 0..n_botons_total + 4, every value 0.
-void mapa_entrades_crear(sessio& s);
+void mapa_entrades_crear(estat_tauler& s);
 
 // Writes the map file. A failure is told to the operator in a message box
 // naming the file and the system's reason; the old file stays intact.
 // Returns true when the file was written.
-bool mapa_desar(const sessio& s, serveis& sv, const std::string& cami);
+bool mapa_desar(const estat_tauler& s, serveis& sv, const std::string& cami);
 
 // Reads a map file into the two tables (failing steps skipped).
-void mapa_carregar(sessio& s, servei_fitxers& fitxers, const std::string& cami);
+void mapa_carregar(estat_tauler& s, servei_fitxers& fitxers, const std::string& cami);
 
 // Empties the map for the current joysticks.
-void nou_mapa(sessio& s);
+void nou_mapa(estat_tauler& s);
 
 // "Crear Mapa" without the redraw: one cell per device button (plus four for
 // the directions when cursors is set), every field 0.
-void mapa_crear(sessio& s);
+void mapa_crear(estat_tauler& s);
 
 // "Desar mapa" and "Mapa recuperar" through the file dialogs.
-void mapa_menu_desar(sessio& s, serveis& sv, finestra& propietari);
-void mapa_menu_recuperar(sessio& s, serveis& sv, finestra& propietari);
+void mapa_menu_desar(estat_tauler& s, serveis& sv, finestra& propietari);
+void mapa_menu_recuperar(estat_tauler& s, serveis& sv, finestra& propietari);
 
 } // namespace quorvel

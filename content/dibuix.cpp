@@ -1,8 +1,8 @@
 #include "content/dibuix.h"
 
+#include "content/estat_contingut.h"
 #include "content/expressio.h"
 #include "core/nombres.h"
-#include "core/sessio.h"
 #include "core/text.h"
 
 #include <algorithm>
@@ -14,7 +14,7 @@ namespace quorvel {
 
 namespace {
 
-int columnes_no_nul(const sessio& s) {
+int columnes_no_nul(const estat_contingut& s) {
     if (s.n_columnes == 0) {
         throw error_aritmetic("board with 0 columns");
     }
@@ -170,7 +170,7 @@ std::string dues_decimals(float valor) {
 
 } // namespace
 
-std::int16_t casella_columna(const sessio& s, std::string_view text) {
+std::int16_t casella_columna(const estat_contingut& s, std::string_view text) {
     if (text.empty()) {
         return 0;
     }
@@ -180,7 +180,7 @@ std::int16_t casella_columna(const sessio& s, std::string_view text) {
     return static_cast<std::int16_t>(resta == 0 ? n : resta);
 }
 
-std::int16_t casella_fila(const sessio& s, std::string_view text) {
+std::int16_t casella_fila(const estat_contingut& s, std::string_view text) {
     if (text.empty()) {
         return 0;
     }
@@ -189,7 +189,7 @@ std::int16_t casella_fila(const sessio& s, std::string_view text) {
     return a_enter16(std::ceil(static_cast<double>(k) / n));
 }
 
-std::string forma_caselles(const sessio& s, std::string_view codi_text) {
+std::string forma_caselles(const estat_contingut& s, std::string_view codi_text) {
     const auto trobat = std::find_if(std::begin(codis_forma), std::end(codis_forma),
                                      [&](const codi_forma& f) { return f.codi == codi_text; });
     if (trobat == std::end(codis_forma)) {
@@ -212,7 +212,7 @@ std::string forma_caselles(const sessio& s, std::string_view codi_text) {
     return {};
 }
 
-std::string codis_expandir(const sessio& s, std::string_view text) {
+std::string codis_expandir(const estat_contingut& s, std::string_view text) {
     std::string sortida;
     std::string_view resta = text;
     while (!resta.empty()) {
@@ -233,7 +233,8 @@ std::string codis_expandir(const sessio& s, std::string_view text) {
     return sortida;
 }
 
-std::string formula_calcular(const sessio& s, std::int16_t a, std::int16_t b, std::int16_t mode) {
+std::string formula_calcular(const estat_contingut& s, std::int16_t a, std::int16_t b,
+                             std::int16_t mode) {
     if (mode < 1 || mode > 4) {
         throw error_formula("formula mode " + std::to_string(mode) + " is not 1 to 4");
     }

@@ -15,7 +15,7 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_contingut;
 
 // A shape code that cannot be drawn on the board: a middle point of a line of
 // three letters or fewer, a cell beyond the last one with a letter, a board
@@ -36,19 +36,19 @@ inline constexpr int casella_lletra_maxima = 190;
 // Column (1 .. n_columnes) and row (from 1) of the cell whose letter is the
 // first character of the text; 0 for an empty text. Throws error_aritmetic
 // when the board has 0 columns.
-std::int16_t casella_columna(const sessio& s, std::string_view text);
-std::int16_t casella_fila(const sessio& s, std::string_view text);
+std::int16_t casella_columna(const estat_contingut& s, std::string_view text);
+std::int16_t casella_fila(const estat_contingut& s, std::string_view text);
 
 // Cell list of one shape code, parentheses included and case-sensitive, on
 // the board of n_botons cells in rows of n_columnes; empty text for an
 // unknown code. Throws error_forma when the shape cannot be drawn.
-std::string forma_caselles(const sessio& s, std::string_view codi);
+std::string forma_caselles(const estat_contingut& s, std::string_view codi);
 
 // The text with every part from a "(" to the first ")" after it replaced by
 // the cell list of that code; letters around the codes stay in place, an
 // unknown code vanishes, and an unclosed "(" drops everything from it on.
 // Throws error_forma when one of the codes cannot be drawn.
-std::string codis_expandir(const sessio& s, std::string_view text);
+std::string codis_expandir(const estat_contingut& s, std::string_view text);
 
 // Works out the move formula of the current item (elements(0)): text_1, over
 // the columns "xi" and "xf", for modes 1 and 3; text_2, over the rows "yi"
@@ -59,6 +59,7 @@ std::string codis_expandir(const sessio& s, std::string_view text);
 // back as decimal text rounded to at most two decimals ("4", "2.5", "-1").
 // Throws error_formula for a malformed formula and error_aritmetic for a
 // division by zero or a value beyond single precision.
-std::string formula_calcular(const sessio& s, std::int16_t a, std::int16_t b, std::int16_t mode);
+std::string formula_calcular(const estat_contingut& s, std::int16_t a, std::int16_t b,
+                             std::int16_t mode);
 
 } // namespace quorvel

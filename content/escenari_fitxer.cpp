@@ -1,8 +1,8 @@
 #include "content/escenari_fitxer.h"
 
+#include "content/estat_contingut.h"
 #include "core/nombres.h"
 #include "core/pas.h"
-#include "core/sessio.h"
 #include "core/text.h"
 
 #include <algorithm>
@@ -16,7 +16,7 @@ namespace {
 // esc_llegint is 1 only while the call runs, however the call ends.
 class indicador_lectura {
   public:
-    indicador_lectura(sessio& s, bool actiu) : s_(s) {
+    indicador_lectura(estat_contingut& s, bool actiu) : s_(s) {
         if (actiu) {
             s_.esc_llegint = 1;
         }
@@ -26,12 +26,12 @@ class indicador_lectura {
     indicador_lectura& operator=(const indicador_lectura&) = delete;
 
   private:
-    sessio& s_;
+    estat_contingut& s_;
 };
 
 class lectura_escenari {
   public:
-    lectura_escenari(sessio& s, servei_fitxers& fitxers, std::vector<avis_lectura>* avisos)
+    lectura_escenari(estat_contingut& s, servei_fitxers& fitxers, std::vector<avis_lectura>* avisos)
         : s_(s), lr_(s, fitxers, avisos) {}
 
     void llegir(const std::string& cami);
@@ -49,7 +49,7 @@ class lectura_escenari {
     [[nodiscard]] long long items(int i) const;
     bool reservar(long long n);
 
-    sessio& s_;
+    estat_contingut& s_;
     lectura_contingut lr_;
     long long pressupost_ = escenari_maxim_items;
     bool pressupost_avisat_ = false;
@@ -276,7 +276,7 @@ void lectura_escenari::llista_media(int i) {
 
 } // namespace
 
-void graella_carregar(sessio& s, servei_fitxers& fitxers, const std::string& cami,
+void graella_carregar(estat_contingut& s, servei_fitxers& fitxers, const std::string& cami,
                       std::vector<avis_lectura>* avisos) {
     const indicador_lectura indicador(s, cami.find("graella.esc") != std::string::npos);
     lectura_escenari(s, fitxers, avisos).llegir(cami);

@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_contingut;
 class servei_fitxers;
 
 // Most media items all the elements of one scenario may hold together. A list
@@ -22,7 +22,7 @@ inline constexpr long long escenari_maxim_items = 1LL << 20;
 // esc_tipus from the file. esc_llegint is 1 during the call when the path
 // contains "graella.esc". Steps that fail are skipped; when avisos is given,
 // what was skipped or guessed is noted there.
-void graella_carregar(sessio& s, servei_fitxers& fitxers, const std::string& cami,
+void graella_carregar(estat_contingut& s, servei_fitxers& fitxers, const std::string& cami,
                       std::vector<avis_lectura>* avisos = nullptr);
 
 } // namespace quorvel

@@ -1,12 +1,12 @@
 #include "content/exercici_fitxer.h"
 
-#include "board/dialegs_fitxer.h"
 #include "content/dibuix.h"
+#include "content/estat_contingut.h"
 #include "content/registre.h"
+#include "core/dialegs_fitxer.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
 #include "core/pas.h"
-#include "core/sessio.h"
 #include "core/text.h"
 #include "platform/serveis.h"
 
@@ -71,7 +71,7 @@ bool es_enter_pla(std::string_view text) {
 
 class lectura_exercici {
   public:
-    lectura_exercici(sessio& s, servei_fitxers& fitxers, std::vector<avis_lectura>* avisos)
+    lectura_exercici(estat_contingut& s, servei_fitxers& fitxers, std::vector<avis_lectura>* avisos)
         : s_(s), lr_(s, fitxers, avisos) {}
 
     void llegir(const std::string& cami);
@@ -87,7 +87,7 @@ class lectura_exercici {
     void comptador(std::int16_t& n, std::string_view nom);
     [[nodiscard]] std::string que(std::string_view prefix, long long i, std::string_view nom) const;
 
-    sessio& s_;
+    estat_contingut& s_;
     lectura_contingut lr_;
 };
 
@@ -302,7 +302,7 @@ void lectura_exercici::comprovar_codis(std::string_view text, const std::string&
 
 } // namespace
 
-void exercici_carregar(sessio& s, servei_fitxers& fitxers, const std::string& cami,
+void exercici_carregar(estat_contingut& s, servei_fitxers& fitxers, const std::string& cami,
                        std::vector<avis_lectura>* avisos) {
     std::string net = cami;
     if (!net.empty() && net.front() == '"') {
@@ -334,7 +334,7 @@ void exercici_carregar(sessio& s, servei_fitxers& fitxers, const std::string& ca
     lectura_exercici(s, fitxers, avisos).llegir(llegir);
 }
 
-bool exercici_menu_obrir(sessio& s, serveis& sv, finestra& form1) {
+bool exercici_menu_obrir(estat_contingut& s, serveis& sv, finestra& form1) {
     // The dialog opens where the last exercise came from, or in the program
     // folder, where the bundled exercises are. (After a file that was not
     // found, carpeta_exercici is that file's path, not a folder.)

@@ -11,7 +11,7 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_contingut;
 struct serveis;
 class finestra;
 class servei_fitxers;
@@ -26,13 +26,13 @@ inline constexpr std::string_view titol_obrir_exercici = "Obrir exercici";
 // that folder the current one, and reads the body the type selects. Values a
 // body does not name keep what an earlier exercise left. Steps that fail are
 // skipped; when avisos is given, what was skipped or guessed is noted there.
-void exercici_carregar(sessio& s, servei_fitxers& fitxers, const std::string& cami,
+void exercici_carregar(estat_contingut& s, servei_fitxers& fitxers, const std::string& cami,
                        std::vector<avis_lectura>* avisos = nullptr);
 
 // The "Exercicis" menu command (mn_fixters) up to the caption: asks for a
 // file, loads it and shows "ZIV - " + fitxer_exercici as form1's caption.
 // Returns true when a file was chosen and loaded, so that the caller starts
 // the exercise as the start button does; false when the dialog was cancelled.
-bool exercici_menu_obrir(sessio& s, serveis& sv, finestra& form1);
+bool exercici_menu_obrir(estat_contingut& s, serveis& sv, finestra& form1);
 
 } // namespace quorvel

@@ -2,11 +2,11 @@
 
 #include "content/registre.h"
 #include "content/registre_net.h"
+#include "content/rutes.h"
 #include "core/errors.h"
 #include "core/nombres.h"
 #include "core/text.h"
 #include "platform/servei_fitxers.h"
-#include "stage/rutes.h"
 
 #include <cmath>
 #include <cstdio>
@@ -80,7 +80,7 @@ std::string citar(std::string_view text) {
     return cita + "'";
 }
 
-lectura_contingut::lectura_contingut(sessio& s, servei_fitxers& fitxers,
+lectura_contingut::lectura_contingut(estat_contingut& s, servei_fitxers& fitxers,
                                      std::vector<avis_lectura>* avisos)
     : s_(s), fitxers_(fitxers), avisos_(avisos) {}
 

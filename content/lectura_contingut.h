@@ -15,7 +15,7 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_contingut;
 class servei_fitxers;
 
 // One finding of a content file check. Line 0 stands for the file as a whole.
@@ -42,7 +42,8 @@ std::string citar(std::string_view text);
 class lectura_contingut {
   public:
     // avisos may be null: then nothing is checked beyond what is read.
-    lectura_contingut(sessio& s, servei_fitxers& fitxers, std::vector<avis_lectura>* avisos);
+    lectura_contingut(estat_contingut& s, servei_fitxers& fitxers,
+                      std::vector<avis_lectura>* avisos);
 
     // Loads the whole file; a file that cannot be read yields no records.
     void obrir(const std::string& cami);
@@ -80,7 +81,7 @@ class lectura_contingut {
     std::string seguent(std::string_view que, bool notar_final);
     bool existeix(const std::string& nom);
 
-    sessio& s_;
+    estat_contingut& s_;
     servei_fitxers& fitxers_;
     std::vector<avis_lectura>* avisos_;
     lector lector_;

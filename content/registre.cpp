@@ -1,9 +1,10 @@
 #include "content/registre.h"
+#include "content/estat_contingut.h"
 
 #include "content/registre_net.h"
+#include "content/rutes.h"
 #include "core/text.h"
 #include "i18n/idioma.h"
-#include "stage/rutes.h"
 
 namespace quorvel {
 
@@ -23,7 +24,7 @@ void registre_llegir(lector& fitxer, std::string& sortida) {
     registre_seguent(fitxer, sortida);
 }
 
-std::string registre_net(const sessio& s, std::string_view registre) {
+std::string registre_net(const estat_contingut& s, std::string_view registre) {
     std::string net = ruta_escurcar(s, retallar_espais(registre));
     if (net.empty()) {
         return net;
@@ -40,7 +41,7 @@ std::string registre_net(const sessio& s, std::string_view registre) {
     return net;
 }
 
-std::string camp_extreure(const sessio& s, std::string_view registre, int n,
+std::string camp_extreure(const estat_contingut& s, std::string_view registre, int n,
                           std::string_view separador) {
     if (n <= 0) {
         return {};

@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_contingut;
 
 // The next record that is not a comment; empty text at the end of the file.
 void registre_llegir(lector& fitxer, std::string& sortida);
@@ -17,7 +17,7 @@ void registre_llegir(lector& fitxer, std::string& sortida);
 // Field n (from 1) of the record split at the first character of the
 // separator, after trimming spaces, shortening the base folder out of it and
 // dropping a leading series word.
-std::string camp_extreure(const sessio& s, std::string_view registre, int n,
+std::string camp_extreure(const estat_contingut& s, std::string_view registre, int n,
                           std::string_view separador);
 
 // The value of a record: field 2 split at TAB.

@@ -10,7 +10,7 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_contingut;
 
 // Like registre_llegir, but returns false (and empty text) when the end of the
 // file came before any record that is not a comment.
@@ -18,6 +18,6 @@ bool registre_seguent(lector& fitxer, std::string& sortida);
 
 // The record as camp_extreure splits it: spaces trimmed, the base folder
 // shortened out and a leading series word dropped.
-std::string registre_net(const sessio& s, std::string_view registre);
+std::string registre_net(const estat_contingut& s, std::string_view registre);
 
 } // namespace quorvel

@@ -1,19 +1,19 @@
 #include "engine/despatxador.h"
 
 #include "content/dibuix.h"
+#include "content/rutes.h"
 #include "core/errors.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
 #include "core/pas.h"
-#include "core/sessio.h"
 #include "core/text.h"
+#include "engine/estat_joc.h"
 #include "engine/exercici.h"
 #include "engine/sortejar.h"
 #include "platform/serveis.h"
 #include "platform/vista_escenari.h"
 #include "stage/media.h"
 #include "stage/midi.h"
-#include "stage/rutes.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -67,7 +67,7 @@ template <typename T> class restaurar {
 
 } // namespace
 
-despatxador::despatxador(exercici& ex, sessio& s, serveis& sv, finestra& form1,
+despatxador::despatxador(exercici& ex, estat_joc& s, serveis& sv, finestra& form1,
                          servei_escenari& vista)
     : ex_(ex), s_(s), sv_(sv), form1_(form1), vista_(vista) {}
 

@@ -12,7 +12,7 @@
 // (types 11 and 12) instead of stacking one wait on another.
 #pragma once
 
-#include "content/jutjar.h"
+#include "engine/jutjar.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,7 +20,7 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_joc;
 struct serveis;
 class finestra;
 class exercici;
@@ -28,7 +28,7 @@ class servei_escenari;
 
 class despatxador {
   public:
-    despatxador(exercici& ex, sessio& s, serveis& sv, finestra& form1, servei_escenari& vista);
+    despatxador(exercici& ex, estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista);
 
     // Check2_Change for cell k. Every failing step is skipped.
     void casella_canviada(int k);
@@ -61,7 +61,7 @@ class despatxador {
     std::string estat_media();
 
     exercici& ex_;
-    sessio& s_;
+    estat_joc& s_;
     serveis& sv_;
     finestra& form1_;
     servei_escenari& vista_;

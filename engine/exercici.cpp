@@ -1,19 +1,19 @@
 #include "engine/exercici.h"
 
+#include "board/dibuixar.h"
 #include "content/escenari_fitxer.h"
+#include "content/rutes.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
 #include "core/pas.h"
-#include "core/sessio.h"
 #include "core/text.h"
-#include "engine/dibuixar.h"
+#include "engine/estat_joc.h"
 #include "engine/sortejar.h"
 #include "platform/serveis.h"
 #include "platform/vista_escenari.h"
 #include "stage/escenari.h"
 #include "stage/media.h"
 #include "stage/midi.h"
-#include "stage/rutes.h"
 
 #include <cmath>
 #include <string>
@@ -22,7 +22,7 @@ namespace quorvel {
 
 namespace {
 
-double tipus(const sessio& s) {
+double tipus(const estat_joc& s) {
     return valor_numeric(s.tipus_exercici);
 }
 
@@ -36,13 +36,13 @@ std::string a_veu(serveis& sv, const std::string& nom) {
     return ruta_subcarpeta(sv.fitxers, sv.fitxers.carpeta_actual(), "veu\\", nom);
 }
 
-std::string graella_defecte(const sessio& s) {
+std::string graella_defecte(const estat_joc& s) {
     return s.carpeta_programa + "\\graella.esc";
 }
 
 } // namespace
 
-exercici::exercici(sessio& s, serveis& sv, finestra& form1, servei_escenari& vista)
+exercici::exercici(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
     : s_(s), sv_(sv), form1_(form1), vista_(vista) {}
 
 exercici::~exercici() {

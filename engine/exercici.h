@@ -7,14 +7,14 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_joc;
 struct serveis;
 class finestra;
 class servei_escenari;
 
 class exercici {
   public:
-    exercici(sessio& s, serveis& sv, finestra& form1, servei_escenari& vista);
+    exercici(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista);
     ~exercici();
     exercici(const exercici&) = delete;
     exercici& operator=(const exercici&) = delete;
@@ -42,7 +42,7 @@ class exercici {
     void escenari_obrir();
     void escenari_tancar();
 
-    sessio& s_;
+    estat_joc& s_;
     serveis& sv_;
     finestra& form1_;
     servei_escenari& vista_;

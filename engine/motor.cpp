@@ -3,13 +3,13 @@
 #include "content/exercici_fitxer.h"
 #include "core/finestra.h"
 #include "core/pas.h"
-#include "core/sessio.h"
+#include "engine/estat_joc.h"
 #include "joystick/sondeig.h"
 #include "platform/serveis.h"
 
 namespace quorvel {
 
-motor::motor(sessio& s, serveis& sv, finestra& form1, servei_escenari& vista)
+motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
     : s_(s), sv_(sv), form1_(form1), exercici_(s, sv, form1, vista),
       despatxador_(exercici_, s, sv, form1, vista) {
     form1_.en_canvi("Check2",

@@ -8,7 +8,7 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_joc;
 struct serveis;
 class finestra;
 class servei_escenari;
@@ -16,7 +16,7 @@ class servei_escenari;
 class motor {
   public:
     // Registers the engine's handlers on the console model.
-    motor(sessio& s, serveis& sv, finestra& form1, servei_escenari& vista);
+    motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista);
 
     [[nodiscard]] exercici& actual() { return exercici_; }
 
@@ -26,7 +26,7 @@ class motor {
     void obrir_exercici();
 
   private:
-    sessio& s_;
+    estat_joc& s_;
     serveis& sv_;
     finestra& form1_;
     exercici exercici_;

@@ -2,8 +2,8 @@
 
 #include "core/errors.h"
 #include "core/nombres.h"
-#include "core/sessio.h"
 #include "core/text.h"
+#include "engine/estat_joc.h"
 #include "platform/rellotge.h"
 
 #include <cmath>
@@ -18,11 +18,11 @@ int part_entera(double n, double r) {
     return static_cast<int>(std::floor(n * r));
 }
 
-void caselles_estat_crear(sessio& s) {
+void caselles_estat_crear(estat_joc& s) {
     s.caselles_estat.redimensionar(0, s.n_botons, 0, 3);
 }
 
-void omplir_coordenades(sessio& s) {
+void omplir_coordenades(estat_joc& s) {
     if (s.n_columnes <= 0) {
         throw error_aritmetic("board has no columns");
     }
@@ -39,13 +39,13 @@ constexpr int maxim_intents_casella = 64;
 
 } // namespace
 
-void element_sortejar(sessio& s, servei_rellotge& r) {
+void element_sortejar(estat_joc& s, servei_rellotge& r) {
     const int k = part_entera(s.n_elements, r.aleatori()) + 1;
     s.elements[0] = s.elements[k];
     s.resposta.clear();
 }
 
-std::int16_t casella_sortejar(sessio& s, servei_rellotge& r) {
+std::int16_t casella_sortejar(estat_joc& s, servei_rellotge& r) {
     // resposta holds cell letters: its last letter names the cell last answered.
     const int ultima = s.resposta.empty() ? -1 : codi(s.resposta, s.resposta.size() - 1) - 65;
     const auto qualifica = [&](int k) {
@@ -77,7 +77,7 @@ std::int16_t casella_sortejar(sessio& s, servei_rellotge& r) {
     return static_cast<std::int16_t>(triada);
 }
 
-void caselles_numerar(sessio& s) {
+void caselles_numerar(estat_joc& s) {
     caselles_estat_crear(s);
     for (int j = 1; j <= s.n_joysticks; ++j) {
         int ordre = 1;
@@ -95,7 +95,7 @@ void caselles_numerar(sessio& s) {
     }
 }
 
-void caselles_coordenades(sessio& s, servei_rellotge& r) {
+void caselles_coordenades(estat_joc& s, servei_rellotge& r) {
     caselles_estat_crear(s);
     omplir_coordenades(s);
     const int k = part_entera(s.n_botons, r.aleatori()) + 1;
@@ -103,7 +103,7 @@ void caselles_coordenades(sessio& s, servei_rellotge& r) {
     s.elements[0].especials = caracter(k);
 }
 
-void caselles_marcar(sessio& s, servei_rellotge& r, int a) {
+void caselles_marcar(estat_joc& s, servei_rellotge& r, int a) {
     caselles_estat_crear(s);
     omplir_coordenades(s);
     const int n = a == 1 ? s.n_botons * 5 / 100 : 0;
@@ -124,7 +124,7 @@ void caselles_marcar(sessio& s, servei_rellotge& r, int a) {
     }
 }
 
-bool casella_ocupada(const sessio& s, int k) {
+bool casella_ocupada(const estat_joc& s, int k) {
     return s.caselles_estat(k, 3) != 0;
 }
 

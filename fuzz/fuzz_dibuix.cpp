@@ -2,9 +2,9 @@
 // board (cells and columns, 16-bit each, little-endian), the formula mode and
 // the two values; the rest is a cell list with shape codes, and also the
 // column formula (up to the first line end) and the row formula (after it).
+#include "app/sessio.h"
 #include "content/dibuix.h"
 #include "core/errors.h"
-#include "core/sessio.h"
 
 #include <cstddef>
 #include <cstdint>

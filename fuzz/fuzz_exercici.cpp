@@ -1,10 +1,10 @@
 // Fuzz target: any bytes read as an exercise file on a board of 12 cells in
 // rows of 4, with and without the author's checks; the checks must not change
 // what is read.
+#include "app/sessio.h"
 #include "content/exercici_fitxer.h"
-#include "core/exercici_inicialitzar.h"
-#include "core/sessio.h"
 #include "core/text.h"
+#include "engine/exercici_inicialitzar.h"
 #include "tests/content/fitxers_prova.h"
 #include "tests/fakes/fakes.h"
 

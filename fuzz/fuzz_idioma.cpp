@@ -1,6 +1,6 @@
 // Fuzz target: any bytes loaded as a language file and applied to a window.
+#include "app/sessio.h"
 #include "core/finestra.h"
-#include "core/sessio.h"
 #include "i18n/idioma.h"
 #include "tests/fakes/fakes.h"
 

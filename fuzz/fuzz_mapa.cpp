@@ -1,6 +1,6 @@
 // Fuzz target: any bytes loaded as a board map for two pads of 10 and 6 buttons.
+#include "app/sessio.h"
 #include "board/mapa.h"
-#include "core/sessio.h"
 #include "tests/fakes/fakes.h"
 
 #include <cstddef>

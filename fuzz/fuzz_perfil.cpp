@@ -1,7 +1,7 @@
 // Fuzz target: any bytes as the settings file, read and then written back
 // with one key changed.
-#include "core/configuracio.h"
-#include "core/sessio.h"
+#include "app/configuracio.h"
+#include "app/sessio.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 

@@ -1,9 +1,9 @@
 // Fuzz target: any bytes read as a content file, record by record, with every
 // field split and every media list resolved.
+#include "app/sessio.h"
 #include "content/registre.h"
-#include "core/sessio.h"
+#include "content/rutes.h"
 #include "core/text.h"
-#include "stage/rutes.h"
 #include "tests/fakes/fakes.h"
 
 #include <cstddef>

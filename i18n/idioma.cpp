@@ -4,7 +4,7 @@
 #include "core/lector.h"
 #include "core/nombres.h"
 #include "core/pas.h"
-#include "core/sessio.h"
+#include "i18n/estat_idioma.h"
 #include "platform/servei_fitxers.h"
 
 #include <algorithm>
@@ -86,7 +86,7 @@ void llegir_textos(elements_idioma& e, taula<std::string>& textos) {
     }
 }
 
-void llegir_fitxer(elements_idioma& e, sessio& s) {
+void llegir_fitxer(elements_idioma& e, estat_idioma& s) {
     if (!e.saltar(2)) {
         return;
     }
@@ -142,7 +142,7 @@ void aplicar_entrada(const element_traduccio& entrada, finestra& f) {
 
 } // namespace
 
-void idioma_carregar(sessio& s, servei_fitxers& fitxers) {
+void idioma_carregar(estat_idioma& s, servei_fitxers& fitxers) {
     if (s.idioma.empty()) {
         s.traduccio = {};
         s.textos_idioma = {};
@@ -151,7 +151,7 @@ void idioma_carregar(sessio& s, servei_fitxers& fitxers) {
     idioma_carregar_fitxer(s, fitxers, s.carpeta_programa + "\\" + s.idioma);
 }
 
-void idioma_carregar_fitxer(sessio& s, servei_fitxers& fitxers, const std::string& cami) {
+void idioma_carregar_fitxer(estat_idioma& s, servei_fitxers& fitxers, const std::string& cami) {
     s.traduccio = {};
     s.textos_idioma = {};
     auto text = fitxers.llegir_text(cami);
@@ -162,7 +162,7 @@ void idioma_carregar_fitxer(sessio& s, servei_fitxers& fitxers, const std::strin
     llegir_fitxer(e, s);
 }
 
-void idioma_aplicar(const sessio& s, finestra& f) {
+void idioma_aplicar(const estat_idioma& s, finestra& f) {
     const seccio_idioma* seccio = nullptr;
     for (int k = 1; k <= 3 && seccio == nullptr; ++k) {
         if (s.traduccio.dins(k) && s.traduccio[k].finestra == f.nom()) {

@@ -7,20 +7,20 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_idioma;
 class finestra;
 class servei_fitxers;
 
 // Reads carpeta_programa + "\" + idioma into traduccio and textos_idioma.
-void idioma_carregar(sessio& s, servei_fitxers& fitxers);
+void idioma_carregar(estat_idioma& s, servei_fitxers& fitxers);
 
 // Reads the given language file into traduccio and textos_idioma.
-void idioma_carregar_fitxer(sessio& s, servei_fitxers& fitxers, const std::string& cami);
+void idioma_carregar_fitxer(estat_idioma& s, servei_fitxers& fitxers, const std::string& cami);
 
 // Applies the section whose window name equals the window's name.
-void idioma_aplicar(const sessio& s, finestra& f);
+void idioma_aplicar(const estat_idioma& s, finestra& f);
 
 // The key's translation in the built-in table of the current language.
-std::string traduir(const sessio& s, std::string_view clau);
+std::string traduir(const estat_idioma& s, std::string_view clau);
 
 } // namespace quorvel

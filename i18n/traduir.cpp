@@ -1,6 +1,6 @@
 #include "i18n/idioma.h"
 
-#include "core/sessio.h"
+#include "i18n/estat_idioma.h"
 
 #include <array>
 #include <utility>
@@ -28,7 +28,7 @@ std::string buscar(const std::array<parella, N>& taula, std::string_view clau) {
 
 } // namespace
 
-std::string traduir(const sessio& s, std::string_view clau) {
+std::string traduir(const estat_idioma& s, std::string_view clau) {
     if (s.idioma == "catala") {
         return buscar(taula_catala, clau);
     }

@@ -1,6 +1,6 @@
 #include "joystick/joystick.h"
 
-#include "core/sessio.h"
+#include "joystick/estat_joysticks.h"
 #include "platform/servei_joystick.h"
 
 #include <algorithm>
@@ -55,7 +55,7 @@ void afegir_direccions(std::string& text, const fitxa_joystick& r, const posicio
 
 } // namespace
 
-bool joystick_detectar(sessio& s, servei_joystick& js, int n) {
+bool joystick_detectar(estat_joysticks& s, servei_joystick& js, int n) {
     posicio_joystick posicio;
     if (js.llegir_posicio(n - 1, posicio) != 0) {
         return false;
@@ -68,7 +68,7 @@ bool joystick_detectar(sessio& s, servei_joystick& js, int n) {
     return true;
 }
 
-void joysticks_preparar(sessio& s, servei_joystick& js) {
+void joysticks_preparar(estat_joysticks& s, servei_joystick& js) {
     s.n_dispositius = dins_enter16(js.nombre_dispositius());
     s.joysticks.redimensionar(0, 0);
     // The table now holds no player, so the count must say so too: a count
@@ -77,7 +77,7 @@ void joysticks_preparar(sessio& s, servei_joystick& js) {
     s.n_joysticks = 0;
 }
 
-void joysticks_enumerar(sessio& s, servei_joystick& js) {
+void joysticks_enumerar(estat_joysticks& s, servei_joystick& js) {
     if (s.n_joysticks != 0) {
         return;
     }
@@ -106,7 +106,7 @@ void joysticks_enumerar(sessio& s, servei_joystick& js) {
     s.n_botons = dins_enter16(std::min(usats, totals));
 }
 
-std::string joystick_llegir(const sessio& s, servei_joystick& js, int j) {
+std::string joystick_llegir(const estat_joysticks& s, servei_joystick& js, int j) {
     std::string text;
     if (j < 1 || j > s.n_joysticks || !s.joysticks.dins(j)) {
         return text;

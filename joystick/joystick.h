@@ -7,23 +7,23 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_joysticks;
 class servei_joystick;
 
 // Reads device n (counted from 1). On success fills record 0 (centre, dead
 // zone 3, device number), counts one more joystick and returns true.
-bool joystick_detectar(sessio& s, servei_joystick& js, int n);
+bool joystick_detectar(estat_joysticks& s, servei_joystick& js, int n);
 
 // Start-up: n_dispositius from the driver and a table holding only record 0
 // (so no player either: n_joysticks becomes 0).
-void joysticks_preparar(sessio& s, servei_joystick& js);
+void joysticks_preparar(estat_joysticks& s, servei_joystick& js);
 
 // Start-up enumeration (only when n_joysticks is 0): one record per device
 // that answers, button counts and the totals n_botons, n_botons_total.
-void joysticks_enumerar(sessio& s, servei_joystick& js);
+void joysticks_enumerar(estat_joysticks& s, servei_joystick& js);
 
 // State text of player j (1..n_joysticks); empty when idle, unreadable or j
 // is not a player. A device beyond n_dispositius is not read at all.
-std::string joystick_llegir(const sessio& s, servei_joystick& js, int j);
+std::string joystick_llegir(const estat_joysticks& s, servei_joystick& js, int j);
 
 } // namespace quorvel

@@ -3,8 +3,8 @@
 #include "core/finestra.h"
 #include "core/nombres.h"
 #include "core/pas.h"
-#include "core/sessio.h"
 #include "core/text.h"
+#include "joystick/estat_joysticks.h"
 #include "joystick/joystick.h"
 
 #include <bitset>
@@ -62,7 +62,7 @@ bool conte(const std::string& llista, int c) {
 
 } // namespace
 
-void joysticks_sondejar(sessio& s, servei_joystick& js, finestra& form1,
+void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1,
                         const jutjar_cursa& cursa) {
     std::string a;
     int b_total = 0;

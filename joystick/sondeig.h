@@ -8,7 +8,7 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_joysticks;
 class finestra;
 class servei_joystick;
 
@@ -18,7 +18,8 @@ using jutjar_cursa = std::function<void(int casella, int tipus)>;
 
 // One tick. Every failing step (an index outside a table, a missing cell, a
 // cell number that does not fit one character) is skipped.
-void joysticks_sondejar(sessio& s, servei_joystick& js, finestra& form1, const jutjar_cursa& cursa);
+void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1,
+                        const jutjar_cursa& cursa);
 
 // A click on cell k activates it.
 void casella_clic(finestra& form1, int k);

@@ -8,6 +8,9 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 sh scripts/install-packages.sh
 
+echo "== layers =="
+sh scripts/check-layers.sh
+
 echo "== formatting =="
 find app board content core engine i18n joystick platform stage tools tests bench fuzz \
     -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run -Werror

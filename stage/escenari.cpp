@@ -3,9 +3,9 @@
 #include "core/finestra.h"
 #include "core/nombres.h"
 #include "core/pas.h"
-#include "core/sessio.h"
 #include "platform/eines.h"
 #include "platform/servei_fitxers.h"
+#include "stage/estat_escena.h"
 
 #include <algorithm>
 #include <optional>
@@ -63,14 +63,14 @@ void dimensionar(finestra& esc, int j, double width, double height) {
     esc.posar_posicio(imatge, j, e.left, e.top, twips(width), twips(height));
 }
 
-const element_jugador& media(const sessio& s, int j) {
+const element_jugador& media(const estat_escena& s, int j) {
     return s.graella[1].fitxers[j];
 }
 
 // The common end of placing image j: its size, its own picture when its media
 // path names a file with an extension, and whether it shows.
-void completar_imatge(const sessio& s, servei_fitxers& fitxers, finestra& esc, int j, double w,
-                      double h, bool visible) {
+void completar_imatge(const estat_escena& s, servei_fitxers& fitxers, finestra& esc, int j,
+                      double w, double h, bool visible) {
     pas([&] { dimensionar(esc, j, w, h); });
     pas([&] {
         if (te_extensio(media(s, j).cami)) {
@@ -87,7 +87,8 @@ struct pantalla_f {
     float tppy;
 };
 
-void disposicio_diagonal(sessio& s, servei_fitxers& fitxers, finestra& esc, const pantalla_f& p) {
+void disposicio_diagonal(estat_escena& s, servei_fitxers& fitxers, finestra& esc,
+                         const pantalla_f& p) {
     pas([&] {
         auto& g = s.graella[1];
         const float alcada_px = p.alcada / p.tppy;
@@ -142,7 +143,7 @@ void disposicio_diagonal(sessio& s, servei_fitxers& fitxers, finestra& esc, cons
     }
 }
 
-bool cel_la_apagada(const sessio& s, int j) {
+bool cel_la_apagada(const estat_escena& s, int j) {
     return s.mapa_botons.dins(j) && s.mapa_botons[j].joy == -2;
 }
 
@@ -156,7 +157,7 @@ struct graella_centrada {
     double y0;
 };
 
-std::optional<graella_centrada> centrar_graella(const sessio& s, servei_fitxers& fitxers,
+std::optional<graella_centrada> centrar_graella(const estat_escena& s, servei_fitxers& fitxers,
                                                 finestra& esc, const pantalla_f& p, int columnes,
                                                 int files) {
     if (!pas([&] { esc.carregar(imatge, 1); })) {
@@ -175,7 +176,8 @@ std::optional<graella_centrada> centrar_graella(const sessio& s, servei_fitxers&
                             (p.alcada - files * h * 1.1) / 2};
 }
 
-void disposicio_tauler(sessio& s, servei_fitxers& fitxers, finestra& esc, const pantalla_f& p) {
+void disposicio_tauler(estat_escena& s, servei_fitxers& fitxers, finestra& esc,
+                       const pantalla_f& p) {
     if (s.n_columnes <= 0 || s.n_botons <= 0) {
         return;
     }
@@ -210,7 +212,8 @@ void disposicio_tauler(sessio& s, servei_fitxers& fitxers, finestra& esc, const 
     }
 }
 
-void disposicio_marcador(sessio& s, servei_fitxers& fitxers, finestra& esc, const pantalla_f& p) {
+void disposicio_marcador(estat_escena& s, servei_fitxers& fitxers, finestra& esc,
+                         const pantalla_f& p) {
     const float cel_w = p.amplada / 22;
     const float cel_h = p.alcada / 11;
     for (int j = 1; j <= s.n_botons; ++j) {
@@ -247,7 +250,7 @@ void disposicio_marcador(sessio& s, servei_fitxers& fitxers, finestra& esc, cons
 
 // Image 1 stands alone, centred above the row of the other players' images;
 // a single player is shown as that one image, centred.
-void disposicio_fila(sessio& s, servei_fitxers& fitxers, finestra& esc, const pantalla_f& p) {
+void disposicio_fila(estat_escena& s, servei_fitxers& fitxers, finestra& esc, const pantalla_f& p) {
     if (s.n_joysticks <= 0) {
         return;
     }
@@ -307,11 +310,13 @@ void escenari_construir(finestra& esc) {
     menu.visible = false;
 }
 
-void escenari_preparar(sessio& s, servei_fitxers& fitxers, servei_eines& eines, finestra& esc) {
+void escenari_preparar(estat_escena& s, servei_fitxers& fitxers, servei_eines& eines,
+                       finestra& esc) {
     escenari_preparar(s, fitxers, eines.pantalla(), esc);
 }
 
-void escenari_preparar(sessio& s, servei_fitxers& fitxers, const mida_pantalla& m, finestra& esc) {
+void escenari_preparar(estat_escena& s, servei_fitxers& fitxers, const mida_pantalla& m,
+                       finestra& esc) {
     pas([&] {
         const std::string& fons = s.graella[1].nom;
         if (te_extensio(fons)) {

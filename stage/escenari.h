@@ -7,7 +7,7 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_escena;
 class finestra;
 class servei_fitxers;
 
@@ -19,9 +19,10 @@ void escenari_construir(finestra& escenari);
 
 // Builds the stage from the first scenario element and the session counts,
 // then shows the window. Every failing step is skipped.
-void escenari_preparar(sessio& s, servei_fitxers& fitxers, const mida_pantalla& pantalla,
+void escenari_preparar(estat_escena& s, servei_fitxers& fitxers, const mida_pantalla& pantalla,
                        finestra& escenari);
 // Same, laid out for the toolkit's screen.
-void escenari_preparar(sessio& s, servei_fitxers& fitxers, servei_eines& eines, finestra& escenari);
+void escenari_preparar(estat_escena& s, servei_fitxers& fitxers, servei_eines& eines,
+                       finestra& escenari);
 
 } // namespace quorvel

@@ -1,9 +1,9 @@
 #include "stage/media.h"
 
 #include "core/nombres.h"
-#include "core/sessio.h"
 #include "core/text.h"
 #include "platform/serveis.h"
+#include "stage/estat_escena.h"
 
 #include <cmath>
 #include <string_view>
@@ -42,7 +42,7 @@ long long costat_finestra(long twips, double twips_per_pixel) {
 
 } // namespace
 
-int media_reproduir(sessio& s, serveis& sv, const std::string& cami) {
+int media_reproduir(estat_escena& s, serveis& sv, const std::string& cami) {
     if (!s.media_actual.empty()) {
         if (es_video(s.media_actual)) {
             sv.media.enviar("close animation");
@@ -72,7 +72,7 @@ int media_reproduir(sessio& s, serveis& sv, const std::string& cami) {
     return 0;
 }
 
-void so_reproduir(sessio& s, serveis& sv, const std::string& cami) {
+void so_reproduir(estat_escena& s, serveis& sv, const std::string& cami) {
     media_reproduir(s, sv, cami);
 }
 

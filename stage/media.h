@@ -6,11 +6,11 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_escena;
 struct serveis;
 
 // Closes the current media and plays the file; always 0.
-int media_reproduir(sessio& s, serveis& sv, const std::string& cami);
-void so_reproduir(sessio& s, serveis& sv, const std::string& cami);
+int media_reproduir(estat_escena& s, serveis& sv, const std::string& cami);
+void so_reproduir(estat_escena& s, serveis& sv, const std::string& cami);
 
 } // namespace quorvel

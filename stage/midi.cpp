@@ -2,8 +2,8 @@
 
 #include "core/errors.h"
 #include "core/nombres.h"
-#include "core/sessio.h"
 #include "platform/serveis.h"
+#include "stage/estat_escena.h"
 
 #include <cstdint>
 #include <limits>
@@ -61,7 +61,7 @@ void avisar_no_enviat(serveis& sv, const std::string& que, int valor, const char
 
 } // namespace
 
-bool midi_obrir(sessio& s, serveis& sv, int dispositiu) {
+bool midi_obrir(estat_escena& s, serveis& sv, int dispositiu) {
     midi_tancar(s, sv);
     std::uint32_t handle = 0;
     const int codi = sv.midi.obrir(dispositiu, handle);
@@ -74,7 +74,7 @@ bool midi_obrir(sessio& s, serveis& sv, int dispositiu) {
     return s.handle_midi != 0;
 }
 
-void midi_tancar(sessio& s, serveis& sv) {
+void midi_tancar(estat_escena& s, serveis& sv) {
     if (s.handle_midi == 0) {
         return;
     }
@@ -110,7 +110,7 @@ std::uint32_t midi_empaquetar(int offset, int data2, int data1, int status) {
     return static_cast<std::uint32_t>(static_cast<std::int32_t>(suma));
 }
 
-void midi_missatge(sessio& s, serveis& sv, int status, int data1, int data2) {
+void midi_missatge(estat_escena& s, serveis& sv, int status, int data1, int data2) {
     // A value outside the MIDI ranges would spill into the neighbouring byte
     // and reach the device as a different message: nothing is sent for it.
     const int status_final = suma(status, s.valor_extra);
@@ -133,15 +133,15 @@ void midi_missatge(sessio& s, serveis& sv, int status, int data1, int data2) {
     }
 }
 
-void midi_control(sessio& s, serveis& sv, int canal, int controlador, int valor) {
+void midi_control(estat_escena& s, serveis& sv, int canal, int controlador, int valor) {
     midi_missatge(s, sv, suma(0xB0, canal), controlador, valor);
 }
 
-void midi_nota(sessio& s, serveis& sv, int canal, int nota, int velocitat) {
+void midi_nota(estat_escena& s, serveis& sv, int canal, int nota, int velocitat) {
     midi_missatge(s, sv, suma(0x90, canal), nota, velocitat);
 }
 
-void midi_programa(sessio& s, serveis& sv, int canal, int banc, int programa) {
+void midi_programa(estat_escena& s, serveis& sv, int canal, int banc, int programa) {
     midi_control(s, sv, canal, 0, banc);
     midi_missatge(s, sv, suma(0xC0, canal), programa, 0);
 }

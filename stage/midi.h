@@ -7,22 +7,22 @@
 
 namespace quorvel {
 
-struct sessio;
+struct estat_escena;
 struct serveis;
 
 // Closes any open output, opens the device (-1 the default synth); true when
 // an output is open afterwards.
-bool midi_obrir(sessio& s, serveis& sv, int dispositiu);
+bool midi_obrir(estat_escena& s, serveis& sv, int dispositiu);
 // Closes the output when one is open.
-void midi_tancar(sessio& s, serveis& sv);
+void midi_tancar(estat_escena& s, serveis& sv);
 // Shows the device's error text for the code in a message box.
 void midi_error(serveis& sv, int codi);
 // data2 x 65536 + data1 x 256 + status + offset. A first data byte that
 // cannot be packed throws error_desbordament.
 std::uint32_t midi_empaquetar(int offset, int data2, int data1, int status);
-void midi_missatge(sessio& s, serveis& sv, int status, int data1, int data2);
-void midi_control(sessio& s, serveis& sv, int canal, int controlador, int valor);
-void midi_nota(sessio& s, serveis& sv, int canal, int nota, int velocitat);
-void midi_programa(sessio& s, serveis& sv, int canal, int banc, int programa);
+void midi_missatge(estat_escena& s, serveis& sv, int status, int data1, int data2);
+void midi_control(estat_escena& s, serveis& sv, int canal, int controlador, int valor);
+void midi_nota(estat_escena& s, serveis& sv, int canal, int nota, int velocitat);
+void midi_programa(estat_escena& s, serveis& sv, int canal, int banc, int programa);
 
 } // namespace quorvel

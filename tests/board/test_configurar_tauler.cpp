@@ -1,6 +1,6 @@
 #include "board/configurar_tauler.h"
 
-#include "tests/joystick/banc_configuracio.h"
+#include "tests/board/banc_configuracio.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "board/mapa.h"
 
+#include "app/sessio.h"
 #include "core/finestra.h"
-#include "core/sessio.h"
 #include "tests/fakes/fakes.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // so two loads can be compared.
 #pragma once
 
-#include "core/sessio.h"
+#include "app/sessio.h"
 #include "core/text.h"
 
 #include <fstream>

@@ -1,6 +1,6 @@
+#include "app/sessio.h"
 #include "content/dibuix.h"
 #include "core/errors.h"
-#include "core/sessio.h"
 
 #include <gtest/gtest.h>
 

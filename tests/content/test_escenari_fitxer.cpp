@@ -1,5 +1,5 @@
+#include "app/sessio.h"
 #include "content/escenari_fitxer.h"
-#include "core/sessio.h"
 #include "core/text.h"
 #include "tests/content/fitxers_prova.h"
 #include "tests/fakes/fakes.h"

@@ -1,9 +1,9 @@
-#include "board/dialegs_fitxer.h"
+#include "app/sessio.h"
 #include "content/exercici_fitxer.h"
-#include "core/exercici_inicialitzar.h"
+#include "core/dialegs_fitxer.h"
 #include "core/finestra.h"
-#include "core/sessio.h"
 #include "core/text.h"
+#include "engine/exercici_inicialitzar.h"
 #include "tests/content/fitxers_prova.h"
 #include "tests/fakes/fakes.h"
 

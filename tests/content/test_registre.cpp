@@ -1,6 +1,6 @@
+#include "app/sessio.h"
 #include "content/registre.h"
 #include "content/registre_net.h"
-#include "core/sessio.h"
 #include "core/text.h"
 
 #include <gtest/gtest.h>

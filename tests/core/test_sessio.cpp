@@ -1,5 +1,5 @@
-#include "core/exercici_inicialitzar.h"
-#include "core/sessio.h"
+#include "app/sessio.h"
+#include "engine/exercici_inicialitzar.h"
 
 #include <gtest/gtest.h>
 

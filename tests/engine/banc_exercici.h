@@ -2,9 +2,9 @@
 // rows of `columnes`, one pad using every cell, with fakes for every service.
 #pragma once
 
+#include "app/finestra_principal.h"
+#include "app/sessio.h"
 #include "core/finestra.h"
-#include "core/finestra_principal.h"
-#include "core/sessio.h"
 #include "tests/fakes/fakes.h"
 
 namespace quorvel::prova {

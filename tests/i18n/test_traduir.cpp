@@ -1,4 +1,4 @@
-#include "core/sessio.h"
+#include "app/sessio.h"
 #include "i18n/idioma.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "joystick/joystick.h"
 
-#include "core/sessio.h"
+#include "app/sessio.h"
 #include "tests/fakes/fakes.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
+#include "app/sessio.h"
 #include "core/finestra.h"
-#include "core/sessio.h"
 #include "joystick/sondeig.h"
 #include "tests/fakes/fakes.h"
 

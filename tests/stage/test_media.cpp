@@ -1,4 +1,4 @@
-#include "core/sessio.h"
+#include "app/sessio.h"
 #include "stage/media.h"
 #include "tests/fakes/fakes.h"
 

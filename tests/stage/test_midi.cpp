@@ -1,5 +1,5 @@
+#include "app/sessio.h"
 #include "core/errors.h"
-#include "core/sessio.h"
 #include "stage/midi.h"
 #include "tests/fakes/fakes.h"
 

@@ -2,9 +2,9 @@
 // exercise file into a freshly started session, on a board of C cells in rows
 // of N columns. The program folder defaults to this tool's own folder, as the
 // program's is the folder of its executable.
+#include "app/sessio.h"
 #include "content/exercici_fitxer.h"
-#include "core/exercici_inicialitzar.h"
-#include "core/sessio.h"
+#include "engine/exercici_inicialitzar.h"
 #include "platform/local/fitxers_disc.h"
 #include "tools/inspect/avisos.h"
 #include "tools/inspect/ordres.h"

@@ -1,8 +1,8 @@
 // quorvel-inspect expand TEXT [--botons C] [--columnes N]: a cell list with
 // its shape codes replaced by their cells, on a board of C cells in rows of N.
+#include "app/sessio.h"
 #include "content/dibuix.h"
 #include "core/errors.h"
-#include "core/sessio.h"
 #include "tools/inspect/ordres.h"
 #include "tools/inspect/sortida.h"
 

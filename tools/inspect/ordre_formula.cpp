@@ -2,9 +2,9 @@
 // formula of an item with column formula T1 and row formula T2, worked out
 // for the values A and B in mode M (1 and 2 check a column or row step from A
 // to B, 3 and 4 compute the column or row that follows A).
+#include "app/sessio.h"
 #include "content/dibuix.h"
 #include "core/errors.h"
-#include "core/sessio.h"
 #include "tools/inspect/ordres.h"
 #include "tools/inspect/sortida.h"
 

@@ -1,7 +1,7 @@
 // quorvel-inspect joysticks [--watch]: the players the program would find at
 // start-up (every button of every pad in use), and with --watch the state
 // text of each player whenever it changes, until interrupted.
-#include "core/sessio.h"
+#include "app/sessio.h"
 #include "joystick/joystick.h"
 #include "platform/sdl/joystick_sdl.h"
 #include "tools/inspect/ordres.h"

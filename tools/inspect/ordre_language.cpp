@@ -1,6 +1,6 @@
 // quorvel-inspect language FILE: the translation tables the program holds
 // after loading FILE as a language file.
-#include "core/sessio.h"
+#include "app/sessio.h"
 #include "i18n/idioma.h"
 #include "platform/local/fitxers_disc.h"
 #include "tools/inspect/ordres.h"

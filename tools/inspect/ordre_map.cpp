@@ -1,10 +1,10 @@
 // quorvel-inspect map FILE --pads LIST [--num-butons N]: the two board map
 // tables the program holds after loading FILE at start-up with pads of the
 // given button counts.
+#include "app/sessio.h"
 #include "board/mapa.h"
 #include "core/errors.h"
 #include "core/nombres.h"
-#include "core/sessio.h"
 #include "platform/local/fitxers_disc.h"
 #include "tools/inspect/ordres.h"
 #include "tools/inspect/sortida.h"

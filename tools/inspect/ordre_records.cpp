@@ -1,8 +1,8 @@
 // quorvel-inspect records FILE [--base FOLDER] [--idioma NAME]: every record
 // of a content file as the loaders read it, with its value (field 2 at TAB).
+#include "app/sessio.h"
 #include "content/registre.h"
 #include "content/registre_net.h"
-#include "core/sessio.h"
 #include "platform/local/fitxers_disc.h"
 #include "tools/inspect/ordres.h"
 #include "tools/inspect/sortida.h"

@@ -1,9 +1,9 @@
 // quorvel-inspect resolve --base FOLDER TEXT: the media paths a "|"-separated
 // list of names resolves to under a folder, and the text with the folder
 // shortened out of it.
-#include "core/sessio.h"
+#include "app/sessio.h"
+#include "content/rutes.h"
 #include "platform/local/fitxers_disc.h"
-#include "stage/rutes.h"
 #include "tools/inspect/ordres.h"
 #include "tools/inspect/sortida.h"
 

@@ -2,8 +2,8 @@
 // scenario file, for a number of players, with the program folder (the base
 // of graella.esc's media) and the exercise folder (the base of any other
 // scenario's media). Both folders default to FILE's folder.
+#include "app/sessio.h"
 #include "content/escenari_fitxer.h"
-#include "core/sessio.h"
 #include "platform/local/fitxers_disc.h"
 #include "tools/inspect/avisos.h"
 #include "tools/inspect/ordres.h"

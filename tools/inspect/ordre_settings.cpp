@@ -1,7 +1,7 @@
 // quorvel-inspect settings FOLDER: the settings the program reads from
 // FOLDER/quorvel.ini at start-up, before start-up replaces 0 columns by 3.
-#include "core/configuracio.h"
-#include "core/sessio.h"
+#include "app/configuracio.h"
+#include "app/sessio.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 #include "tools/inspect/ordres.h"

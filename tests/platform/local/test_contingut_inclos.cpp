@@ -1,14 +1,14 @@
 // Every file shipped in the program folder is read the way the program reads
 // it, and anything the readers had to skip or guess fails the test.
+#include "app/configuracio.h"
+#include "app/finestra_principal.h"
+#include "app/sessio.h"
 #include "board/mapa.h"
 #include "content/escenari_fitxer.h"
 #include "content/exercici_fitxer.h"
-#include "core/configuracio.h"
-#include "core/exercici_inicialitzar.h"
 #include "core/finestra.h"
-#include "core/finestra_principal.h"
-#include "core/sessio.h"
 #include "core/text.h"
+#include "engine/exercici_inicialitzar.h"
 #include "i18n/idioma.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"

@@ -1,8 +1,8 @@
 // The program's own wiring, end to end on the bundled content: a pad press on
 // a demo exercise reaches the judgement, and the real stage view opens and
 // closes with the exercise.
+#include "app/aplicacio.h"
 #include "board/configuracio_menus.h"
-#include "core/aplicacio.h"
 #include "core/text.h"
 #include "engine/motor.h"
 #include "platform/local/fitxers_disc.h"

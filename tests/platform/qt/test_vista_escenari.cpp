@@ -1,6 +1,6 @@
+#include "app/sessio.h"
 #include "content/escenari_fitxer.h"
 #include "core/finestra.h"
-#include "core/sessio.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/qt/vista_escenari.h"
 #include "stage/escenari.h"

@@ -1,6 +1,6 @@
+#include "app/aplicacio.h"
+#include "app/finestra_principal.h"
 #include "board/configuracio_menus.h"
-#include "core/aplicacio.h"
-#include "core/finestra_principal.h"
 #include "core/text.h"
 #include "engine/motor.h"
 #include "platform/qt/vista_finestra.h"

@@ -1,7 +1,7 @@
 #include "platform/sdl/joystick_sdl.h"
 
+#include "app/sessio.h"
 #include "core/finestra.h"
-#include "core/sessio.h"
 #include "joystick/joystick.h"
 #include "joystick/sondeig.h"
 

@@ -1,0 +1,154 @@
+#include "app/aplicacio.h"
+
+#include "app/configuracio.h"
+#include "app/finestra_principal.h"
+#include "board/dibuixar.h"
+#include "board/mapa.h"
+#include "core/errors.h"
+#include "core/nombres.h"
+#include "core/pas.h"
+#include "engine/exercici_inicialitzar.h"
+#include "i18n/idioma.h"
+#include "joystick/joystick.h"
+#include "stage/midi.h"
+
+#include <utility>
+
+namespace quorvel {
+
+namespace {
+
+constexpr const char* credits_autor = "Quorvel developers, 2026";
+constexpr const char* credits_contacte = "quorvel@example.org";
+constexpr const char* credits_web = "https://quorvel.example.org";
+
+} // namespace
+
+aplicacio::aplicacio(serveis sv, std::string carpeta_programa) : sv_(sv) {
+    sessio_.carpeta_programa = std::move(carpeta_programa);
+    finestra_principal_construir(form1_);
+    registrar_gestors();
+}
+
+aplicacio::~aplicacio() {
+    sv_.eines.desregistrar(form1_);
+}
+
+void aplicacio::registrar_gestors() {
+    form1_.en_canvi("n_col", [this](std::optional<int>) { canvi_columnes(); });
+    form1_.en_clic("joy_invers", [this](std::optional<int>) {
+        sessio_.invers = form1_.obtenir("joy_invers").valor > 0;
+    });
+    form1_.en_clic("explorar_cursors", [this](std::optional<int>) {
+        sessio_.cursors = form1_.obtenir("explorar_cursors").valor > 0;
+    });
+    form1_.en_clic("mn_idioma", [this](std::optional<int> i) { idioma_triat(i.value_or(0)); });
+    form1_.en_clic("mn_ajuda", [this](std::optional<int>) { quant_a(); });
+    form1_.en_clic("Command3", [this](std::optional<int>) { sv_.eines.sortir(); });
+    form1_.en_clic("mn_crear_mapa", [this](std::optional<int>) {
+        mapa_crear(sessio_);
+        dibuixar();
+    });
+    form1_.en_clic("mn_mapa_desar",
+                   [this](std::optional<int>) { mapa_menu_desar(sessio_, sv_, form1_); });
+    form1_.en_clic("mn_mapa_recuperar",
+                   [this](std::optional<int>) { mapa_menu_recuperar(sessio_, sv_, form1_); });
+    form1_.en_clic("mn_dibuixar", [this](std::optional<int>) { dibuixar(); });
+}
+
+void aplicacio::arrencar() {
+    sv_.eines.registrar(form1_);
+
+    sessio_.versio = versio_programa;
+    form1_.posar_caption_finestra("Quorvel - versi\xF3=1" + sessio_.versio);
+
+    omplir_menu_idiomes();
+
+    joysticks_preparar(sessio_, sv_.joystick);
+
+    // The settings, the language and the map come from files the operator
+    // may have edited by hand: a file the readers cannot make sense of must
+    // not stop the program from starting.
+    pas([&] { configuracio_llegir(sessio_, sv_.fitxers, sv_.perfil); });
+    pas([&] {
+        idioma_carregar(sessio_, sv_.fitxers);
+        idioma_aplicar(sessio_, form1_);
+    });
+
+    joysticks_enumerar(sessio_, sv_.joystick);
+    mapa_entrades_crear(sessio_);
+    pas([&] {
+        mapa_carregar(sessio_, sv_.fitxers, sessio_.carpeta_programa + "\\" + sessio_.mapa_fitxer);
+    });
+
+    form1_.posar_valor("explorar_cursors", {}, sessio_.cursors ? 1 : 0);
+    form1_.posar_valor("joy_invers", {}, sessio_.invers ? 1 : 0);
+
+    // A column count below 1 has no layout; it is treated like a missing one.
+    if (sessio_.n_columnes < 1) {
+        sessio_.n_columnes = 3;
+    }
+    // Redraws the preview through the n_col handler when the text changes.
+    form1_.posar_text("n_col", {}, text_decimal(sessio_.n_columnes));
+
+    exercici_inicialitzar(sessio_, [this] { midi_tancar(sessio_, sv_); });
+
+    // The console shows once loaded.
+    form1_.posar_visible_finestra(true);
+}
+
+void aplicacio::omplir_menu_idiomes() {
+    // One visible item per language file (the first reuses the design-time
+    // item) and one trailing hidden item.
+    for (const std::string& nom : sv_.fitxers.llistar(sessio_.carpeta_programa, "*.trad")) {
+        const int c = form1_.index_maxim("mn_idioma") + 1;
+        form1_.posar_caption("mn_idioma", c - 1, nom);
+        form1_.posar_visible("mn_idioma", c - 1, true);
+        form1_.carregar("mn_idioma", c);
+        form1_.posar_visible("mn_idioma", c, false);
+    }
+}
+
+void aplicacio::canvi_columnes() {
+    const double v = valor_numeric(form1_.obtenir("n_col").text);
+    if (!(v > 0)) {
+        return;
+    }
+    std::int16_t columnes = 0;
+    try {
+        columnes = a_enter16(v);
+    } catch (const error_desbordament&) {
+        return;
+    }
+    // A value that rounds to 0 gives no layout either: the count stays.
+    if (columnes < 1) {
+        return;
+    }
+    sessio_.n_columnes = columnes;
+    dibuixar();
+}
+
+void aplicacio::idioma_triat(int index) {
+    sessio_.idioma = form1_.obtenir("mn_idioma", index).caption;
+    pas([&] {
+        idioma_carregar(sessio_, sv_.fitxers);
+        idioma_aplicar(sessio_, form1_);
+    });
+    configuracio_desar_idioma(sessio_, sv_.perfil);
+}
+
+void aplicacio::quant_a() {
+    const std::string text = "Quorvel v1" + sessio_.versio + "\r" + credits_autor + "\r" +
+                             credits_contacte + "\r" + credits_web;
+    sv_.eines.missatge(text, botons_missatge::ok, "Quorvel");
+}
+
+void aplicacio::tancar() {
+    midi_tancar(sessio_, sv_);
+}
+
+void aplicacio::dibuixar() {
+    quorvel::dibuixar(sessio_, form1_);
+}
+
+} // namespace quorvel

@@ -1,0 +1,62 @@
+#include "app/configuracio.h"
+
+#include "app/sessio.h"
+#include "core/nombres.h"
+#include "core/pas.h"
+#include "platform/perfil.h"
+#include "platform/servei_fitxers.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr const char* seccio_inici = "inici";
+constexpr const char* seccio_joystick = "Joystick";
+
+// An empty value leaves every variable as it was.
+void llegir_text(std::string& variable, const std::string& valor) {
+    if (!valor.empty()) {
+        variable = valor;
+    }
+}
+
+// A number that does not fit 16 bits is unreadable: the variable keeps its value.
+void llegir_enter(std::int16_t& variable, const std::string& valor) {
+    if (!valor.empty()) {
+        pas([&] { variable = enter16_de_text(valor); });
+    }
+}
+
+void llegir_marca(bool& variable, const std::string& valor) {
+    if (!valor.empty()) {
+        variable = valor_numeric(valor) != 0.0;
+    }
+}
+
+} // namespace
+
+std::string configuracio_cami(const sessio& s) {
+    return s.carpeta_programa + "\\quorvel.ini";
+}
+
+void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perfil) {
+    const std::string cami = configuracio_cami(s);
+    if (!fitxers.existeix_fitxer(cami)) {
+        return;
+    }
+    const auto valor = [&](const char* seccio, const char* clau) {
+        return perfil.llegir(seccio, clau, "", cami);
+    };
+    llegir_text(s.mapa_fitxer, valor(seccio_inici, "mapa"));
+    llegir_enter(s.n_columnes, valor(seccio_inici, "clolumnes"));
+    llegir_text(s.idioma, valor(seccio_inici, "idioma"));
+    llegir_enter(s.num_butons, valor(seccio_joystick, "num_butons"));
+    llegir_marca(s.cursors, valor(seccio_joystick, "cursors"));
+    llegir_marca(s.invers, valor(seccio_joystick, "invers"));
+}
+
+void configuracio_desar_idioma(const sessio& s, servei_perfil& perfil) {
+    perfil.escriure(seccio_inici, "idioma", s.idioma, configuracio_cami(s));
+}
+
+} // namespace quorvel

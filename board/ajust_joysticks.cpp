@@ -1,0 +1,105 @@
+#include "board/ajust_joysticks.h"
+
+#include "board/configuracio_tick.h"
+#include "board/estat_tauler.h"
+#include "core/finestra.h"
+#include "core/pas.h"
+#include "platform/serveis.h"
+
+#include <optional>
+
+namespace quorvel {
+
+namespace {
+
+constexpr const char* caselles = "Check2";
+constexpr double segons_dia = 86400.0;
+
+bool casella_visible(const estat_tauler& s, const finestra& form1, int k) {
+    return k >= 1 && k <= s.n_botons && form1.existeix(caselles, k);
+}
+
+// Seconds since the start; the clock counts from midnight, so a check that
+// runs across it still times out.
+double transcorregut(double inici, double ara) {
+    const double d = ara - inici;
+    return d < 0 ? d + segons_dia : d;
+}
+
+enum class resultat { superat, fallat, abandonat };
+
+resultat provar(estat_tauler& s, serveis& sv, finestra& form1, int j) {
+    const int t = ajust_casella_prova(s, form1, j);
+    // Record 0 of the map is where the set-up tick looks for the test cell.
+    if (t == 0 || !s.mapa_botons.dins(0)) {
+        pas([&] { s.joysticks[j].ajust = "-1"; });
+        return resultat::fallat;
+    }
+    s.mapa_botons[0].joy = static_cast<std::int16_t>(t);
+    form1.posar_text(caselles, t, "1");
+    form1.posar_color_fons(caselles, t, color_groc);
+    const double inici = sv.rellotge.segons();
+    for (;;) {
+        sv.eines.bombar();
+        if (!menu_marcat(form1, "mn_joystic")) {
+            return resultat::abandonat;
+        }
+        // A redraw during the wait may have removed the cell: it counts no more.
+        const std::optional<double> valor = casella_valor(form1, t);
+        if (valor && *valor > 9) {
+            sv.eines.missatge("Fi", botons_missatge::ok, "");
+            pas([&] { form1.posar_color_fons(caselles, t, color_verd); });
+            return resultat::superat;
+        }
+        if (transcorregut(inici, sv.rellotge.segons()) > ajust_segons) {
+            pas([&] { form1.posar_color_fons(caselles, t, color_vermell); });
+            pas([&] { s.joysticks[j].ajust = "-1"; });
+            return resultat::fallat;
+        }
+    }
+}
+
+} // namespace
+
+int ajust_casella_prova(const estat_tauler& s, const finestra& form1, int j) {
+    for (int k = 1; k <= s.n_botons; ++k) {
+        if (s.mapa_botons.dins(k) && s.mapa_botons[k].joy == j && casella_visible(s, form1, k)) {
+            return k;
+        }
+    }
+    if (s.n_botons < 1) {
+        return 0;
+    }
+    const int k = (j - 1) % s.n_botons + 1;
+    return casella_visible(s, form1, k) ? k : 0;
+}
+
+void ajustar_joysticks(estat_tauler& s, serveis& sv, finestra& form1) {
+    form1.posar_valor("mn_configurar", {}, 0);
+    form1.posar_valor("mn_joystic", {}, 1);
+    form1.posar_visible("explorar_cursors", {}, true);
+    form1.posar_valor("explorar_cursors", {}, s.cursors ? 1 : 0);
+    form1.posar_visible("joy_invers", {}, true);
+    form1.posar_valor("joy_invers", {}, s.invers ? 1 : 0);
+    s.tipus_exercici = "1001";
+    for (int j = 0; j <= s.n_joysticks; ++j) {
+        pas([&] { s.joysticks[j].ajust = "0"; });
+    }
+    configuracio_engegar(form1);
+
+    // The count is read on every round: the table may be replaced (a
+    // simulation) while the wait lets the menus run.
+    for (int j = 1; j <= s.n_joysticks; ++j) {
+        if (provar(s, sv, form1, j) == resultat::abandonat) {
+            return;
+        }
+    }
+
+    for (int k = 1; k <= s.n_botons; ++k) {
+        pas([&] { form1.posar_color_fons(caselles, k, std::nullopt); });
+    }
+    s.cursors = false;
+    form1.posar_valor("mn_joystic", {}, 0);
+}
+
+} // namespace quorvel

@@ -1,0 +1,174 @@
+#include "board/configurar_boto.h"
+
+#include "board/configuracio_tick.h"
+#include "board/dibuixar.h"
+#include "board/estat_tauler.h"
+#include "core/finestra.h"
+#include "core/pas.h"
+#include "platform/serveis.h"
+
+#include <optional>
+#include <vector>
+
+namespace quorvel {
+
+namespace {
+
+constexpr const char* caselles = "Check2";
+constexpr std::int16_t sense_casella = -2;
+
+bool seleccionada(const finestra& form1, int k) {
+    return form1.existeix(caselles, k) && form1.obtenir(caselles, k).text == "1";
+}
+
+std::vector<int> seleccionades(const estat_tauler& s, const finestra& form1) {
+    std::vector<int> ks;
+    for (int k = 1; k <= s.n_botons; ++k) {
+        if (seleccionada(form1, k)) {
+            ks.push_back(k);
+        }
+    }
+    return ks;
+}
+
+// Removes cell k from the map: its inputs are released, the inputs of the
+// cells above it follow them one number down, and the last record is left
+// unassigned (it is dropped when the board shrinks, and kept blank when the
+// board cannot shrink below one cell).
+void esborrar_casella(estat_tauler& s, int k) {
+    const int n = s.n_botons;
+    std::int16_t jj = 0;
+    pas([&] { jj = s.mapa_botons[k].joy; });
+    auto& e = s.mapa_entrades;
+    if (e.te_emmagatzematge()) {
+        for (int j = e.inferior1(); j <= e.superior1(); ++j) {
+            for (int i = e.inferior2(); i <= e.superior2(); ++i) {
+                std::int16_t& v = e(j, i);
+                if (v == k) {
+                    v = sense_casella;
+                } else if (v > k && v <= n) {
+                    --v;
+                }
+            }
+        }
+    }
+    for (int m = k; m < n; ++m) {
+        pas([&] { s.mapa_botons[m] = s.mapa_botons[m + 1]; });
+    }
+    pas([&] { s.mapa_botons[n] = {}; });
+    pas([&] {
+        std::int16_t& usats = s.joysticks[jj].botons_usats;
+        if (usats >= 2) {
+            --usats;
+        }
+    });
+    if (s.n_botons > 1) {
+        --s.n_botons;
+    }
+}
+
+} // namespace
+
+bool configurar_boto(estat_tauler& s, serveis& sv, finestra& form1, int k) {
+    pas([&] { s.mapa_botons[0].joy = static_cast<std::int16_t>(k); });
+    pas([&] { form1.posar_text(caselles, k, "1"); });
+    pas([&] { form1.posar_color_fons(caselles, k, color_groc); });
+    for (;;) {
+        sv.eines.bombar();
+        if (!menu_marcat(form1, "mn_configurar")) {
+            return false;
+        }
+        const std::optional<double> valor = casella_valor(form1, k);
+        if (!valor) {
+            // The cell's box went away under the wait (a cell command ran).
+            configuracio_desarmar(form1);
+            return false;
+        }
+        if (*valor > 9) {
+            break;
+        }
+    }
+    pas([&] { form1.posar_color_fons(caselles, k, color_verd); });
+    form1.posar_habilitat("t_configurar", {}, false);
+    form1.posar_valor("mn_configurar", {}, 0);
+    sv.eines.missatge("final configurar_boto ", botons_missatge::ok, "Configurar boto");
+    return true;
+}
+
+void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
+    // Without a selected cell nothing is armed: the set-up tick would give
+    // the next press to whatever cell record 0 still names.
+    const std::vector<int> ks = seleccionades(s, form1);
+    if (ks.empty()) {
+        sv.eines.missatge("Feu clic primer a la casella que voleu configurar.", botons_missatge::ok,
+                          "Configurar boto");
+        return;
+    }
+    form1.posar_valor("mn_configurar", {}, 1);
+    form1.posar_valor("mn_joystic", {}, 0);
+    pas([&] { form1.posar_visible("explorar_cursors", {}, true); });
+    pas([&] { form1.posar_visible("joy_invers", {}, true); });
+    s.tipus_exercici = "1000";
+    // One cell per run: the end of a cell's set-up clears "Configurar mapa",
+    // so the other selected cells stay selected for the next run instead of
+    // being lit as if they were being set up.
+    configuracio_engegar(form1);
+    configurar_boto(s, sv, form1, ks.front());
+}
+
+void boto_desactivar(estat_tauler& s, finestra& form1) {
+    for (const int k : seleccionades(s, form1)) {
+        pas([&] { s.mapa_botons[k] = {sense_casella, sense_casella}; });
+        pas([&] { form1.posar_color_fons(caselles, k, color_gris); });
+    }
+}
+
+void boto_activar(estat_tauler& s, finestra& form1) {
+    for (const int k : seleccionades(s, form1)) {
+        pas([&] {
+            s.mapa_botons[k] = {-1, -1};
+            for (int j = 1; j <= s.n_joysticks; ++j) {
+                pas([&] {
+                    const int darrera = 4 + s.joysticks[j].botons_dispositiu;
+                    for (int i = 1; i <= darrera; ++i) {
+                        if (s.mapa_entrades.dins(j, i) && s.mapa_entrades(j, i) == k) {
+                            s.mapa_botons[k] = {static_cast<std::int16_t>(j),
+                                                static_cast<std::int16_t>(i)};
+                            pas([&] { form1.posar_color_fons(caselles, k, std::nullopt); });
+                        }
+                    }
+                });
+            }
+        });
+    }
+    dibuixar(s, form1);
+}
+
+void boto_esborrar(estat_tauler& s, finestra& form1) {
+    const int n_inicial = s.n_botons;
+    int esborrades = 0;
+    for (int k = 1; k <= n_inicial; ++k) {
+        if (!seleccionada(form1, k)) {
+            continue;
+        }
+        // Box k still shows the cell it showed when the command started; the
+        // cells erased before it have moved that cell down in the map.
+        const int n_abans = s.n_botons;
+        esborrar_casella(s, k - esborrades);
+        if (s.n_botons < n_abans) {
+            ++esborrades;
+        }
+        pas([&] { form1.descarregar(caselles, k); });
+    }
+    pas([&] { s.mapa_botons.redimensionar_conservant(s.n_botons); });
+    // The redraw rebuilds boxes 1..n_botons only: the boxes of the numbers
+    // that are gone must not stay on screen.
+    for (int k = s.n_botons + 1; k <= n_inicial; ++k) {
+        if (form1.existeix(caselles, k)) {
+            pas([&] { form1.descarregar(caselles, k); });
+        }
+    }
+    dibuixar(s, form1);
+}
+
+} // namespace quorvel

@@ -1,0 +1,26 @@
+// Set-up of single cells: "Configurar boto" gives a selected cell a new input,
+// and the cell commands switch selected cells off, erase them or switch them
+// on again. A cell is selected when its text is "1".
+#pragma once
+
+namespace quorvel {
+
+struct estat_tauler;
+struct serveis;
+class finestra;
+
+// Lights cell k and waits until the set-up tick has counted its input past 9;
+// false when "Configurar mapa" was unchecked first (the cell stays yellow) or
+// the cell's box went away (the set-up is then disarmed).
+bool configurar_boto(estat_tauler& s, serveis& sv, finestra& form1, int k);
+
+// "Configurar boto": configures the first selected cell; with none selected
+// the operator is asked to click one first and nothing is armed.
+void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1);
+
+// The commands of the mn_boto menu array.
+void boto_desactivar(estat_tauler& s, finestra& form1);
+void boto_esborrar(estat_tauler& s, finestra& form1);
+void boto_activar(estat_tauler& s, finestra& form1);
+
+} // namespace quorvel

@@ -1,0 +1,14 @@
+// The board set-up's part of the run's state: the map file in use.
+#pragma once
+
+#include "joystick/estat_joysticks.h"
+
+#include <string>
+
+namespace quorvel {
+
+struct estat_tauler : estat_joysticks {
+    std::string mapa_fitxer;
+};
+
+} // namespace quorvel

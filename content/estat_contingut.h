@@ -1,0 +1,46 @@
+// The content part of the run's state: the board the content is read for
+// (players, cells, columns, which input drives each cell), the loaded
+// exercise and the loaded scenario.
+#pragma once
+
+#include "content/boto_mapa.h"
+#include "content/casella_esc.h"
+#include "content/element_exercici.h"
+#include "core/taula.h"
+#include "i18n/estat_idioma.h"
+
+#include <cstdint>
+#include <string>
+
+namespace quorvel {
+
+struct estat_contingut : estat_idioma {
+    // Board.
+    std::int16_t n_joysticks = 0;
+    std::int16_t n_botons_total = 0;
+    std::int16_t n_botons = 0;
+    std::int16_t n_columnes = 0;
+    taula2<std::int16_t> mapa_entrades;
+    taula<boto_mapa> mapa_botons;
+
+    // Exercise.
+    std::string tipus_exercici;
+    std::string fitxer_exercici;
+    std::string carpeta_exercici;
+    std::int16_t n_items = 0;
+    taula<std::string> llista_exercici;
+    std::int16_t n_elements = 0;
+    taula<element_exercici> elements;
+    std::string consigna_exercici;
+    std::int16_t valor_extra = 0;
+
+    // Scenario.
+    std::string graella_fitxer;
+    taula<casella_esc> graella;
+    std::string esc_titol;
+    std::int16_t esc_n = 0;
+    std::int16_t esc_tipus = 0;
+    std::int16_t esc_llegint = 0;
+};
+
+} // namespace quorvel

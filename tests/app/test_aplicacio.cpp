@@ -1,0 +1,240 @@
+#include "app/aplicacio.h"
+#include "app/configuracio.h"
+#include "core/text.h"
+#include "stage/midi.h"
+#include "tests/fakes/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+constexpr const char* carpeta = "/prog";
+
+// A language file for Form1: three captions and one numbered text.
+std::string fitxer_idioma(const std::string& engegar, const std::string& columnes) {
+    return "\"Quorvel\",\"idioma\"\r\n1\r\n\"Form1\",2\r\n\"\",\"Command1\",\"\",\"" + engegar +
+           "\",\"c\"\r\n\"\",\"Label1\",\"\",\"" + columnes +
+           "\",\"c\"\r\n\"\",\"mn_idioma\",\"0\",\"primer\",\"c\"\r\n"
+           "\"textos\"\r\n1\r\n\"x\"\r\n1,\"Molt be\"\r\n";
+}
+
+struct entorn {
+    fakes::serveis_falsos f;
+    std::unique_ptr<aplicacio> app;
+
+    void ajust(const std::string& seccio, const std::string& clau, const std::string& valor) {
+        f.fitxers.posar(std::string(carpeta) + "/quorvel.ini", "");
+        f.perfil.valors[{std::string(carpeta) + "\\quorvel.ini", minuscules(seccio),
+                         minuscules(clau)}] = valor;
+    }
+
+    void pad(int botons) {
+        fakes::dispositiu_fals d;
+        d.botons = botons;
+        f.joystick.dispositius.push_back(d);
+    }
+
+    aplicacio& arrencar() {
+        app = std::make_unique<aplicacio>(f.tots(), carpeta);
+        app->arrencar();
+        return *app;
+    }
+
+    [[nodiscard]] const element& e(const char* nom, std::optional<int> index = {}) const {
+        return app->form1().obtenir(nom, index);
+    }
+};
+
+TEST(aplicacio, start_up_reads_the_settings_before_the_language_and_the_joysticks) {
+    entorn t;
+    t.ajust("inici", "idioma", "es.trad");
+    t.ajust("inici", "mapa", "kk.map");
+    t.ajust("Joystick", "num_butons", "4");
+    t.f.fitxers.posar("/prog/es.trad", fitxer_idioma("Iniciar", "Columnas"));
+    // Four records for the four buttons in use of joystick 1.
+    t.f.fitxers.posar("/prog/kk.map", "\"mapa01\"\r\n\" 1= 1, 5\"\r\n\" 2= 1, 6\"\r\n"
+                                      "\" 3= 1, 7\"\r\n\" 4= 1, 8\"\r\n");
+    t.pad(10);
+    aplicacio& app = t.arrencar();
+    const sessio& s = app.estat();
+
+    EXPECT_EQ(app.form1().caption(), "Quorvel - versi\xF3=1Alfa");
+    EXPECT_TRUE(app.form1().visible());
+    // The language named in the settings is applied over the design captions.
+    EXPECT_EQ(t.e("Command1").caption, "Iniciar");
+    EXPECT_EQ(t.e("Label1").caption, "Columnas");
+    EXPECT_EQ(t.e("Command2").caption, "aturar");
+    // The enumeration used the settings' button count...
+    EXPECT_EQ(s.n_joysticks, 1);
+    EXPECT_EQ(s.n_botons, 4);
+    EXPECT_EQ(s.n_botons_total, 10);
+    // ...and the map tables were sized after it, before the map was loaded.
+    EXPECT_EQ(s.mapa_entrades.superior1(), 1);
+    EXPECT_EQ(s.mapa_entrades.superior2(), 14);
+    EXPECT_EQ(s.mapa_entrades(1, 6), 2);
+    EXPECT_EQ(s.mapa_botons[4].entrada, 8);
+    EXPECT_EQ(s.tipus_exercici, "0");
+    EXPECT_FALSE(t.e("t_joystick").habilitat);
+}
+
+TEST(aplicacio, each_pad_contributes_the_buttons_in_use) {
+    struct cas {
+        const char* num_butons;
+        std::vector<int> pads;
+        int botons, total;
+    };
+    const cas casos[] = {{"4", {10}, 4, 10},
+                         {"0", {10}, 10, 10},
+                         {"12", {10}, 10, 10},
+                         {"", {6, 10}, 16, 16},
+                         {"", {}, 0, 0}};
+    for (const cas& c : casos) {
+        entorn t;
+        t.ajust("Joystick", "num_butons", c.num_butons);
+        for (const int botons : c.pads) {
+            t.pad(botons);
+        }
+        const sessio& s = t.arrencar().estat();
+        EXPECT_EQ(s.n_botons, c.botons) << c.num_butons << " " << c.pads.size();
+        EXPECT_EQ(s.n_botons_total, c.total) << c.num_butons << " " << c.pads.size();
+    }
+}
+
+TEST(aplicacio, language_menu_lists_the_language_files_and_saves_the_choice) {
+    entorn t;
+    t.f.fitxers.posar("/prog/galego.trad", fitxer_idioma("Comezar", "Columnas"));
+    t.f.fitxers.posar("/prog/angles.trad", fitxer_idioma("Start", "Columns"));
+    t.f.fitxers.posar("/prog/castella.trad", fitxer_idioma("Iniciar", "Columnas"));
+    t.f.fitxers.posar("/prog/notes.txt", "");
+    t.f.fitxers.posar("/prog/altres/ocult.trad", "");
+    aplicacio& app = t.arrencar();
+
+    const std::vector<std::string> esperats = {"angles.trad", "castella.trad", "galego.trad"};
+    ASSERT_EQ(app.form1().index_maxim("mn_idioma"), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(t.e("mn_idioma", i).caption, esperats[static_cast<std::size_t>(i)]);
+        EXPECT_TRUE(t.e("mn_idioma", i).visible);
+    }
+    EXPECT_FALSE(t.e("mn_idioma", 3).visible);
+
+    app.form1().clic("mn_idioma", 1);
+    EXPECT_EQ(app.estat().idioma, "castella.trad");
+    EXPECT_EQ(t.e("Command1").caption, "Iniciar");
+    // The language file renames item 0 by its index.
+    EXPECT_EQ(t.e("mn_idioma", 0).caption, "primer");
+    const auto clau_idioma = std::make_tuple(std::string(carpeta) + "\\quorvel.ini",
+                                             std::string("inici"), std::string("idioma"));
+    EXPECT_EQ(t.f.perfil.valors[clau_idioma], "castella.trad");
+
+    // A language file that cannot be read keeps the captions in force.
+    t.f.fitxers.fitxers.erase("/prog/galego.trad");
+    app.form1().clic("mn_idioma", 2);
+    EXPECT_EQ(t.e("Command1").caption, "Iniciar");
+    EXPECT_EQ(app.estat().idioma, "galego.trad");
+}
+
+TEST(aplicacio, column_box_accepts_only_positive_counts) {
+    struct cas {
+        const char* text;
+        int columnes;
+        bool dibuixat;
+    };
+    const cas casos[] = {
+        {"0", 4, false},   {"-2", 4, false}, {"abc", 4, false}, {"", 4, false}, {"99999", 4, false},
+        {"0.3", 4, false}, {"2.5", 2, true}, {"3.5", 4, true},  {"7", 7, true},
+    };
+    for (const cas& c : casos) {
+        entorn t;
+        t.ajust("inici", "clolumnes", "4");
+        t.pad(10);
+        aplicacio& app = t.arrencar();
+        ASSERT_EQ(app.estat().n_columnes, 4);
+        // Take the preview down so that a redraw shows.
+        app.form1().descarregar_tots("Check2");
+        app.form1().editar("n_col", {}, c.text);
+        EXPECT_EQ(app.estat().n_columnes, c.columnes) << c.text;
+        EXPECT_EQ(app.form1().existeix("Check2", 10), c.dibuixat) << c.text;
+    }
+}
+
+TEST(aplicacio, preview_is_drawn_at_start_up_only_when_the_column_text_changes) {
+    struct cas {
+        const char* columnes;
+        int esperades;
+        bool dibuixat;
+    };
+    const cas casos[] = {{nullptr, 3, false}, {"3", 3, false}, {"4", 4, true}, {"-5", 3, false}};
+    for (const cas& c : casos) {
+        entorn t;
+        if (c.columnes != nullptr) {
+            t.ajust("inici", "clolumnes", c.columnes);
+        }
+        t.pad(10);
+        aplicacio& app = t.arrencar();
+        const std::string nom = c.columnes ? c.columnes : "none";
+        EXPECT_EQ(app.estat().n_columnes, c.esperades) << nom;
+        EXPECT_EQ(t.e("n_col").text, std::to_string(c.esperades)) << nom;
+        EXPECT_EQ(app.form1().existeix("Check2", 1), c.dibuixat) << nom;
+    }
+    entorn t;
+    t.pad(10);
+    aplicacio& app = t.arrencar();
+    app.form1().clic("mn_dibuixar");
+    EXPECT_TRUE(app.form1().existeix("Check2", 10));
+}
+
+TEST(aplicacio, option_boxes_mirror_the_session_flags) {
+    entorn t;
+    t.ajust("Joystick", "cursors", "-1");
+    aplicacio& app = t.arrencar();
+    EXPECT_EQ(t.e("explorar_cursors").valor, 1);
+    EXPECT_EQ(t.e("joy_invers").valor, 0);
+
+    finestra& f = app.form1();
+    for (const auto& [valor, esperat] : {std::pair{1, true}, {2, true}, {0, false}}) {
+        f.posar_valor("joy_invers", {}, valor);
+        f.clic("joy_invers");
+        EXPECT_EQ(app.estat().invers, esperat) << valor;
+        f.posar_valor("explorar_cursors", {}, valor);
+        f.clic("explorar_cursors");
+        EXPECT_EQ(app.estat().cursors, esperat) << valor;
+    }
+}
+
+TEST(aplicacio, sortir_ends_without_closing_midi_and_closing_the_window_closes_it) {
+    entorn t;
+    aplicacio& app = t.arrencar();
+    // Without language files the design-time item stays alone.
+    EXPECT_EQ(app.form1().index_maxim("mn_idioma"), 0);
+    EXPECT_EQ(t.e("mn_idioma", 0).caption, "idioma");
+    ASSERT_TRUE(midi_obrir(app.estat(), app.sv(), -1));
+    app.form1().clic("Command3");
+    EXPECT_TRUE(t.f.eines.ha_sortit);
+    EXPECT_EQ(t.f.midi.registre, std::vector<std::string>{"open -1"});
+
+    app.tancar();
+    EXPECT_EQ(t.f.midi.registre.back(), "close");
+    EXPECT_EQ(app.estat().handle_midi, 0u);
+}
+
+TEST(aplicacio, about_box_shows_the_version_and_three_credit_lines) {
+    entorn t;
+    aplicacio& app = t.arrencar();
+    app.form1().clic("mn_ajuda");
+    ASSERT_EQ(t.f.eines.missatges.size(), 1u);
+    const auto& m = t.f.eines.missatges[0];
+    EXPECT_EQ(m.botons, botons_missatge::ok);
+    EXPECT_TRUE(m.text.starts_with("Quorvel v1Alfa\r")) << m.text;
+    EXPECT_EQ(std::count(m.text.begin(), m.text.end(), '\r'), 3);
+    EXPECT_NE(m.text.find("2026"), std::string::npos);
+}
+
+} // namespace
+} // namespace quorvel

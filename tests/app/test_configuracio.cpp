@@ -1,0 +1,117 @@
+#include "app/configuracio.h"
+#include "app/sessio.h"
+#include "tests/fakes/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace quorvel {
+namespace {
+
+constexpr const char* cami_ini = "/prog\\quorvel.ini";
+
+struct entorn {
+    sessio s;
+    fakes::fitxers_falsos fitxers;
+    fakes::perfil_fals perfil;
+
+    entorn() {
+        s.carpeta_programa = "/prog";
+        s.mapa_fitxer = "abans.map";
+        s.n_columnes = 7;
+        s.idioma = "abans.trad";
+        s.num_butons = 2;
+        s.cursors = true;
+        s.invers = true;
+    }
+
+    void posar(const char* seccio, const char* clau, const char* valor) {
+        fitxers.posar("/prog/quorvel.ini", "");
+        perfil.valors[{cami_ini, seccio, clau}] = valor;
+    }
+
+    void llegir() { configuracio_llegir(s, fitxers, perfil); }
+};
+
+TEST(configuracio, without_a_file_nothing_changes) {
+    entorn e;
+    e.perfil.valors[{cami_ini, "inici", "clolumnes"}] = "5";
+    e.llegir();
+    EXPECT_EQ(e.s.n_columnes, 7);
+    EXPECT_EQ(e.s.mapa_fitxer, "abans.map");
+    EXPECT_TRUE(e.s.cursors);
+}
+
+TEST(configuracio, integers_round_half_to_even_and_keep_the_value_when_unreadable) {
+    // No expected value: the variable keeps what it had.
+    const struct {
+        const char* valor;
+        std::optional<std::int16_t> esperat;
+    } casos[] = {
+        {"4.5", 4},    {"5.5", 6},       {"abc", 0},           {"12 columnes", 12},
+        {" -3", -3},   {"32767", 32767}, {"-32768.4", -32768}, {"", {}},
+        {"99999", {}}, {"1e9", {}},      {"1e999", {}},
+    };
+    for (const auto& c : casos) {
+        entorn e;
+        e.posar("inici", "clolumnes", c.valor);
+        e.posar("joystick", "num_butons", c.valor);
+        e.llegir();
+        EXPECT_EQ(e.s.n_columnes, c.esperat.value_or(7)) << c.valor;
+        EXPECT_EQ(e.s.num_butons, c.esperat.value_or(2)) << c.valor;
+    }
+}
+
+TEST(configuracio, flags_are_true_for_a_non_zero_number) {
+    const struct {
+        const char* valor;
+        bool esperat;
+    } casos[] = {
+        {"0", false}, {"yes", false}, {"-1", true}, {"1", true}, {"2", true}, {"0.0", false},
+    };
+    for (const auto& c : casos) {
+        entorn e;
+        e.s.cursors = !c.esperat;
+        e.s.invers = !c.esperat;
+        e.posar("joystick", "cursors", c.valor);
+        e.posar("joystick", "invers", c.valor);
+        e.llegir();
+        EXPECT_EQ(e.s.cursors, c.esperat) << c.valor;
+        EXPECT_EQ(e.s.invers, c.esperat) << c.valor;
+    }
+}
+
+TEST(configuracio, texts_are_taken_as_given_and_empty_ones_ignored) {
+    entorn e;
+    e.posar("inici", "mapa", " aula 2.map ");
+    e.posar("inici", "idioma", "");
+    e.llegir();
+    EXPECT_EQ(e.s.mapa_fitxer, " aula 2.map ");
+    EXPECT_EQ(e.s.idioma, "abans.trad");
+}
+
+TEST(configuracio, keys_count_only_in_their_own_section_and_spelling) {
+    entorn e;
+    e.posar("joystick", "num_butons", "4");
+    e.posar("inici", "columnes", "5");
+    e.posar("joystick", "mapa", "x.map");
+    e.posar("inici", "cursors", "0");
+    e.llegir();
+    EXPECT_EQ(e.s.num_butons, 4);
+    EXPECT_EQ(e.s.n_columnes, 7);
+    EXPECT_EQ(e.s.mapa_fitxer, "abans.map");
+    EXPECT_EQ(e.s.idioma, "abans.trad");
+    EXPECT_TRUE(e.s.cursors);
+}
+
+TEST(configuracio, saving_the_language_writes_idioma_in_inici) {
+    entorn e;
+    e.s.idioma = "espanyol.trad";
+    configuracio_desar_idioma(e.s, e.perfil);
+    EXPECT_EQ(e.perfil.escriptures, 1);
+    EXPECT_EQ((e.perfil.valors[{cami_ini, "inici", "idioma"}]), "espanyol.trad");
+}
+
+} // namespace
+} // namespace quorvel
