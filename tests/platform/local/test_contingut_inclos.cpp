@@ -72,7 +72,7 @@ TEST(contingut_inclos, scenarios_read_clean_for_one_to_four_players) {
     }
 }
 
-TEST(contingut_inclos, demo_exercises_read_clean) {
+TEST(contingut_inclos, bundled_exercises_read_clean) {
     fitxers_disc fitxers;
     const auto exercicis = fitxers_amb(".brd");
     ASSERT_FALSE(exercicis.empty());
