@@ -33,7 +33,7 @@ def run(*args):
 
 
 def output(path):
-    """The folder of a file about to be made; a folder exists only with files in it."""
+    """The path, once its folder exists: folders are made only for the files they hold."""
     path.parent.mkdir(parents=True, exist_ok=True)
     return path
 
