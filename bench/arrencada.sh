@@ -2,15 +2,16 @@
 # Start-up time and idle load of the program on a headless X server.
 #
 # Start-up: from just before the process is started to the first paint of the
-# console (the program writes that instant to the file QUORVEL_BENCH_SHOWN
-# names). Idle: share of one core the program uses over 10 s with no
+# console. The measured program is `arrencada_programa` from the benchmark
+# build: the program itself, wired the same way, that writes the instant of
+# the console's first paint to the file QUORVEL_BENCH_SHOWN names. Idle: share of one core the program uses over 10 s with no
 # exercise running, from utime + stime in /proc/PID/stat.
 #
-# Usage: arrencada.sh BIN_DIR [STARTS] [IDLE_RUNS]
+# Usage: arrencada.sh BENCH_DIR [STARTS] [IDLE_RUNS]   (build/release/bench)
 # Prints each measurement and the medians. Goals: < 400 ms, < 1 % of a core.
 set -eu
 
-bin=${1:?usage: arrencada.sh BIN_DIR [STARTS] [IDLE_RUNS]}
+bin=${1:?usage: arrencada.sh BENCH_DIR [STARTS] [IDLE_RUNS]}
 arrencades=${2:-9}
 repos=${3:-3}
 
@@ -40,7 +41,7 @@ mediana() {
 engegar() {
     rm -f "$tmp/mostrada"
     inici=$(date +%s%N)
-    QUORVEL_BENCH_SHOWN="$tmp/mostrada" "$bin/quorvel" >/dev/null 2>&1 &
+    QUORVEL_BENCH_SHOWN="$tmp/mostrada" "$bin/arrencada_programa" >/dev/null 2>&1 &
     pid=$!
     intents=0
     while [ ! -s "$tmp/mostrada" ]; do

@@ -1,8 +1,7 @@
-// The program's own wiring, end to end on the bundled content: a pad press on
-// a demo exercise reaches the judgement, and the real stage view opens and
-// closes with the exercise.
-#include "app/aplicacio.h"
-#include "board/configuracio_menus.h"
+// The program's own wiring (the one its entry point uses), end to end on the bundled content: a pad
+// press on a demo exercise reaches the judgement, and the real stage view opens and closes with the
+// exercise.
+#include "app/programa.h"
 #include "core/text.h"
 #include "engine/motor.h"
 #include "platform/local/fitxers_disc.h"
@@ -41,12 +40,11 @@ class programa_test : public ::testing::Test {
 };
 
 TEST_F(programa_test, a_press_on_the_demo_exercise_is_judged_and_the_stage_follows) {
-    serveis sv{f.joystick, disc, perfil, f.media, f.midi, f.dialegs, f.eines, f.rellotge};
-    aplicacio app(sv, carpeta.string());
-    app.arrencar();
     escenari_qt escenaris;
-    motor exercicis(app.estat(), app.sv(), app.form1(), escenaris);
-    registrar_configuracio(app.estat(), app.sv(), app.form1());
+    programa p(serveis{f.joystick, disc, perfil, f.media, f.midi, f.dialegs, f.eines, f.rellotge},
+               carpeta.string(), escenaris);
+    aplicacio& app = p.app();
+    motor& exercicis = p.exercicis();
 
     // The bundled settings and map: four columns, pad buttons 1..12 on cells 1..12.
     ASSERT_EQ(app.estat().n_botons, 12);

@@ -1,0 +1,26 @@
+#include "app/programa.h"
+
+#include "board/configuracio_menus.h"
+
+#include <utility>
+
+namespace quorvel {
+
+namespace {
+
+// Start-up runs before the engine registers its handlers, as the console's
+// load comes before anything else can react to it.
+aplicacio& arrencada(aplicacio& app) {
+    app.arrencar();
+    return app;
+}
+
+} // namespace
+
+programa::programa(serveis sv, std::string carpeta_programa, servei_escenari& escenaris)
+    : app_(sv, std::move(carpeta_programa)),
+      exercicis_(arrencada(app_).estat(), app_.sv(), app_.form1(), escenaris) {
+    registrar_configuracio(app_.estat(), app_.sv(), app_.form1());
+}
+
+} // namespace quorvel
