@@ -5,6 +5,7 @@
 
 #include "core/finestra.h"
 #include "platform/serveis.h"
+#include "platform/simulat/temps_simulat.h"
 #include "platform/vista_escenari.h"
 
 #include <cstdint>
@@ -107,62 +108,8 @@ class dialegs_falsos : public servei_dialegs {
                       const std::string& titol) override;
 };
 
-// Simulated time: seconds since midnight advance only when a test (or a
-// pumped wait) moves them. Random numbers come from a fixed linear generator.
-class rellotge_fals : public servei_rellotge {
-  public:
-    double ara = 36000.0; // 10:00:00
-    std::uint32_t estat = 12345;
-    std::deque<double> aleatoris; // when not empty, answered first
-
-    double segons() override { return ara; }
-    double aleatori() override;
-    void llavor(unsigned valor) override { estat = valor; }
-};
-
-class eines_falses : public servei_eines {
-  public:
-    explicit eines_falses(rellotge_fals& rellotge) : rellotge_(rellotge) {}
-
-    struct missatge_mostrat {
-        std::string text, titol;
-        botons_missatge botons;
-    };
-    std::vector<missatge_mostrat> missatges;
-    std::deque<resposta_missatge> respostes_missatge; // then ok
-    std::deque<std::string> respostes_demanar;        // then empty (cancel)
-    int beeps = 0;
-    bool ha_sortit = false;
-    mida_pantalla pantalla_actual{19200, 14400, 15.0, 15.0}; // 1280 x 960 pixels
-    // A pumped wait that finds no timer due advances the clock by this much.
-    double pas_buit_ms = 10.0;
-
-    resposta_missatge missatge(const std::string& text, botons_missatge botons,
-                               const std::string& titol) override;
-    std::string demanar(const std::string& text, const std::string& titol,
-                        const std::string& defecte) override;
-    void beep() override { ++beeps; }
-    mida_pantalla pantalla() override { return pantalla_actual; }
-    // Advances the simulated clock to the next due timer and fires it.
-    void bombar() override;
-    void registrar(finestra& f) override;
-    void desregistrar(finestra& f) override;
-    void sortir() override { ha_sortit = true; }
-
-    // Runs the simulated clock forward, firing every timer that falls due.
-    void avancar(double ms);
-
-  private:
-    struct temporitzador {
-        finestra* f;
-        std::string nom;
-        double proper_ms;
-    };
-    void sincronitzar();
-    rellotge_fals& rellotge_;
-    std::vector<finestra*> finestres_;
-    std::map<std::pair<finestra*, std::string>, double> propers_; // next due time, ms
-};
+using rellotge_fals = rellotge_simulat;
+using eines_falses = eines_simulades;
 
 // Records which stage models were opened and closed.
 class escenari_fals : public servei_escenari {
