@@ -39,7 +39,7 @@ void dibuixar(estat_tauler& s, finestra& f) {
     // A box whose text is "A" survives the redraw with its text.
     for (int i = 1; i <= n; ++i) {
         pas([&] {
-            if (f.obtenir(caselles, i).text != "A") {
+            if (f.existeix(caselles, i) && f.obtenir(caselles, i).text != "A") {
                 f.descarregar(caselles, i);
             }
         });

@@ -101,6 +101,7 @@ void exercici::engegar() {
         }
     });
     pas([&] { form1_.posar_habilitat("t_joystick", {}, true); });
+    avisar(avis_exercici::engegat);
 }
 
 void exercici::aturar() {
@@ -133,6 +134,7 @@ void exercici::aturar() {
     }
     pas([&] { escenari_tancar(); });
     pas([&] { dibuixar(s_, form1_); });
+    avisar(avis_exercici::aturat);
 }
 
 void exercici::preparar() {
@@ -198,16 +200,19 @@ void exercici::consigna_mostra() {
 }
 
 void exercici::be() {
+    avisar(avis_exercici::be);
     pas([&] { form1_.posar_color_fons_finestra(color_verd); });
     pas([&] { so_reproduir(s_, sv_, s_.elements[0].media_1); });
 }
 
 void exercici::mal() {
+    avisar(avis_exercici::mal);
     pas([&] { form1_.posar_color_fons_finestra(color_vermell); });
     pas([&] { so_reproduir(s_, sv_, a_veu(sv_, s_.elements[0].media_2)); });
 }
 
 void exercici::be_final() {
+    avisar(avis_exercici::final);
     pas([&] { form1_.posar_habilitat("t_joystick", {}, false); });
     pas([&] { so_reproduir(s_, sv_, s_.elements[0].media_3); });
     std::string text;

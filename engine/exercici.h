@@ -3,6 +3,7 @@
 // question, and the feedback operations the dispatcher and the judgement call.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 namespace quorvel {
@@ -12,8 +13,14 @@ struct serveis;
 class finestra;
 class servei_escenari;
 
+// What an exercise tells an observer: it started, stopped, or gave feedback.
+enum class avis_exercici { engegat, aturat, be, mal, final };
+
 class exercici {
   public:
+    // Told of each start, stop and feedback (the authors' dry run prints them).
+    std::function<void(avis_exercici)> en_avis;
+
     exercici(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista);
     ~exercici();
     exercici(const exercici&) = delete;
@@ -47,6 +54,12 @@ class exercici {
     finestra& form1_;
     servei_escenari& vista_;
     std::unique_ptr<finestra> escenari_;
+    void avisar(avis_exercici a) const {
+        if (en_avis) {
+            en_avis(a);
+        }
+    }
+
     unsigned long execucio_ = 0;
 };
 

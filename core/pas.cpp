@@ -1,0 +1,28 @@
+#include "core/pas.h"
+
+namespace quorvel {
+
+namespace {
+
+observador_pas& observador() {
+    static observador_pas o;
+    return o;
+}
+
+} // namespace
+
+observador_pas pas_observar(observador_pas o) {
+    return std::exchange(observador(), std::move(o));
+}
+
+namespace detall {
+
+void pas_saltat(const std::source_location& on, std::string_view motiu) {
+    if (const observador_pas& o = observador()) {
+        o(on, motiu);
+    }
+}
+
+} // namespace detall
+
+} // namespace quorvel
