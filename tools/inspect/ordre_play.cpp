@@ -187,7 +187,8 @@ class sessio_seca {
             serveis{joystick_, fitxers_, perfil_, media_, midi_, dialegs_, eines_, rellotge_},
             carpeta, escenaris_);
         p_ = &p;
-        p.app().form1().observar([this](const element& e, propietat pr) { canvi_consola(e, pr); });
+        const int observador_consola = p.app().form1().observar(
+            [this](const element& e, propietat pr) { canvi_consola(e, pr); });
         p.exercicis().actual().en_avis = [this](avis_exercici a) { avis(a); };
         muntar_tauler();
         observar_passos();
@@ -202,7 +203,19 @@ class sessio_seca {
         emetre(json{{"event", "end"},
                     {"running", f.obtenir("t_joystick").habilitat ||
                                     p.exercicis().actual().escenari() != nullptr}});
+        // What the program does as it is torn down is not part of the run.
         pas_observar({});
+        p.app().form1().deixar_observar(observador_consola);
+        if (escenari_ != nullptr) {
+            escenari_->deixar_observar(observador_escenari_);
+            escenari_ = nullptr;
+        }
+        escenaris_.en_canvi = nullptr;
+        media_.en_ordre = nullptr;
+        midi_.en_missatge = nullptr;
+        eines_.en_missatge = nullptr;
+        eines_.en_bombar = nullptr;
+        p.exercicis().actual().en_avis = nullptr;
         p_ = nullptr;
         return 0;
     }

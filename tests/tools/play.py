@@ -1,0 +1,145 @@
+#!/usr/bin/env python3
+"""The authors' dry run, `quorvel-inspect play`, as a black box: for each case
+an exercise, a board and a script, and the events that must appear in that
+order (each given by some of its keys). Also the run's failures: a bad script
+line (exit 2, its number named) and an exercise that cannot be read (exit 1).
+
+Usage: play.py BIN_DIR SOURCE_DIR"""
+import json
+import os
+import subprocess
+import sys
+
+bin_dir, src = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+eina = f"{bin_dir}/quorvel-inspect"
+proves = f"{src}/tests/data/play"
+biblioteca = f"{bin_dir}/exercicis"
+
+# name, exercise, options, script, expected events in order (partial dicts)
+CASOS = [
+    ("find the cell: wrong, right, special ends with the final feedback",
+     f"{proves}/troba.brd", ["--simulate", "2x8"],
+     "wait 100\npress 2\nrelease 2\npress 1\nrelease 1\nanswer cancel\npress 12\n",
+     [{"event": "item", "index": 1, "correctes": "B", "especials": "M"},
+      {"event": "start", "type": "6", "items": 1, "cells": 16, "columns": 4},
+      {"event": "feedback", "kind": "wrong"},
+      {"event": "colour", "window": "console", "rgb": [255, 0, 0]},
+      {"event": "play", "path": f"{proves}/veu/no_ok.wav"},
+      {"event": "feedback", "kind": "right"},
+      {"event": "answer", "resposta": "B"},
+      {"event": "colour", "cell": 1, "rgb": [255, 255, 0]},
+      {"event": "feedback", "kind": "final"},
+      {"event": "message", "reply": "cancel"},
+      {"event": "stage", "state": "closed"},
+      {"event": "end", "running": False}]),
+    ("sequence: the cells in order, a skipped one is wrong",
+     f"{proves}/ordre.brd", ["--simulate", "2x8"],
+     "press 1\nrelease 1\npress 3\nrelease 3\npress 2\nrelease 2\n",
+     [{"event": "feedback", "kind": "right"},
+      {"event": "answer", "resposta": "B"},
+      {"event": "feedback", "kind": "wrong"},
+      {"event": "feedback", "kind": "right"},
+      {"event": "answer", "resposta": "BC"},
+      {"event": "end", "running": True}]),
+    ("arrows by a rule: the arrow points where the next press is accepted",
+     f"{proves}/regla.brd", ["--simulate", "2x8"],
+     "press 1\nrelease 1\npress 2\nrelease 2\n",
+     [{"event": "start", "type": "17"},
+      {"event": "feedback", "kind": "right"},
+      {"event": "picture", "index": 1, "path": f"{bin_dir}/imatge/right.gif"},
+      {"event": "item", "sequencia": "BC"},
+      {"event": "feedback", "kind": "right"},
+      {"event": "answer", "resposta": "BC"}]),
+    ("pads through the polling: a button press reaches the judgement",
+     f"{proves}/troba.brd", ["--simulate", "2x8", "--seed", "7"],
+     "wait 100\nbutton 1 1 down\nwait 100\nbutton 1 1 up\nwait 100\n",
+     [{"event": "start"},
+      {"event": "feedback", "kind": "right", "ms": 200},
+      {"event": "answer", "resposta": "B"}]),
+    ("the second pad's buttons follow the first pad's cells",
+     f"{proves}/troba.brd", ["--simulate", "2x8"],
+     "press 1\nrelease 1\nwait 100\nbutton 2 4 down\nwait 100\n",
+     [{"event": "feedback", "kind": "right"},
+      {"event": "feedback", "kind": "final", "ms": 200}]),
+    ("MIDI notes: a cell sounds its note",
+     f"{biblioteca}/03_escala/escala.brd", ["--simulate", "2x8"],
+     "press 1\nrelease 1\n",
+     [{"event": "midi", "bytes": [192, 0, 0]},
+      {"event": "start", "type": "5"},
+      {"event": "midi", "bytes": [144, 60, 127]}]),
+    ("listening board: a cell plays its recording",
+     f"{biblioteca}/01_animals/animals.brd", ["--simulate", "2x8"],
+     "press 1\n",
+     [{"event": "start", "type": "4"},
+      {"event": "play"}]),
+    ("race: each press moves the player's token",
+     f"{biblioteca}/18_cursa/cursa.brd", ["--simulate", "2x8"],
+     "wait 100\nbutton 1 1 down\nwait 100\nbutton 1 1 up\nwait 100\nbutton 1 2 down\nwait 100\n",
+     [{"event": "start", "type": "30"},
+      {"event": "feedback", "kind": "right"},
+      {"event": "token", "player": 1},
+      {"event": "feedback", "kind": "right"},
+      {"event": "token", "player": 1}]),
+    ("a cell beyond the board is reported, not ignored",
+     f"{proves}/troba.brd", ["--simulate", "1x4"],
+     "press 12\n",
+     [{"event": "skipped", "reason": "cell 12 is not on the board"}]),
+]
+
+fallades = 0
+
+
+def executar(exercici, opcions, script):
+    return subprocess.run([eina, "play", exercici, *opcions], input=script.encode(),
+                          capture_output=True, timeout=60)
+
+
+def conte(esdeveniment, esperat):
+    return all(esdeveniment.get(k) == v for k, v in esperat.items())
+
+
+for nom, exercici, opcions, script, esperats in CASOS:
+    r = executar(exercici, opcions, script)
+    if r.returncode != 0:
+        print(f"FAIL {nom}: exit {r.returncode}\n{r.stderr.decode()}")
+        fallades += 1
+        continue
+    linies = [json.loads(l) for l in r.stdout.decode().splitlines()]
+    if any("ms" not in e or "event" not in e for e in linies):
+        print(f"FAIL {nom}: an event without ms or event")
+        fallades += 1
+    if linies[-1].get("event") != "end":
+        print(f"FAIL {nom}: the last event is not end")
+        fallades += 1
+    i = 0
+    for e in linies:
+        if i < len(esperats) and conte(e, esperats[i]):
+            i += 1
+    if i < len(esperats):
+        print(f"FAIL {nom}: missing {esperats[i]} (in order)")
+        for e in linies:
+            if e["event"] not in ("geometry", "picture", "visible"):
+                print("   ", json.dumps(e, ensure_ascii=False))
+        fallades += 1
+
+# Two runs with the same seed print the same.
+a = executar(f"{biblioteca}/04_troba/troba.brd", ["--simulate", "2x8", "--seed", "3"], "press 1\n")
+b = executar(f"{biblioteca}/04_troba/troba.brd", ["--simulate", "2x8", "--seed", "3"], "press 1\n")
+if a.stdout != b.stdout:
+    print("FAIL the same seed gave two different runs")
+    fallades += 1
+
+# A bad script line names its number and exits 2; nothing is played.
+r = executar(f"{proves}/troba.brd", [], "wait 10\n# a comment\n\npres 3\n")
+if r.returncode != 2 or b"line 4" not in r.stderr or r.stdout:
+    print(f"FAIL bad script line: exit {r.returncode}, {r.stderr!r}")
+    fallades += 1
+
+# An exercise that cannot be read is an error object and exit 1.
+r = executar(f"{proves}/no_such.brd", [], "")
+if r.returncode != 1 or "error" not in json.loads(r.stdout.decode().splitlines()[0]):
+    print(f"FAIL unreadable exercise: exit {r.returncode}")
+    fallades += 1
+
+print(f"{len(CASOS) + 3 - fallades} passed, {fallades} failed")
+sys.exit(1 if fallades else 0)
