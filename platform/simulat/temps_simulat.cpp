@@ -7,6 +7,19 @@
 
 namespace quorvel {
 
+void rellotge_simulat::llavor(unsigned valor) {
+    if (llavor_base == 0) {
+        estat = valor;
+        return;
+    }
+    // Nearby seeds would start the linear generator at nearby values; a
+    // scramble spreads them over the whole range.
+    std::uint32_t x = valor ^ llavor_base;
+    x = (x ^ (x >> 16)) * 0x45d9f3bu;
+    x = (x ^ (x >> 16)) * 0x45d9f3bu;
+    estat = x ^ (x >> 16);
+}
+
 double rellotge_simulat::aleatori() {
     if (!aleatoris.empty()) {
         const double r = aleatoris.front();

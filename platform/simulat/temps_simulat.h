@@ -24,10 +24,13 @@ class rellotge_simulat : public servei_rellotge {
     double ara = 36000.0; // 10:00:00
     std::uint32_t estat = 12345;
     std::deque<double> aleatoris; // when not empty, answered first
+    // Mixed into every seed the program sets, so that one run differs from
+    // another with a different base while each repeats exactly.
+    std::uint32_t llavor_base = 0;
 
     double segons() override { return ara; }
     double aleatori() override;
-    void llavor(unsigned valor) override { estat = valor; }
+    void llavor(unsigned valor) override;
 };
 
 class eines_simulades : public servei_eines {

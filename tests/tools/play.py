@@ -80,6 +80,13 @@ CASOS = [
       {"event": "token", "player": 1},
       {"event": "feedback", "kind": "right"},
       {"event": "token", "player": 1}]),
+    ("the bundled rule exercise goes down the diagonal to its special cell",
+     f"{biblioteca}/12_fletxes_regla/fletxes_regla.brd", ["--simulate", "2x8", "--seed", "1"],
+     "press 1\nrelease 1\npress 6\nrelease 6\npress 11\nrelease 11\nanswer cancel\npress 16\n",
+     [{"event": "item", "index": 1, "correctes": "B"},
+      {"event": "item", "sequencia": "BG"},
+      {"event": "item", "sequencia": "BGL"},
+      {"event": "feedback", "kind": "final"}]),
     ("a cell beyond the board is reported, not ignored",
      f"{proves}/troba.brd", ["--simulate", "1x4"],
      "press 12\n",
@@ -128,6 +135,14 @@ b = executar(f"{biblioteca}/04_troba/troba.brd", ["--simulate", "2x8", "--seed",
 if a.stdout != b.stdout:
     print("FAIL the same seed gave two different runs")
     fallades += 1
+# Over a few seeds, the question drawn is not always the same one.
+items = set()
+for llavor in range(1, 9):
+    r = executar(f"{biblioteca}/04_troba/troba.brd", ["--simulate", "2x8", "--seed", str(llavor)], "")
+    items |= {l for l in r.stdout.decode().splitlines() if '"item"' in l}
+if len(items) < 2:
+    print("FAIL the seed does not change the draw")
+    fallades += 1
 
 # A bad script line names its number and exits 2; nothing is played.
 r = executar(f"{proves}/troba.brd", [], "wait 10\n# a comment\n\npres 3\n")
@@ -141,5 +156,5 @@ if r.returncode != 1 or "error" not in json.loads(r.stdout.decode().splitlines()
     print(f"FAIL unreadable exercise: exit {r.returncode}")
     fallades += 1
 
-print(f"{len(CASOS) + 3 - fallades} passed, {fallades} failed")
+print(f"{len(CASOS) + 4 - fallades} passed, {fallades} failed")
 sys.exit(1 if fallades else 0)

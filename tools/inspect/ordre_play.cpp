@@ -171,6 +171,7 @@ class sessio_seca {
         escenaris_.mida = eines_.pantalla_actual;
         media_.durada_ms = o.media_ms;
         rellotge_.estat = o.llavor;
+        rellotge_.llavor_base = o.llavor;
     }
 
     int executar(const std::vector<linia_script>& linies) {
