@@ -10,10 +10,11 @@
 #include "platform/local/fitxers_disc.h"
 #include "platform/qt/vista_escenari.h"
 #include "stage/escenari.h"
+#include "tests/fakes/tauler_prova.h"
+#include "tests/platform/qt/esperar_qt.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QImage>
 #include <QPainter>
@@ -58,15 +59,6 @@ class pintat : public QObject {
         return QObject::eventFilter(objecte, event);
     }
 };
-
-bool esperar_pintat(const pintat& p) {
-    QElapsedTimer rellotge;
-    rellotge.start();
-    while (!p.fet && rellotge.elapsed() < 5000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return p.fet;
-}
 
 // A scenario of kind 2 whose cell j shows the picture nom(j).
 template <class F> std::string escriure_escenari(const fs::path& carpeta, F nom) {
@@ -119,10 +111,8 @@ struct tauler {
                 return std::string(nom);
             });
         }
-        s.n_joysticks = 4;
-        s.n_botons = cel_les;
+        fakes::tauler_prova(s, 4, cel_les, 0);
         s.n_columnes = 16;
-        s.mapa_botons.redimensionar(0, cel_les);
         graella_carregar(s, fitxers, escenari);
     }
     ~tauler() {
@@ -142,7 +132,7 @@ void mostrar_tauler(benchmark::State& estat, bool propies) {
         vista_escenari vista(model, {mida, geometria});
         vista.installEventFilter(&p);
         escenari_preparar(t.s, t.fitxers, mida, model);
-        if (!esperar_pintat(p)) {
+        if (!prova::esperar([&p] { return p.fet; }, 5000)) {
             estat.SkipWithError("the stage was never painted");
             return;
         }
@@ -167,14 +157,14 @@ void canvi_imatge_cel_la(benchmark::State& estat) {
     pintat p;
     vista.installEventFilter(&p);
     escenari_preparar(t.s, t.fitxers, mida, model);
-    esperar_pintat(p);
+    prova::esperar([&p] { return p.fet; }, 5000);
     const std::string premut = model.obtenir("imatge", 2).imatge;
     const std::string deixat = model.obtenir("imatge", 3).imatge;
     int n = 0;
     for (auto _ : estat) {
         p.fet = false;
         model.posar_imatge("imatge", 100, ++n % 2 == 0 ? premut : deixat);
-        if (!esperar_pintat(p)) {
+        if (!prova::esperar([&p] { return p.fet; }, 5000)) {
             estat.SkipWithError("the change was never painted");
             return;
         }

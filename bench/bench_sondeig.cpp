@@ -4,6 +4,7 @@
 #include "core/finestra.h"
 #include "joystick/sondeig.h"
 #include "tests/fakes/fakes.h"
+#include "tests/fakes/tauler_prova.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,12 +17,8 @@ void sondeig_16_x_32(benchmark::State& estat) {
     constexpr int botons = 32;
     fakes::joystick_fals js;
     sessio s;
-    s.n_dispositius = jugadors;
-    s.n_joysticks = jugadors;
-    s.n_botons = jugadors * botons;
-    s.joysticks.redimensionar(0, jugadors);
-    s.mapa_entrades.redimensionar(0, jugadors, 0, botons + 4);
-    s.mapa_botons.redimensionar(0, s.n_botons);
+    fakes::tauler_prova(s, jugadors, jugadors * botons, botons);
+    fakes::mapejar_tots(s, jugadors, botons);
     finestra form1("Form1");
     form1.afegir("Check2", tipus_element::quadre_text, 0);
     int esdeveniments = 0;
@@ -29,20 +26,6 @@ void sondeig_16_x_32(benchmark::State& estat) {
     for (int j = 1; j <= jugadors; ++j) {
         // Pads hold buttons 1, 7 and 20: a typical mid-game state.
         js.dispositius.push_back({{32768, 32768, 0, (1u << 0) | (1u << 6) | (1u << 19)}, botons});
-        auto& r = s.joysticks[j];
-        r.dispositiu = static_cast<std::int16_t>(j);
-        r.centre = {32768, 32768, 0, 0};
-        r.llindar = 3;
-        r.botons_dispositiu = botons;
-        r.botons_usats = botons;
-        for (int i = 1; i <= 4; ++i) {
-            s.mapa_entrades(j, i) = -2;
-        }
-        for (int b = 1; b <= botons; ++b) {
-            const int c = (j - 1) * botons + b;
-            s.mapa_entrades(j, 4 + b) = static_cast<std::int16_t>(c);
-            s.mapa_botons[c] = {static_cast<std::int16_t>(j), static_cast<std::int16_t>(4 + b)};
-        }
     }
     for (int c = 1; c <= s.n_botons; ++c) {
         form1.carregar("Check2", c);

@@ -1,6 +1,6 @@
 #include "platform/qt/dialegs_qt.h"
 
-#include "core/text.h"
+#include "platform/qt/conversions_qt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,19 +14,11 @@ namespace quorvel {
 
 namespace {
 
-QString qt(std::string_view text_programa) {
-    return QString::fromStdString(a_utf8(text_programa));
-}
-
 // Program paths may use "\" between folders; Qt wants "/".
 QString cami_qt(const std::string& cami) {
-    QString c = qt(cami);
+    QString c = qtext(cami);
     c.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return c;
-}
-
-std::string de_qt(const QString& text) {
-    return de_utf8(text.toStdString());
 }
 
 std::vector<std::string_view> parts(std::string_view filtre) {
@@ -48,12 +40,12 @@ QString filtres_qt(const std::string& filtre) {
     const std::vector<std::string_view> p = parts(filtre);
     QStringList filtres;
     for (std::size_t i = 0; i < p.size(); i += 2) {
-        QString patrons = i + 1 < p.size() ? qt(p[i + 1]).trimmed() : QString();
+        QString patrons = i + 1 < p.size() ? qtext(p[i + 1]).trimmed() : QString();
         patrons.replace(QLatin1Char(';'), QLatin1Char(' '));
         if (patrons.isEmpty()) {
             patrons = QStringLiteral("*");
         }
-        const QString descripcio = qt(p[i]).trimmed();
+        const QString descripcio = qtext(p[i]).trimmed();
         filtres << (descripcio.isEmpty() ? QStringLiteral("(%1)").arg(patrons)
                                          : QStringLiteral("%1 (%2)").arg(descripcio, patrons));
     }
@@ -63,9 +55,9 @@ QString filtres_qt(const std::string& filtre) {
 std::string dialegs_qt::obrir(finestra&, const std::string& carpeta_inicial,
                               const std::string& filtre, const std::string& titol) {
     // getOpenFileName only accepts a file that exists.
-    const QString cami = QFileDialog::getOpenFileName(QApplication::activeWindow(), qt(titol),
+    const QString cami = QFileDialog::getOpenFileName(QApplication::activeWindow(), qtext(titol),
                                                       cami_qt(carpeta_inicial), filtres_qt(filtre));
-    return cami.isEmpty() ? std::string() : de_qt(cami);
+    return cami.isEmpty() ? std::string() : text_programa(cami);
 }
 
 std::string dialegs_qt::desar(const std::string& nom_proposat, finestra&,
@@ -77,9 +69,9 @@ std::string dialegs_qt::desar(const std::string& nom_proposat, finestra&,
     const QString inicial = carpeta.empty() ? nom
                             : nom.isEmpty() ? cami_qt(carpeta)
                                             : QDir(cami_qt(carpeta)).filePath(nom);
-    const QString cami = QFileDialog::getSaveFileName(QApplication::activeWindow(), qt(titol),
+    const QString cami = QFileDialog::getSaveFileName(QApplication::activeWindow(), qtext(titol),
                                                       inicial, filtres_qt(filtre));
-    return cami.isEmpty() ? std::string() : de_qt(cami);
+    return cami.isEmpty() ? std::string() : text_programa(cami);
 }
 
 } // namespace quorvel

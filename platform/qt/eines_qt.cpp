@@ -1,6 +1,6 @@
 #include "platform/qt/eines_qt.h"
 
-#include "platform/qt/vista_escenari.h"
+#include "platform/qt/conversions_qt.h"
 
 #include "core/finestra.h"
 #include "core/text.h"
@@ -11,7 +11,6 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QScreen>
 #include <QThread>
 #include <QTimer>
 
@@ -39,7 +38,7 @@ QString a_qstring(const std::string& text) {
             linies += text[i];
         }
     }
-    return QString::fromStdString(a_utf8(linies));
+    return qtext(linies);
 }
 
 QString titol_o_programa(const std::string& titol) {
@@ -119,10 +118,6 @@ class temporitzadors_finestra {
     int observador_ = 0;
 };
 
-mida_pantalla pantalla_qt() {
-    return mida_de_pantalla(QGuiApplication::primaryScreen());
-}
-
 eines_qt::eines_qt() : arrel_(std::make_unique<QObject>()) {}
 
 eines_qt::~eines_qt() {
@@ -158,7 +153,7 @@ std::string eines_qt::demanar(const std::string& text, const std::string& titol,
     if (dialeg.exec() != QDialog::Accepted) {
         return {};
     }
-    return de_utf8(dialeg.textValue().toStdString());
+    return text_programa(dialeg.textValue());
 }
 
 void eines_qt::beep() {

@@ -14,10 +14,6 @@
 
 namespace quorvel {
 
-// The primary screen's size in twips and its twips per pixel (1440 divided
-// by the logical dots per inch).
-mida_pantalla pantalla_qt();
-
 class temporitzadors_finestra;
 
 class eines_qt : public servei_eines {

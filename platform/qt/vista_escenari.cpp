@@ -2,10 +2,10 @@
 
 #include "core/text.h"
 #include "platform/local/fitxers_disc.h"
+#include "platform/qt/conversions_qt.h"
 
 #include <QBuffer>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QMovie>
 #include <QPaintEvent>
@@ -32,17 +32,6 @@ constexpr int costat_maxim = 4096;
 // Decoded and scaled pictures kept, in KiB.
 constexpr int cost_maxim_fonts = 192 * 1024;
 constexpr int cost_maxim_escalades = 128 * 1024;
-// Coordinates beyond this many pixels lie far outside any screen.
-constexpr double pixels_maxims = 1.0e6;
-
-double factor_valid(double f) {
-    return std::isfinite(f) && f > 0 ? f : 15.0;
-}
-
-int a_pixels(double twips, double factor) {
-    return static_cast<int>(std::clamp(std::round(twips / factor), -pixels_maxims, pixels_maxims));
-}
-
 // Cache keys keep every byte of the program's path.
 QString clau_cami(const std::string& cami) {
     return QString::fromLatin1(cami.data(), static_cast<qsizetype>(cami.size()));
@@ -87,45 +76,12 @@ struct vista_escenari::animacio {
     QMovie moviment;
 };
 
-QScreen* pantalla_escenari_qt() {
-    QScreen* principal = QGuiApplication::primaryScreen();
-    for (QScreen* s : QGuiApplication::screens()) {
-        if (s != principal) {
-            return s;
-        }
-    }
-    return principal;
-}
-
-mida_pantalla mida_de_pantalla(const QScreen* pantalla) {
-    mida_pantalla m;
-    QSize pixels(1280, 960);
-    if (pantalla != nullptr) {
-        const double dpi_x = pantalla->logicalDotsPerInchX();
-        const double dpi_y = pantalla->logicalDotsPerInchY();
-        if (dpi_x > 0) {
-            m.twips_per_pixel_x = 1440.0 / dpi_x;
-        }
-        if (dpi_y > 0) {
-            m.twips_per_pixel_y = 1440.0 / dpi_y;
-        }
-        pixels = pantalla->geometry().size();
-    }
-    m.amplada_twips = std::lround(pixels.width() * m.twips_per_pixel_x);
-    m.alcada_twips = std::lround(pixels.height() * m.twips_per_pixel_y);
-    return m;
-}
-
-mida_pantalla pantalla_escenari() {
-    return mida_de_pantalla(pantalla_escenari_qt());
-}
-
 vista_escenari::vista_escenari(finestra& f, opcions o, QWidget* pare)
     : QWidget(pare, Qt::Window | Qt::FramelessWindowHint), f_(f), opcions_(std::move(o)),
       mida_(opcions_.mida ? *opcions_.mida : pantalla_escenari()) {
     // Every pixel is painted here, the background included.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QString::fromStdString(a_utf8(f_.caption())));
+    setWindowTitle(qtext((f_.caption())));
     fonts_.setMaxCost(cost_maxim_fonts);
     escalades_.setMaxCost(cost_maxim_escalades);
     if (opcions_.geometria) {
@@ -199,7 +155,7 @@ void vista_escenari::canvi_model(const element& e, propietat p) {
 void vista_escenari::canvi_finestra(propietat p) {
     switch (p) {
     case propietat::caption:
-        setWindowTitle(QString::fromStdString(a_utf8(f_.caption())));
+        setWindowTitle(qtext((f_.caption())));
         break;
     case propietat::imatge:
         update();
@@ -339,7 +295,7 @@ void vista_escenari::pintar_imatge(QPainter& p, const std::string& cami, const Q
 
 QFont vista_escenari::lletra(const element& e) const {
     QFont l = font();
-    const QString familia = QString::fromStdString(a_utf8(e.lletra));
+    const QString familia = qtext(e.lletra);
     const bool pesada = es_pesada(familia);
     if (!familia.isEmpty()) {
         // Machines without the named face get a heavy sans-serif one.
@@ -368,16 +324,14 @@ QFont vista_escenari::lletra(const element& e) const {
 // A label paints its box in its back colour (the system's window colour when
 // it has none) and its caption in black, wrapped at word ends.
 void vista_escenari::pintar_etiqueta(QPainter& p, const element& e, const QRect& r) const {
-    const QColor fons = e.color_fons ? QColor(e.color_fons->r, e.color_fons->g, e.color_fons->b)
-                                     : palette().color(QPalette::Window);
+    const QColor fons = e.color_fons ? qcolor(*e.color_fons) : palette().color(QPalette::Window);
     p.fillRect(r, fons);
     if (e.caption.empty()) {
         return;
     }
     p.setFont(lletra(e));
     p.setPen(Qt::black);
-    p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QString::fromStdString(a_utf8(e.caption)));
+    p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, qtext(e.caption));
 }
 
 void vista_escenari::closeEvent(QCloseEvent* event) {
@@ -440,9 +394,7 @@ void vista_escenari::paintEvent(QPaintEvent* event) {
                 pintar_imatge(p, e->imatge, r);
                 break;
             case tipus_element::linia: {
-                const QColor c = e->color_fons
-                                     ? QColor(e->color_fons->r, e->color_fons->g, e->color_fons->b)
-                                     : QColor(Qt::black);
+                const QColor c = e->color_fons ? qcolor(*e->color_fons) : QColor(Qt::black);
                 p.setPen(c);
                 p.drawLine(r.topLeft(), r.topLeft() + QPoint(r.width(), r.height()));
                 break;

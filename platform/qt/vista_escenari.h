@@ -6,6 +6,7 @@
 
 #include "core/finestra.h"
 #include "platform/eines.h"
+#include "platform/qt/conversions_qt.h"
 #include "platform/vista_escenari.h"
 
 #include <QCache>
@@ -21,22 +22,7 @@
 #include <string>
 #include <utility>
 
-class QScreen;
-
 namespace quorvel {
-
-// The screen the stage shows on: with several screens, the first one that is
-// not the primary screen (the console stays on the primary one); with one,
-// the primary screen. Null only when there is no screen at all.
-QScreen* pantalla_escenari_qt();
-
-// A screen's size in twips and its twips per pixel (1440 divided by its logical
-// dots per inch); a 1280 x 960 screen at 15 twips per pixel when there is none.
-mida_pantalla mida_de_pantalla(const QScreen* pantalla);
-
-// The stage screen's size and factors: the model is laid out with these so
-// that it fills the screen the view shows it on.
-mida_pantalla pantalla_escenari();
 
 class vista_escenari : public QWidget {
     Q_OBJECT

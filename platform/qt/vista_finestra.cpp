@@ -2,7 +2,7 @@
 
 #include "core/text.h"
 #include "platform/local/fitxers_disc.h"
-#include "platform/qt/eines_qt.h"
+#include "platform/qt/conversions_qt.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -33,14 +33,6 @@ namespace quorvel {
 namespace {
 
 constexpr int marge_llenc = 8; // pixels right of and below the last element
-
-QString qtext(const std::string& text) {
-    return QString::fromStdString(a_utf8(text));
-}
-
-QColor qcolor(const color& c) {
-    return QColor(c.r, c.g, c.b);
-}
 
 Qt::CheckState estat_marca(int valor) {
     switch (valor) {
@@ -134,11 +126,11 @@ vista_finestra::clau vista_finestra::clau_de(std::string_view nom, std::optional
 }
 
 int vista_finestra::pixels_x(long twips) const {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twips_x_));
+    return a_pixels(static_cast<double>(twips), twips_x_);
 }
 
 int vista_finestra::pixels_y(long twips) const {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twips_y_));
+    return a_pixels(static_cast<double>(twips), twips_y_);
 }
 
 QWidget* vista_finestra::widget(std::string_view nom, std::optional<int> index) const {
@@ -268,7 +260,7 @@ void vista_finestra::crear_widget(const element& e) {
     case tipus_element::quadre_text: {
         auto* quadre = new QLineEdit(llenc_);
         connect(quadre, &QLineEdit::textEdited, this, [this, nom, index](const QString& text) {
-            enviar([&] { f_.editar(nom, index, de_utf8(text.toStdString())); });
+            enviar([&] { f_.editar(nom, index, text_programa(text)); });
         });
         w = quadre;
         break;

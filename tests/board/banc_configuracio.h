@@ -11,6 +11,7 @@
 #include "board/mapa.h"
 #include "core/finestra.h"
 #include "tests/fakes/fakes.h"
+#include "tests/fakes/tauler_prova.h"
 
 #include <functional>
 #include <limits>
@@ -54,16 +55,8 @@ struct banc_configuracio {
     explicit banc_configuracio(int caselles) {
         finestra_principal_construir(form1);
         s.carpeta_programa = "/p";
-        s.n_dispositius = s.n_joysticks = 1;
+        tauler_prova(s, 1, caselles, 4);
         s.n_botons_total = 4;
-        s.n_botons = static_cast<std::int16_t>(caselles);
-        s.joysticks.redimensionar(0, 1);
-        s.joysticks[1] = {1, {32768, 32768, 0, 0}, 4, 4, 3, "", 0, ""};
-        mapa_entrades_crear(s);
-        s.mapa_botons.redimensionar(0, caselles);
-        for (int i = 0; i <= 8; ++i) {
-            s.mapa_entrades(1, i) = -2;
-        }
         for (int k = 1; k <= caselles; ++k) {
             form1.carregar("Check2", k);
         }
@@ -85,12 +78,7 @@ struct banc_configuracio {
         form1.disparar_temporitzador("t_configurar");
     }
     // Buttons 1..n drive cells 1..n.
-    void mapejar_botons(int n) {
-        for (int k = 1; k <= n; ++k) {
-            s.mapa_entrades(1, 4 + k) = static_cast<std::int16_t>(k);
-            s.mapa_botons[k] = {1, static_cast<std::int16_t>(4 + k)};
-        }
-    }
+    void mapejar_botons(int n) { mapejar_tots(s, 1, n); }
     std::string text(int k) const { return form1.obtenir("Check2", k).text; }
     std::optional<color> fons(int k) const { return form1.obtenir("Check2", k).color_fons; }
     std::pair<int, int> cel(int k) const {

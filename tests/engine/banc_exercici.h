@@ -6,6 +6,7 @@
 #include "app/sessio.h"
 #include "core/finestra.h"
 #include "tests/fakes/fakes.h"
+#include "tests/fakes/tauler_prova.h"
 
 namespace quorvel::prova {
 
@@ -21,11 +22,7 @@ struct banc_consola {
         s.carpeta_programa = "/p";
         s.tipus_exercici = tipus;
         s.n_columnes = static_cast<std::int16_t>(columnes);
-        s.n_botons = static_cast<std::int16_t>(botons);
-        s.n_joysticks = 1;
-        s.joysticks.redimensionar(0, 1);
-        s.joysticks[1].botons_usats = static_cast<std::int16_t>(botons);
-        s.mapa_botons.redimensionar(0, botons);
+        fakes::tauler_prova(s, 1, botons, botons);
     }
 };
 

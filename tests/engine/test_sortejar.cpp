@@ -1,6 +1,7 @@
 #include "app/sessio.h"
 #include "engine/sortejar.h"
 #include "tests/fakes/fakes.h"
+#include "tests/fakes/tauler_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +12,8 @@ namespace {
 
 sessio tauler(int botons, int columnes) {
     sessio s;
-    s.n_botons = static_cast<std::int16_t>(botons);
+    fakes::tauler_prova(s, 0, botons, 0);
     s.n_columnes = static_cast<std::int16_t>(columnes);
-    s.mapa_botons.redimensionar(0, botons);
     s.elements.redimensionar(0, 1);
     return s;
 }
@@ -86,10 +86,8 @@ TEST(casella_sortejar, gives_up_when_no_cell_qualifies) {
 
 TEST(caselles_numerar, orders_each_players_cells) {
     sessio s = tauler(6, 3);
-    s.n_joysticks = 2;
-    s.joysticks.redimensionar(0, 2);
+    fakes::tauler_prova(s, 2, 6, 3);
     s.joysticks[1].botons_usats = 2;
-    s.joysticks[2].botons_usats = 3;
     const int joy[] = {0, 1, 2, 1, 2, 1, 2};
     for (int c = 1; c <= 6; ++c) {
         s.mapa_botons[c].joy = static_cast<std::int16_t>(joy[c]);

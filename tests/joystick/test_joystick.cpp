@@ -37,6 +37,8 @@ struct cas_lectura {
     bool amb_cursors;
     bool cursors;
     std::string esperat;
+    int botons = 12;
+    int llindar = 0; // 0: the one start-up sets
 };
 
 TEST(joystick_llegir, builds_the_state_text) {
@@ -55,41 +57,30 @@ TEST(joystick_llegir, builds_the_state_text) {
         {"no_cursors", c, {20000, 0, 0, 0b1}, false, false, "#01#"},
         {"centre_zero_moved", {0, 0, 0, 0}, {1, 1, 0, 0}, true, false, "DR"},
         {"centre_zero_at_rest", {0, 0, 0, 0}, {0, 0, 0, 0}, true, false, ""},
+        {"all_32_buttons",
+         c,
+         {10000, 10000, 0, 0xFFFF'FFFFU},
+         true,
+         false,
+         "#01#02#03#04#05#06#07#08#09#10#11#12#13#14#15#16#17#18#19#20#21#22#23#24#25#26#27#28#"
+         "29#30#31#32#",
+         32},
+        {"wide_dead_zone_short_push", c, {14000, 10000, 0, 0}, false, true, "", 2, 5},
+        {"wide_dead_zone_long_push", c, {15001, 10000, 0, 0}, false, true, "D", 2, 5},
     };
     for (const auto& cas : casos) {
         SCOPED_TRACE(cas.nom);
         joystick_fals js;
-        js.dispositius = {pad(12, cas.centre.x, cas.centre.y)};
+        js.dispositius = {pad(cas.botons, cas.centre.x, cas.centre.y)};
         sessio s = sessio_amb(js);
+        if (cas.llindar != 0) {
+            s.joysticks[1].llindar = static_cast<std::int16_t>(cas.llindar);
+        }
         s.joysticks[1].amb_cursors = cas.amb_cursors ? -1 : 0;
         s.cursors = cas.cursors;
         js.dispositius[0].posicio = cas.ara;
         EXPECT_EQ(joystick_llegir(s, js, 1), cas.esperat);
     }
-}
-
-TEST(joystick_llegir, reports_all_32_buttons) {
-    joystick_fals js;
-    js.dispositius = {pad(32)};
-    sessio s = sessio_amb(js);
-    js.dispositius[0].posicio.botons = 0xFFFF'FFFFU;
-    std::string esperat = "#";
-    for (int b = 1; b <= 32; ++b) {
-        esperat += (b < 10 ? "0" : "") + std::to_string(b) + "#";
-    }
-    EXPECT_EQ(joystick_llegir(s, js, 1), esperat);
-}
-
-TEST(joystick_llegir, a_wider_dead_zone_needs_a_longer_push) {
-    joystick_fals js;
-    js.dispositius = {pad(2)};
-    sessio s = sessio_amb(js);
-    s.cursors = true;
-    s.joysticks[1].llindar = 5;
-    js.dispositius[0].posicio.x = 14000;
-    EXPECT_EQ(joystick_llegir(s, js, 1), "");
-    js.dispositius[0].posicio.x = 15001;
-    EXPECT_EQ(joystick_llegir(s, js, 1), "D");
 }
 
 TEST(joystick_llegir, device_beyond_the_driver_count_is_not_read) {

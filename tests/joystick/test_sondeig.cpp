@@ -2,6 +2,7 @@
 #include "core/finestra.h"
 #include "joystick/sondeig.h"
 #include "tests/fakes/fakes.h"
+#include "tests/fakes/tauler_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -24,26 +25,10 @@ struct banc {
     std::vector<std::pair<int, int>> curses;
 
     banc(int jugadors, int botons, int caselles) {
-        s.n_dispositius = static_cast<std::int16_t>(jugadors);
-        s.n_joysticks = static_cast<std::int16_t>(jugadors);
-        s.n_botons = static_cast<std::int16_t>(caselles);
-        s.joysticks.redimensionar(0, jugadors);
-        s.mapa_entrades.redimensionar(0, jugadors, 0, botons + 4);
-        s.mapa_botons.redimensionar(0, caselles);
+        fakes::tauler_prova(s, jugadors, caselles, botons);
+        fakes::mapejar_tots(s, jugadors, botons);
         for (int j = 1; j <= jugadors; ++j) {
             js.dispositius.push_back({{32768, 32768, 0, 0}, botons});
-            auto& r = s.joysticks[j];
-            r.dispositiu = static_cast<std::int16_t>(j);
-            r.centre = {32768, 32768, 0, 0};
-            r.llindar = 3;
-            r.botons_dispositiu = static_cast<std::int16_t>(botons);
-            r.botons_usats = static_cast<std::int16_t>(botons);
-            for (int i = 1; i <= botons + 4; ++i) {
-                s.mapa_entrades(j, i) = -2;
-            }
-            for (int b = 1; b <= botons; ++b) {
-                mapejar(j, 4 + b, (j - 1) * botons + b);
-            }
         }
         form1.afegir("Check2", tipus_element::quadre_text, 0);
         for (int c = 1; c <= caselles; ++c) {
@@ -54,13 +39,7 @@ struct banc {
         });
     }
 
-    void mapejar(int j, int entrada, int casella) {
-        s.mapa_entrades(j, entrada) = static_cast<std::int16_t>(casella);
-        if (s.mapa_botons.dins(casella)) {
-            s.mapa_botons[casella] = {static_cast<std::int16_t>(j),
-                                      static_cast<std::int16_t>(entrada)};
-        }
-    }
+    void mapejar(int j, int entrada, int casella) { fakes::mapejar(s, j, entrada, casella); }
 
     void premer(int j, std::uint32_t mascara) {
         js.dispositius[static_cast<std::size_t>(j - 1)].posicio.botons = mascara;

@@ -1,11 +1,14 @@
 #include "core/finestra.h"
+#include "platform/qt/conversions_qt.h"
 #include "platform/qt/eines_qt.h"
 
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ctime>
+#include <string>
 
 namespace quorvel {
 namespace {
@@ -82,6 +85,28 @@ TEST(eines_qt, pumped_wait_does_not_spin_a_core) {
     const qint64 passat = rellotge.elapsed();
     EXPECT_GE(passat, 200);
     EXPECT_LT(temps_cpu_ms() - cpu, 0.25 * static_cast<double>(passat));
+}
+
+TEST(conversions_qt, twips_become_pixels_within_bounds_whatever_the_factor) {
+    const struct {
+        double twips, factor;
+        int pixels;
+    } casos[] = {
+        {1500, 15, 100},       {22, 15, 1},           {-22, 15, -1},    {1440, 9.6, 150},
+        {1500, 0, 100},        {1500, -3, 100},       {1500, NAN, 100}, {1e12, 15, 1000000},
+        {-1e12, 15, -1000000}, {1500, INFINITY, 100},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(a_pixels(c.twips, c.factor), c.pixels) << c.twips << " / " << c.factor;
+    }
+}
+
+TEST(conversions_qt, program_text_survives_the_round_trip_through_qt) {
+    for (const std::string text : {"", "Cam\xED", "\xBF\xE9s?", "\x80 \x93x\x94", "a\r\nb"}) {
+        EXPECT_EQ(text_programa(qtext(text)), text) << text;
+    }
+    EXPECT_EQ(qtext("\xE0\x80"), QStringLiteral("\u00E0\u20AC"));
+    EXPECT_EQ(qcolor({255, 128, 1}), QColor(255, 128, 1));
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #include "platform/qt/media_qt.h"
 
+#include "tests/platform/qt/esperar_qt.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QThread>
 #include <QVideoWidget>
 #include <QWidget>
 
@@ -13,7 +14,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +31,8 @@ extern "C" const char* __lsan_default_suppressions() {
 
 namespace quorvel {
 namespace {
+
+using prova::esperar;
 
 namespace fs = std::filesystem;
 
@@ -148,20 +150,6 @@ void escriure_mid(const fs::path& cami) {
     b += "MTrk";
     b += std::string{0, 0, 0, static_cast<char>(pista.size())};
     escriure(cami, b + pista);
-}
-
-// Lets Qt run until the condition holds or the time is up.
-bool esperar(const std::function<bool()>& condicio, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (condicio()) {
-            return true;
-        }
-        QThread::msleep(5);
-    }
-    return condicio();
 }
 
 QVideoWidget* finestra_video() {

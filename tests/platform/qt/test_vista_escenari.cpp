@@ -4,13 +4,13 @@
 #include "platform/local/fitxers_disc.h"
 #include "platform/qt/vista_escenari.h"
 #include "stage/escenari.h"
+#include "tests/fakes/tauler_prova.h"
+#include "tests/platform/qt/esperar_qt.h"
 
 #include <QColor>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QImageReader>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -124,10 +124,8 @@ struct escena {
     escena(const carpeta_exercici& carpeta, const std::string& fitxer, int jugadors, int cel_les,
            int columnes) {
         s.carpeta_exercici = carpeta.cami();
-        s.n_joysticks = static_cast<std::int16_t>(jugadors);
-        s.n_botons = static_cast<std::int16_t>(cel_les);
+        fakes::tauler_prova(s, jugadors, cel_les, 0);
         s.n_columnes = static_cast<std::int16_t>(columnes);
-        s.mapa_botons.redimensionar(0, cel_les);
         graella_carregar(s, fitxers, std::string(QUORVEL_TEST_DATA) + "/escenaris/" + fitxer,
                          &avisos);
         escenari_construir(model);
@@ -291,15 +289,14 @@ TEST(vista_escenari, an_animated_gif_plays_its_frames) {
     e.model.posar_imatge("imatge", 2, carpeta.imatge("animat.gif"));
     bool vist_vermell = false;
     bool vist_verd = false;
-    QElapsedTimer rellotge;
-    rellotge.start();
-    while (!(vist_vermell && vist_verd) && rellotge.elapsed() < 5000) {
-        QCoreApplication::processEvents();
-        const QColor c = e.centre(e.captura(), 2);
-        vist_vermell = vist_vermell || semblant(c, vermell);
-        vist_verd = vist_verd || semblant(c, verd);
-        QThread::msleep(5);
-    }
+    prova::esperar(
+        [&] {
+            const QColor c = e.centre(e.captura(), 2);
+            vist_vermell = vist_vermell || semblant(c, vermell);
+            vist_verd = vist_verd || semblant(c, verd);
+            return vist_vermell && vist_verd;
+        },
+        5000);
     EXPECT_TRUE(vist_vermell);
     EXPECT_TRUE(vist_verd);
 }
@@ -334,10 +331,8 @@ TEST(vista_escenari, bundled_default_scenario_names_pictures_that_exist) {
     fitxers_disc fitxers;
     sessio s;
     s.carpeta_programa = dades;
-    s.n_joysticks = 2;
-    s.n_botons = 16;
+    fakes::tauler_prova(s, 2, 16, 0);
     s.n_columnes = 4;
-    s.mapa_botons.redimensionar(0, 16);
     std::vector<avis_lectura> avisos;
     graella_carregar(s, fitxers, dades + "/graella.esc", &avisos);
     EXPECT_TRUE(avisos.empty()) << avisos.front().missatge;

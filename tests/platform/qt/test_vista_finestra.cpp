@@ -5,12 +5,12 @@
 #include "engine/motor.h"
 #include "platform/qt/vista_finestra.h"
 #include "tests/fakes/fakes.h"
+#include "tests/platform/qt/esperar_qt.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,6 +27,8 @@
 
 namespace quorvel {
 namespace {
+
+using prova::esperar;
 
 std::string fitxer_idioma(const std::string& engegar, const std::string& fitxers) {
     return "\"Quorvel\",\"idioma\"\r\n1\r\n\"Form1\",1\r\n"
@@ -81,16 +83,6 @@ struct programa : consola {
         return !f.eines.missatges.empty() && f.eines.missatges.back().text.starts_with(inici);
     }
 };
-
-// Lets Qt's events run until `fet` holds, for at most two seconds.
-template <class F> bool esperar(F&& fet) {
-    QElapsedTimer rellotge;
-    rellotge.start();
-    while (!fet() && rellotge.elapsed() < 2000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return fet();
-}
 
 // A left click as the window system delivers it.
 void clicar(QWidget* w, QPoint on) {
