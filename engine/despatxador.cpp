@@ -5,6 +5,7 @@
 #include "core/errors.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "core/text.h"
 #include "engine/estat_joc.h"
@@ -25,8 +26,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr const char* imatge = "imatge";
-constexpr const char* casella = "Check2";
 constexpr double segons_dia = 86400.0;
 // The media service answers into a buffer of this size.
 constexpr std::size_t mida_resposta = 255;
@@ -116,7 +115,7 @@ std::string despatxador::estat_media() {
 
 void despatxador::casella_canviada(int k) {
     std::string x;
-    if (!pas([&] { x = form1_.obtenir(casella, k).text; })) {
+    if (!pas([&] { x = form1_.obtenir(elements::caselles, k).text; })) {
         return;
     }
     if (s_.graella_fitxer.find("graella.esc") != std::string::npos) {
@@ -149,7 +148,7 @@ void despatxador::activacio(int k) {
     } else if (t == "6" || t == "7" || t == "8") {
         pas([&] {
             if (jutjar(k, enter_de(t)) == judici_be) {
-                form1_.posar_color_fons(casella, k, color_groc);
+                form1_.posar_color_fons(elements::caselles, k, color_groc);
             }
         });
     } else if (t == "9") {
@@ -162,7 +161,7 @@ void despatxador::activacio(int k) {
         pas([&] {
             const int n = a_enter16(valor_numeric(s_.resposta) + 1);
             pas([&] { imatge_llista(n, 1); });
-            pas([&] { escenari().posar_caption("texto", 1, text_decimal(n)); });
+            pas([&] { escenari().posar_caption(elements::texto, 1, text_decimal(n)); });
             s_.resposta = text_decimal(n);
         });
     } else if (t == "21") {
@@ -288,7 +287,7 @@ void despatxador::tipus_11_12(int k, int t) {
 
     int j = 0;
     if (ok) {
-        pas([&] { form1_.posar_color_fons(casella, k, color_groc); });
+        pas([&] { form1_.posar_color_fons(elements::caselles, k, color_groc); });
         pas([&] { j = casella_sortejar(s_, sv_.rellotge); });
     } else {
         pas([&] {
@@ -314,7 +313,7 @@ void despatxador::cami_fletxes(int k, int t) {
     if (!ok) {
         return;
     }
-    pas([&] { form1_.posar_color_fons(casella, k, color_groc); });
+    pas([&] { form1_.posar_color_fons(elements::caselles, k, color_groc); });
     pas([&] {
         const std::string resposta = s_.resposta;
         const std::string darrera = resposta.substr(resposta.size() - 1);
@@ -393,19 +392,19 @@ void despatxador::cami_fletxes(int k, int t) {
 void despatxador::fletxes_mostrar(const std::string& direccions) {
     finestra& esc = escenari();
     const int l = static_cast<int>(direccions.size());
-    for (const int i : esc.indexos(imatge)) {
+    for (const int i : esc.indexos(elements::imatge)) {
         if (i >= 1) {
-            pas([&] { esc.posar_visible(imatge, i, false); });
+            pas([&] { esc.posar_visible(elements::imatge, i, false); });
             if (i > l) {
-                pas([&] { esc.descarregar(imatge, i); });
+                pas([&] { esc.descarregar(elements::imatge, i); });
             }
         }
     }
     const mida_pantalla pantalla = vista_.pantalla();
     for (int i = 1; i <= l; ++i) {
         pas([&] {
-            if (!esc.existeix(imatge, i)) {
-                esc.carregar(imatge, i);
+            if (!esc.existeix(elements::imatge, i)) {
+                esc.carregar(elements::imatge, i);
             }
         });
         pas([&] {
@@ -418,20 +417,20 @@ void despatxador::fletxes_mostrar(const std::string& direccions) {
         });
         long x = 0;
         pas([&] {
-            const element& e = esc.obtenir(imatge, i);
+            const element& e = esc.obtenir(elements::imatge, i);
             if (i == 1) {
                 const long costat = twips(0.9 * static_cast<double>(pantalla.alcada_twips) / l);
-                esc.posar_posicio(imatge, 1, e.left, e.top, costat, costat);
+                esc.posar_posicio(elements::imatge, 1, e.left, e.top, costat, costat);
                 x = twips(0.05 * static_cast<double>(pantalla.amplada_twips));
             } else {
-                const element& anterior = esc.obtenir(imatge, i - 1);
+                const element& anterior = esc.obtenir(elements::imatge, i - 1);
                 x = anterior.left + twips(1.1 * static_cast<double>(anterior.width));
             }
         });
         pas([&] {
-            const element& primer = esc.obtenir(imatge, 1);
-            esc.posar_posicio(imatge, i, x, 0, primer.width, primer.height);
-            esc.posar_visible(imatge, i, true);
+            const element& primer = esc.obtenir(elements::imatge, 1);
+            esc.posar_posicio(elements::imatge, i, x, 0, primer.width, primer.height);
+            esc.posar_visible(elements::imatge, i, true);
         });
     }
 }
@@ -447,7 +446,7 @@ void despatxador::tipus_50(int k) {
             so_reproduir(s_, sv_, cami);
         });
     };
-    auto pintar = [&](color c) { pas([&] { form1_.posar_color_fons(casella, k, c); }); };
+    auto pintar = [&](color c) { pas([&] { form1_.posar_color_fons(elements::caselles, k, c); }); };
     switch (marca) {
     case 2:
         reproduir(&element_exercici::media_3);
@@ -482,7 +481,7 @@ void despatxador::tipus_51(int k) {
                 const std::string cami = s_.elements[0].media_3;
                 so_reproduir(s_, sv_, cami);
             });
-            pas([&] { form1_.posar_color_fons(casella, k, color_verd); });
+            pas([&] { form1_.posar_color_fons(elements::caselles, k, color_verd); });
             pas([&] { imatge_llista(k, 1); });
         }
     });
@@ -538,7 +537,7 @@ void despatxador::alliberament(int k) {
                     imatge_programa(s_, sv_.fitxers, s_.graella[1].fitxers[0].cami);
                 imatge_posar(sv_.fitxers, escenari(), n, cami);
             });
-            pas([&] { escenari().posar_caption("texto", 1, text_decimal(n - 1)); });
+            pas([&] { escenari().posar_caption(elements::texto, 1, text_decimal(n - 1)); });
             s_.resposta = text_decimal(n - 1);
         });
     }

@@ -5,6 +5,7 @@
 #include "content/rutes.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "core/text.h"
 #include "engine/estat_joc.h"
@@ -94,23 +95,23 @@ void exercici::engegar() {
     pas([&] {
         // An interval that is no finite number a timer can take keeps the
         // previous one; the polling starts all the same.
-        const double ms = valor_numeric(form1_.obtenir("temps").text);
+        const double ms = valor_numeric(form1_.obtenir(elements::interval).text);
         const double interval = std::isfinite(ms) ? arrodonir(ms) : -1;
         if (interval >= 0 && interval <= 65535) {
-            form1_.posar_interval("t_joystick", {}, static_cast<int>(interval));
+            form1_.posar_interval(elements::t_joystick, {}, static_cast<int>(interval));
         }
     });
-    pas([&] { form1_.posar_habilitat("t_joystick", {}, true); });
+    pas([&] { form1_.posar_habilitat(elements::t_joystick, {}, true); });
 }
 
 void exercici::aturar() {
     ++execucio_;
-    pas([&] { form1_.posar_habilitat("t_joystick", {}, false); });
-    pas([&] { form1_.posar_habilitat("t_configurar", {}, false); });
-    pas([&] { form1_.posar_valor("mn_configurar", {}, 0); });
-    pas([&] { form1_.posar_valor("mn_joystic", {}, 0); });
-    pas([&] { form1_.posar_visible("explorar_cursors", {}, false); });
-    pas([&] { form1_.posar_visible("joy_invers", {}, false); });
+    pas([&] { form1_.posar_habilitat(elements::t_joystick, {}, false); });
+    pas([&] { form1_.posar_habilitat(elements::t_configurar, {}, false); });
+    pas([&] { form1_.posar_valor(elements::mn_configurar, {}, 0); });
+    pas([&] { form1_.posar_valor(elements::mn_joystic, {}, 0); });
+    pas([&] { form1_.posar_visible(elements::explorar_cursors, {}, false); });
+    pas([&] { form1_.posar_visible(elements::joy_invers, {}, false); });
     pas([&] { midi_tancar(s_, sv_); });
     pas([&] { form1_.posar_color_fons_finestra(std::nullopt); });
     int desplacament = 0;
@@ -120,12 +121,12 @@ void exercici::aturar() {
             continue;
         }
         for (int b = 0; b <= usats; ++b) {
-            pas([&] { form1_.posar_text_si_existeix("Check2", desplacament + b, ""); });
+            pas([&] { form1_.posar_text_si_existeix(elements::caselles, desplacament + b, ""); });
         }
         desplacament += usats;
     }
     for (int c = 0; c <= s_.n_botons; ++c) {
-        pas([&] { form1_.posar_text_si_existeix("Check2", c, ""); });
+        pas([&] { form1_.posar_text_si_existeix(elements::caselles, c, ""); });
     }
     if (!s_.media_actual.empty()) {
         pas([&] { sv_.media.enviar("close " + s_.media_actual); });
@@ -208,7 +209,7 @@ void exercici::mal() {
 }
 
 void exercici::be_final() {
-    pas([&] { form1_.posar_habilitat("t_joystick", {}, false); });
+    pas([&] { form1_.posar_habilitat(elements::t_joystick, {}, false); });
     pas([&] { so_reproduir(s_, sv_, s_.elements[0].media_3); });
     std::string text;
     pas([&] { text = s_.textos_idioma[1]; });

@@ -4,6 +4,7 @@
 #include "core/errors.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "core/text.h"
 #include "engine/estat_joc.h"
@@ -15,8 +16,6 @@
 namespace quorvel {
 
 namespace {
-
-constexpr const char* imatge = "imatge";
 
 bool conte(std::string_view text, char lletra) {
     return text.find(lletra) != std::string_view::npos;
@@ -64,7 +63,7 @@ void parella_imatge(estat_joc& s, servei_fitxers& fitxers, const retroaccio& r, 
     const std::string& cami = llista[item].cami;
     finestra& esc = escenari_de(r);
     if (cami.empty()) {
-        esc.posar_imatge(imatge, jugador, esc.obtenir(imatge, 1).imatge);
+        esc.posar_imatge(elements::imatge, jugador, esc.obtenir(elements::imatge, 1).imatge);
     } else {
         imatge_posar(fitxers, esc, jugador, imatge_programa(s, fitxers, cami));
     }
@@ -131,7 +130,7 @@ void imatge_posar(servei_fitxers& fitxers, finestra& escenari, int j, const std:
     if (!complet) {
         throw error_pas("no picture " + cami);
     }
-    escenari.posar_imatge(imatge, j, *complet);
+    escenari.posar_imatge(elements::imatge, j, *complet);
 }
 
 std::int16_t resposta_jutjar(estat_joc& s, servei_fitxers& fitxers, const retroaccio& r, int c,
@@ -224,12 +223,12 @@ std::int16_t cursa_jutjar(estat_joc& s, const mida_pantalla& pantalla, const ret
         pas([&] {
             const casella_esc& meta = s.graella[1];
             finestra& esc = escenari_de(r);
-            const element& fitxa = esc.obtenir(imatge, jugador);
+            const element& fitxa = esc.obtenir(elements::imatge, jugador);
             const long left =
                 fitxa.left + static_cast<long>(a_enter32(meta.pas_x * pantalla.twips_per_pixel_x));
             const long top =
                 fitxa.top + static_cast<long>(a_enter32(meta.pas_y * pantalla.twips_per_pixel_y));
-            esc.posar_posicio(imatge, jugador, left, top, fitxa.width, fitxa.height);
+            esc.posar_posicio(elements::imatge, jugador, left, top, fitxa.width, fitxa.height);
             const bool arribat =
                 static_cast<double>(left) > meta.x_fi * pantalla.twips_per_pixel_x ||
                 static_cast<double>(top) > meta.y_fi * pantalla.twips_per_pixel_y;

@@ -2,6 +2,7 @@
 
 #include "core/finestra.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "core/text.h"
 #include "joystick/estat_joysticks.h"
@@ -14,12 +15,10 @@ namespace quorvel {
 
 namespace {
 
-constexpr std::string_view caselles = "Check2";
-
 // A missing cell is a skipped step. Checking first keeps the tick free of
 // exceptions: an idle board would otherwise throw on every tick.
 void posar_casella(finestra& form1, int c, const char* text) {
-    form1.posar_text_si_existeix(caselles, c, text);
+    form1.posar_text_si_existeix(elements::caselles, c, text);
 }
 
 bool es_caracter(int c) {
@@ -159,7 +158,7 @@ void casella_clic(finestra& form1, int k) {
 }
 
 void casella_perdua_focus(finestra& form1, int k) {
-    form1.posar_text(caselles, k, "");
+    form1.posar_text(elements::caselles, k, "");
 }
 
 } // namespace quorvel
