@@ -4,6 +4,7 @@
 #include "content/rutes.h"
 #include "core/errors.h"
 #include "core/finestra.h"
+#include "core/lletra_casella.h"
 #include "core/nombres.h"
 #include "core/noms_elements.h"
 #include "core/pas.h"
@@ -245,7 +246,7 @@ void despatxador::tipus_9(int k) {
         return;
     }
     const int ordre = s_.caselles_estat(k, 2);
-    s_.resposta += caracter(65 + ordre);
+    s_.resposta += text_casella(ordre);
     if (te_llista(s_.graella[1])) {
         imatge_llista(1, ordre);
     }
@@ -293,7 +294,7 @@ void despatxador::tipus_11_12(int k, int t) {
         pas([&] {
             const std::string& correctes = s_.elements[0].correctes;
             if (!correctes.empty()) {
-                j = codi(correctes, correctes.size() - 1) - 65;
+                j = casella_lletra(correctes.back());
             }
         });
     }
@@ -373,7 +374,7 @@ void despatxador::cami_fletxes(int k, int t) {
             const bool dins_tauler = p >= 1 && p <= columnes && q >= 1 && q <= files &&
                                      n <= s_.n_botons && n <= casella_lletra_maxima;
             if (dins_tauler) {
-                const char lletra = static_cast<char>(65 + n);
+                const char lletra = lletra_casella(static_cast<int>(n));
                 const bool nova = resposta.find(lletra) == std::string::npos || rebutjos > 8;
                 if (nova && s_.mapa_botons.dins(n) && s_.mapa_botons[n].joy != -2) {
                     s_.elements[0].sequencia = resposta + lletra;

@@ -3,6 +3,7 @@
 #include "content/dibuix.h"
 #include "core/errors.h"
 #include "core/finestra.h"
+#include "core/lletra_casella.h"
 #include "core/nombres.h"
 #include "core/noms_elements.h"
 #include "core/pas.h"
@@ -19,14 +20,6 @@ namespace {
 
 bool conte(std::string_view text, char lletra) {
     return text.find(lletra) != std::string_view::npos;
-}
-
-// The letter of a cell; a cell beyond the last letter cannot be judged.
-char lletra_casella(int c) {
-    if (c < 0 || c > casella_lletra_maxima) {
-        throw error_index("cell " + std::to_string(c) + " has no letter");
-    }
-    return static_cast<char>(65 + c);
 }
 
 // The letter at a position counted from 1, or 0 when there is none.
@@ -90,13 +83,13 @@ std::int16_t judici_tipus(const estat_joc& s, int c, int t, char lletra) {
         break;
     }
     case 8: {
-        const auto inici = static_cast<std::int16_t>(codi(r, r.size() - 1) - 65);
-        const auto fi = static_cast<std::int16_t>(c);
+        const std::string inici = r.substr(r.size() - 1);
+        const std::string fi = text_casella(c);
         // Each formula is given the positions along its own axis.
-        const std::string fila_bona = formula_calcular(s, casella_fila(s, caracter(65 + inici)),
-                                                       casella_fila(s, caracter(65 + fi)), 2);
-        const std::string columna_bona = formula_calcular(
-            s, casella_columna(s, caracter(65 + inici)), casella_columna(s, caracter(65 + fi)), 1);
+        const std::string fila_bona =
+            formula_calcular(s, casella_fila(s, inici), casella_fila(s, fi), 2);
+        const std::string columna_bona =
+            formula_calcular(s, casella_columna(s, inici), casella_columna(s, fi), 1);
         if ((a_enter32(valor_numeric(fila_bona)) & a_enter32(valor_numeric(columna_bona))) != 0) {
             resultat = judici_be;
             if (conte(item.especials, lletra)) {
@@ -106,7 +99,7 @@ std::int16_t judici_tipus(const estat_joc& s, int c, int t, char lletra) {
         break;
     }
     case 9: {
-        const int p = codi(r, r.size() - 1) - 65;
+        const int p = casella_lletra(r.back());
         if (p == s.caselles_estat(c, 2)) {
             resultat = judici_parella;
         }
@@ -147,7 +140,7 @@ std::int16_t resposta_jutjar(estat_joc& s, servei_fitxers& fitxers, const retroa
         resultat = judici_tipus(s, c, t, lletra);
     }
     if (t == 9 && resultat == judici_parella) {
-        const int p = codi(resposta, resposta.size() - 1) - 65;
+        const int p = casella_lletra(resposta.back());
         s.joysticks[s.caselles_estat(c, 1)].resposta_jugador += text_decimal(p);
     }
 
