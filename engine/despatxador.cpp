@@ -2,6 +2,7 @@
 
 #include "content/dibuix.h"
 #include "content/rutes.h"
+#include "content/tipus_exercici.h"
 #include "core/errors.h"
 #include "core/finestra.h"
 #include "core/lletra_casella.h"
@@ -130,7 +131,7 @@ void despatxador::casella_canviada(int k) {
 }
 
 void despatxador::imatges_escenari_defecte(int k, const std::string& x) {
-    if (s_.tipus_exercici == "50" && x != "0") {
+    if (tipus_de_text(s_.tipus_exercici).numero == 50 && x != "0") {
         return;
     }
     if (te_llista(s_.graella[1])) {
@@ -139,33 +140,34 @@ void despatxador::imatges_escenari_defecte(int k, const std::string& x) {
 }
 
 void despatxador::activacio(int k) {
-    const std::string t = s_.tipus_exercici;
-    if (t == "3") {
+    const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
+    const int t = tipus.numero;
+    if (t == 3) {
         tipus_3(k);
-    } else if (t == "4") {
+    } else if (t == 4) {
         pas([&] { so_reproduir(s_, sv_, s_.llista_exercici[k]); });
-    } else if (t == "5") {
+    } else if (tipus.familia == familia_exercici::midi) {
         pas([&] { midi_nota(s_, sv_, 0, enter_de(s_.llista_exercici[k]), 127); });
-    } else if (t == "6" || t == "7" || t == "8") {
+    } else if (tipus.familia == familia_exercici::recorregut) {
         pas([&] {
-            if (jutjar(k, enter_de(t)) == judici_be) {
+            if (jutjar(k, t) == judici_be) {
                 form1_.posar_color_fons(elements::caselles, k, color_groc);
             }
         });
-    } else if (t == "9") {
+    } else if (tipus.familia == familia_exercici::parelles) {
         pas([&] { tipus_9(k); });
-    } else if (t == "11" || t == "12") {
-        tipus_11_12(k, enter_de(t));
-    } else if (t == "15" || t == "16" || t == "17") {
-        cami_fletxes(k, enter_de(t));
-    } else if (t == "20") {
+    } else if (tipus.familia == familia_exercici::escoltar_i_trobar) {
+        tipus_11_12(k, t);
+    } else if (tipus.familia == familia_exercici::camins_fletxes) {
+        cami_fletxes(k, t);
+    } else if (t == 20) {
         pas([&] {
             const int n = a_enter16(valor_numeric(s_.resposta) + 1);
             pas([&] { imatge_llista(n, 1); });
             pas([&] { escenari().posar_caption(elements::texto, 1, text_decimal(n)); });
             s_.resposta = text_decimal(n);
         });
-    } else if (t == "21") {
+    } else if (t == 21) {
         pas([&] {
             const double r = valor_numeric(s_.resposta);
             if (k % 10 == 0) {
@@ -176,15 +178,15 @@ void despatxador::activacio(int k) {
                 s_.resposta = "-1";
             }
         });
-    } else if (t == "22") {
+    } else if (t == 22) {
         s_.resposta = s_.resposta.empty() ? text_decimal(k) : "-1";
-    } else if (t == "23") {
+    } else if (t == 23) {
         pas([&] {
             if (valor_numeric(s_.resposta) + 1 == primer_codi(s_.elements[0].especials)) {
                 ex_.be_final();
             }
         });
-    } else if (t == "24") {
+    } else if (t == 24) {
         pas([&] {
             const std::string especials = s_.elements[0].especials;
             const double r = valor_numeric(s_.resposta);
@@ -199,9 +201,9 @@ void despatxador::activacio(int k) {
                 ex_.be_final();
             }
         });
-    } else if (t == "50") {
+    } else if (t == 50) {
         tipus_50(k);
-    } else if (t == "51") {
+    } else if (t == 51) {
         tipus_51(k);
     }
 }
@@ -520,7 +522,7 @@ void despatxador::tipus_51(int k) {
 
 void despatxador::alliberament(int k) {
     double t = 0;
-    pas([&] { t = valor_numeric(s_.tipus_exercici); });
+    pas([&] { t = valor_tipus(s_.tipus_exercici); });
     if (t == 9) {
         pas([&] {
             if (s_.mapa_botons[k].joy == 1) {

@@ -3,6 +3,7 @@
 #include "board/dibuixar.h"
 #include "content/escenari_fitxer.h"
 #include "content/rutes.h"
+#include "content/tipus_exercici.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
 #include "core/noms_elements.h"
@@ -24,7 +25,7 @@ namespace quorvel {
 namespace {
 
 double tipus(const estat_joc& s) {
-    return valor_numeric(s.tipus_exercici);
+    return valor_tipus(s.tipus_exercici);
 }
 
 int enter_de(const std::string& text) {
@@ -139,23 +140,25 @@ void exercici::aturar() {
 void exercici::preparar() {
     sv_.rellotge.llavor(static_cast<unsigned>(std::floor(sv_.rellotge.segons())));
     s_.resposta.clear();
-    const std::string& t = s_.tipus_exercici;
+    const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
     auto copiar_primer = [&] { s_.elements[0] = s_.elements[1]; };
     // An item without a scenario of its own plays on the program's default one.
     auto escenari_item = [&] {
         const std::string& propi = s_.elements[0].media_5;
         s_.graella_fitxer = propi.empty() ? graella_defecte(s_) : propi;
     };
-    if (t == "9") {
+    switch (tipus.familia) {
+    case familia_exercici::parelles:
         pas([&] { caselles_numerar(s_); });
         pas([&] { element_sortejar(s_, sv_.rellotge); });
-    } else if (t == "11" || t == "12") {
+        break;
+    case familia_exercici::escoltar_i_trobar: {
         pas([&] { element_sortejar(s_, sv_.rellotge); });
         // No cell qualifying as a target leaves nothing to play: entry 0 is
         // no target (for type 12 it holds the instrument).
         int k = 0;
         pas([&] { k = casella_sortejar(s_, sv_.rellotge); });
-        if (t == "11") {
+        if (tipus.numero == 11) {
             if (k > 0) {
                 pas([&] { media_reproduir(s_, sv_, a_veu(sv_, s_.llista_exercici[k])); });
             }
@@ -167,24 +170,32 @@ void exercici::preparar() {
                 pas([&] { midi_nota(s_, sv_, 0, enter_de(s_.llista_exercici[k]), 127); });
             }
         }
-    } else if (t == "15" || t == "16" || t == "17") {
+        break;
+    }
+    case familia_exercici::camins_fletxes:
         pas([&] { element_sortejar(s_, sv_.rellotge); });
         pas(escenari_item);
-    } else if (t == "20" || t == "21" || t == "22") {
+        break;
+    case familia_exercici::comptar:
         pas(copiar_primer);
         pas(escenari_item);
-    } else if (t == "23" || t == "24" || t == "25") {
+        break;
+    case familia_exercici::comptar_fins:
         pas(copiar_primer);
         pas(escenari_item);
         pas([&] {
             const int c = static_cast<int>(std::floor(s_.n_botons * sv_.rellotge.aleatori())) + 1;
             s_.elements[0].especials = caracter(c);
         });
-    } else if (t == "50") {
-        pas([&] { caselles_marcar(s_, sv_.rellotge, 1); });
-    } else if (t == "51") {
-        pas([&] { caselles_coordenades(s_, sv_.rellotge); });
-    } else {
+        break;
+    case familia_exercici::caselles_marcades:
+        if (tipus.numero == 50) {
+            pas([&] { caselles_marcar(s_, sv_.rellotge, 1); });
+        } else {
+            pas([&] { caselles_coordenades(s_, sv_.rellotge); });
+        }
+        break;
+    default:
         pas([&] { element_sortejar(s_, sv_.rellotge); });
     }
 }

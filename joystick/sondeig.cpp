@@ -1,5 +1,6 @@
 #include "joystick/sondeig.h"
 
+#include "content/tipus_exercici.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
 #include "core/noms_elements.h"
@@ -123,7 +124,7 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1
     }
     s.caselles_ant = a;
 
-    const double tipus = valor_numeric(s.tipus_exercici);
+    const double tipus = valor_tipus(s.tipus_exercici);
     if (tipus == 30) {
         activades = a;
     }
@@ -141,7 +142,7 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1
         for (const char caracter_casella : activades) {
             const int c = static_cast<unsigned char>(caracter_casella);
             pas([&] { posar_casella(form1, c, "1"); });
-            if (tipus > 29 && tipus < 50 && cursa) {
+            if (es_cursa(tipus) && cursa) {
                 pas([&] { cursa(c, a_enter16(tipus)); });
             }
         }
