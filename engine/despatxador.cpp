@@ -1,6 +1,5 @@
 #include "engine/despatxador.h"
 
-#include "content/dibuix.h"
 #include "content/rutes.h"
 #include "content/tipus_exercici.h"
 #include "core/errors.h"
@@ -13,17 +12,12 @@
 #include "engine/despatxador_comu.h"
 #include "engine/estat_joc.h"
 #include "engine/exercici.h"
-#include "engine/sortejar.h"
 #include "platform/serveis.h"
 #include "platform/vista_escenari.h"
 #include "stage/media.h"
 #include "stage/midi.h"
 
-#include <cmath>
-#include <cstdlib>
-#include <optional>
 #include <string>
-#include <utility>
 
 namespace quorvel {
 

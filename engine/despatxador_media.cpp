@@ -2,9 +2,6 @@
 // the waits they make while the players hear.
 #include "engine/despatxador.h"
 
-#include "content/dibuix.h"
-#include "content/rutes.h"
-#include "content/tipus_exercici.h"
 #include "core/errors.h"
 #include "core/finestra.h"
 #include "core/lletra_casella.h"
@@ -17,16 +14,12 @@
 #include "engine/exercici.h"
 #include "engine/sortejar.h"
 #include "platform/serveis.h"
-#include "platform/vista_escenari.h"
 #include "stage/media.h"
 #include "stage/midi.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <string>
-#include <utility>
 
 namespace quorvel {
 
