@@ -6,6 +6,7 @@
 #include "board/mapa.h"
 #include "core/errors.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "engine/exercici_inicialitzar.h"
 #include "i18n/idioma.h"
@@ -35,25 +36,26 @@ aplicacio::~aplicacio() {
 }
 
 void aplicacio::registrar_gestors() {
-    form1_.en_canvi("n_col", [this](std::optional<int>) { canvi_columnes(); });
-    form1_.en_clic("joy_invers", [this](std::optional<int>) {
-        sessio_.invers = form1_.obtenir("joy_invers").valor > 0;
+    form1_.en_canvi(elements::columnes, [this](std::optional<int>) { canvi_columnes(); });
+    form1_.en_clic(elements::joy_invers, [this](std::optional<int>) {
+        sessio_.invers = form1_.obtenir(elements::joy_invers).valor > 0;
     });
-    form1_.en_clic("explorar_cursors", [this](std::optional<int>) {
-        sessio_.cursors = form1_.obtenir("explorar_cursors").valor > 0;
+    form1_.en_clic(elements::explorar_cursors, [this](std::optional<int>) {
+        sessio_.cursors = form1_.obtenir(elements::explorar_cursors).valor > 0;
     });
-    form1_.en_clic("mn_idioma", [this](std::optional<int> i) { idioma_triat(i.value_or(0)); });
-    form1_.en_clic("mn_ajuda", [this](std::optional<int>) { quant_a(); });
-    form1_.en_clic("Command3", [this](std::optional<int>) { sv_.eines.sortir(); });
-    form1_.en_clic("mn_crear_mapa", [this](std::optional<int>) {
+    form1_.en_clic(elements::mn_idioma,
+                   [this](std::optional<int> i) { idioma_triat(i.value_or(0)); });
+    form1_.en_clic(elements::mn_ajuda, [this](std::optional<int>) { quant_a(); });
+    form1_.en_clic(elements::sortir, [this](std::optional<int>) { sv_.eines.sortir(); });
+    form1_.en_clic(elements::mn_crear_mapa, [this](std::optional<int>) {
         mapa_crear(sessio_);
         dibuixar();
     });
-    form1_.en_clic("mn_mapa_desar",
+    form1_.en_clic(elements::mn_mapa_desar,
                    [this](std::optional<int>) { mapa_menu_desar(sessio_, sv_, form1_); });
-    form1_.en_clic("mn_mapa_recuperar",
+    form1_.en_clic(elements::mn_mapa_recuperar,
                    [this](std::optional<int>) { mapa_menu_recuperar(sessio_, sv_, form1_); });
-    form1_.en_clic("mn_dibuixar", [this](std::optional<int>) { dibuixar(); });
+    form1_.en_clic(elements::mn_dibuixar, [this](std::optional<int>) { dibuixar(); });
 }
 
 void aplicacio::arrencar() {
@@ -81,15 +83,15 @@ void aplicacio::arrencar() {
         mapa_carregar(sessio_, sv_.fitxers, sessio_.carpeta_programa + "\\" + sessio_.mapa_fitxer);
     });
 
-    form1_.posar_valor("explorar_cursors", {}, sessio_.cursors ? 1 : 0);
-    form1_.posar_valor("joy_invers", {}, sessio_.invers ? 1 : 0);
+    form1_.posar_valor(elements::explorar_cursors, {}, sessio_.cursors ? 1 : 0);
+    form1_.posar_valor(elements::joy_invers, {}, sessio_.invers ? 1 : 0);
 
     // A column count below 1 has no layout; it is treated like a missing one.
     if (sessio_.n_columnes < 1) {
         sessio_.n_columnes = 3;
     }
     // Redraws the preview through the n_col handler when the text changes.
-    form1_.posar_text("n_col", {}, text_decimal(sessio_.n_columnes));
+    form1_.posar_text(elements::columnes, {}, text_decimal(sessio_.n_columnes));
 
     exercici_inicialitzar(sessio_, [this] { midi_tancar(sessio_, sv_); });
 
@@ -101,16 +103,16 @@ void aplicacio::omplir_menu_idiomes() {
     // One visible item per language file (the first reuses the design-time
     // item) and one trailing hidden item.
     for (const std::string& nom : sv_.fitxers.llistar(sessio_.carpeta_programa, "*.trad")) {
-        const int c = form1_.index_maxim("mn_idioma") + 1;
-        form1_.posar_caption("mn_idioma", c - 1, nom);
-        form1_.posar_visible("mn_idioma", c - 1, true);
-        form1_.carregar("mn_idioma", c);
-        form1_.posar_visible("mn_idioma", c, false);
+        const int c = form1_.index_maxim(elements::mn_idioma) + 1;
+        form1_.posar_caption(elements::mn_idioma, c - 1, nom);
+        form1_.posar_visible(elements::mn_idioma, c - 1, true);
+        form1_.carregar(elements::mn_idioma, c);
+        form1_.posar_visible(elements::mn_idioma, c, false);
     }
 }
 
 void aplicacio::canvi_columnes() {
-    const double v = valor_numeric(form1_.obtenir("n_col").text);
+    const double v = valor_numeric(form1_.obtenir(elements::columnes).text);
     if (!(v > 0)) {
         return;
     }
@@ -129,7 +131,7 @@ void aplicacio::canvi_columnes() {
 }
 
 void aplicacio::idioma_triat(int index) {
-    sessio_.idioma = form1_.obtenir("mn_idioma", index).caption;
+    sessio_.idioma = form1_.obtenir(elements::mn_idioma, index).caption;
     pas([&] {
         idioma_carregar(sessio_, sv_.fitxers);
         idioma_aplicar(sessio_, form1_);

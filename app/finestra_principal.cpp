@@ -1,6 +1,7 @@
 #include "app/finestra_principal.h"
 
 #include "core/finestra.h"
+#include "core/noms_elements.h"
 
 #include <algorithm>
 #include <optional>
@@ -53,23 +54,23 @@ struct definicio_menu {
 
 // The menu tree in the order it is shown.
 constexpr definicio_menu menus[] = {
-    {"mn_opcions", "Fitxers", "", {}},
-    {"mn_fixters", "Exercicis", "mn_opcions", {}},
-    {"mn_eines", "Tauler", "", {}},
-    {"mn_crear_mapa", "Crear Mapa", "mn_eines", {}},
-    {"mn_mapa_desar", "Desar mapa", "mn_eines", {}},
-    {"mn_configurar", "Configurar mapa", "mn_eines", {}},
-    {"mn_mapa_recuperar", "Mapa recuperar", "mn_eines", {}},
-    {"mn_joystic", "Ajustar joysticks", "mn_eines", {}},
-    {"mn_boto", "Desactivar bot\xF3", "mn_eines", 0},
-    {"mn_boto", "Esborrar bot\xF3", "mn_eines", 1},
-    {"mn_boto", "Activar boto", "mn_eines", 2},
-    {"mn_configura_boto", "Configurar boto", "mn_eines", {}},
-    {"mn_dibuixar", "Dibuixar", "mn_eines", {}},
-    {"mn_simular", "Simular", "mn_eines", {}},
-    {"mn_idio", "Idioma", "", {}},
-    {"mn_idioma", "idioma", "mn_idio", 0},
-    {"mn_ajuda", "Ajuda", "", {}},
+    {elements::mn_opcions, "Fitxers", "", {}},
+    {elements::mn_fitxers, "Exercicis", elements::mn_opcions, {}},
+    {elements::mn_eines, "Tauler", "", {}},
+    {elements::mn_crear_mapa, "Crear Mapa", elements::mn_eines, {}},
+    {elements::mn_mapa_desar, "Desar mapa", elements::mn_eines, {}},
+    {elements::mn_configurar, "Configurar mapa", elements::mn_eines, {}},
+    {elements::mn_mapa_recuperar, "Mapa recuperar", elements::mn_eines, {}},
+    {elements::mn_joystic, "Ajustar joysticks", elements::mn_eines, {}},
+    {elements::mn_boto, "Desactivar bot\xF3", elements::mn_eines, 0},
+    {elements::mn_boto, "Esborrar bot\xF3", elements::mn_eines, 1},
+    {elements::mn_boto, "Activar boto", elements::mn_eines, 2},
+    {elements::mn_configura_boto, "Configurar boto", elements::mn_eines, {}},
+    {elements::mn_dibuixar, "Dibuixar", elements::mn_eines, {}},
+    {elements::mn_simular, "Simular", elements::mn_eines, {}},
+    {elements::mn_idio, "Idioma", "", {}},
+    {elements::mn_idioma, "idioma", elements::mn_idio, 0},
+    {elements::mn_ajuda, "Ajuda", "", {}},
 };
 
 } // namespace
@@ -77,37 +78,39 @@ constexpr definicio_menu menus[] = {
 void finestra_principal_construir(finestra& f) {
     // Geometry in twips: a row of buttons and boxes, a row of options, a line,
     // and the anchor of the board preview below it.
-    control(f, "Command1", tipus_element::boto, "engegar", {120, 120, 1200, 390});
-    control(f, "Command2", tipus_element::boto, "aturar", {1440, 120, 1200, 390});
-    control(f, "Command3", tipus_element::boto, "Sortir", {2760, 120, 1200, 390});
-    control(f, "ve", tipus_element::etiqueta, "Interval", {4200, 195, 900, 255});
-    quadre(f, "temps", "100", {5160, 150, 720, 330});
-    control(f, "Label1", tipus_element::etiqueta, "Columnes", {6120, 195, 1020, 255});
-    quadre(f, "n_col", "3", {7200, 150, 600, 330});
+    control(f, elements::engegar, tipus_element::boto, "engegar", {120, 120, 1200, 390});
+    control(f, elements::aturar, tipus_element::boto, "aturar", {1440, 120, 1200, 390});
+    control(f, elements::sortir, tipus_element::boto, "Sortir", {2760, 120, 1200, 390});
+    control(f, elements::etiqueta_interval, tipus_element::etiqueta, "Interval",
+            {4200, 195, 900, 255});
+    quadre(f, elements::interval, "100", {5160, 150, 720, 330});
+    control(f, elements::etiqueta_columnes, tipus_element::etiqueta, "Columnes",
+            {6120, 195, 1020, 255});
+    quadre(f, elements::columnes, "3", {7200, 150, 600, 330});
 
-    control(f, "joy_invers", tipus_element::casella_marca, "Lectura inversa",
+    control(f, elements::joy_invers, tipus_element::casella_marca, "Lectura inversa",
             {120, 660, 2400, 300});
-    control(f, "explorar_cursors", tipus_element::casella_marca, "Explorar Cursors",
+    control(f, elements::explorar_cursors, tipus_element::casella_marca, "Explorar Cursors",
             {2640, 660, 2400, 300});
 
     // Present for the language files that name them; they carry no behaviour,
     // so the operator does not see them.
     for (int i = 0; i < 8; ++i) {
-        control(f, "Check1", tipus_element::casella_marca, std::to_string(i + 1),
+        control(f, elements::marques, tipus_element::casella_marca, std::to_string(i + 1),
                 {5160 + 330L * i, 660, 330, 300}, i)
             .visible = false;
     }
-    quadre(f, "Check2_ant", "", {120, 1200, 480, 330}).visible = false;
+    quadre(f, elements::caselles_antigues, "", {120, 1200, 480, 330}).visible = false;
 
-    element& barra = f.afegir("barra", tipus_element::linia);
+    element& barra = f.afegir(elements::barra, tipus_element::linia);
     situar(barra, {0, 1080, 8040, 0});
 
     // The anchor of the board preview: the cells are laid out below it and
     // take its size. It is not a cell, so it stays hidden.
-    quadre(f, "Check2", "", {120, 1200, 480, 330}, 0).visible = false;
+    quadre(f, elements::caselles, "", {120, 1200, 480, 330}, 0).visible = false;
 
-    temporitzador(f, "t_joystick");
-    temporitzador(f, "t_configurar");
+    temporitzador(f, elements::t_joystick);
+    temporitzador(f, elements::t_configurar);
 
     for (const definicio_menu& m : menus) {
         element& e = f.afegir(m.nom, tipus_element::menu, m.index);

@@ -3,6 +3,7 @@
 #include "board/configuracio_tick.h"
 #include "board/estat_tauler.h"
 #include "core/finestra.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "platform/serveis.h"
 
@@ -12,11 +13,10 @@ namespace quorvel {
 
 namespace {
 
-constexpr const char* caselles = "Check2";
 constexpr double segons_dia = 86400.0;
 
 bool casella_visible(const estat_tauler& s, const finestra& form1, int k) {
-    return k >= 1 && k <= s.n_botons && form1.existeix(caselles, k);
+    return k >= 1 && k <= s.n_botons && form1.existeix(elements::caselles, k);
 }
 
 // Seconds since the start; the clock counts from midnight, so a check that
@@ -36,23 +36,23 @@ resultat provar(estat_tauler& s, serveis& sv, finestra& form1, int j) {
         return resultat::fallat;
     }
     s.mapa_botons[0].joy = static_cast<std::int16_t>(t);
-    form1.posar_text(caselles, t, "1");
-    form1.posar_color_fons(caselles, t, color_groc);
+    form1.posar_text(elements::caselles, t, "1");
+    form1.posar_color_fons(elements::caselles, t, color_groc);
     const double inici = sv.rellotge.segons();
     for (;;) {
         sv.eines.bombar();
-        if (!menu_marcat(form1, "mn_joystic")) {
+        if (!menu_marcat(form1, elements::mn_joystic)) {
             return resultat::abandonat;
         }
         // A redraw during the wait may have removed the cell: it counts no more.
         const std::optional<double> valor = casella_valor(form1, t);
         if (valor && *valor > 9) {
             sv.eines.missatge("Fi", botons_missatge::ok, "");
-            pas([&] { form1.posar_color_fons(caselles, t, color_verd); });
+            pas([&] { form1.posar_color_fons(elements::caselles, t, color_verd); });
             return resultat::superat;
         }
         if (transcorregut(inici, sv.rellotge.segons()) > ajust_segons) {
-            pas([&] { form1.posar_color_fons(caselles, t, color_vermell); });
+            pas([&] { form1.posar_color_fons(elements::caselles, t, color_vermell); });
             pas([&] { s.joysticks[j].ajust = "-1"; });
             return resultat::fallat;
         }
@@ -75,12 +75,12 @@ int ajust_casella_prova(const estat_tauler& s, const finestra& form1, int j) {
 }
 
 void ajustar_joysticks(estat_tauler& s, serveis& sv, finestra& form1) {
-    form1.posar_valor("mn_configurar", {}, 0);
-    form1.posar_valor("mn_joystic", {}, 1);
-    form1.posar_visible("explorar_cursors", {}, true);
-    form1.posar_valor("explorar_cursors", {}, s.cursors ? 1 : 0);
-    form1.posar_visible("joy_invers", {}, true);
-    form1.posar_valor("joy_invers", {}, s.invers ? 1 : 0);
+    form1.posar_valor(elements::mn_configurar, {}, 0);
+    form1.posar_valor(elements::mn_joystic, {}, 1);
+    form1.posar_visible(elements::explorar_cursors, {}, true);
+    form1.posar_valor(elements::explorar_cursors, {}, s.cursors ? 1 : 0);
+    form1.posar_visible(elements::joy_invers, {}, true);
+    form1.posar_valor(elements::joy_invers, {}, s.invers ? 1 : 0);
     s.tipus_exercici = "1001";
     for (int j = 0; j <= s.n_joysticks; ++j) {
         pas([&] { s.joysticks[j].ajust = "0"; });
@@ -96,10 +96,10 @@ void ajustar_joysticks(estat_tauler& s, serveis& sv, finestra& form1) {
     }
 
     for (int k = 1; k <= s.n_botons; ++k) {
-        pas([&] { form1.posar_color_fons(caselles, k, std::nullopt); });
+        pas([&] { form1.posar_color_fons(elements::caselles, k, std::nullopt); });
     }
     s.cursors = false;
-    form1.posar_valor("mn_joystic", {}, 0);
+    form1.posar_valor(elements::mn_joystic, {}, 0);
 }
 
 } // namespace quorvel

@@ -6,6 +6,7 @@
 #include "board/configurar_tauler.h"
 #include "board/simulacio.h"
 #include "core/finestra.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "platform/serveis.h"
 
@@ -29,32 +30,32 @@ void registrar_configuracio(estat_tauler& s, serveis& sv, finestra& form1) {
         pas(procediment);
     };
 
-    form1.en_temporitzador("t_configurar", [&s, &sv, &form1](std::optional<int>) {
+    form1.en_temporitzador(elements::t_configurar, [&s, &sv, &form1](std::optional<int>) {
         pas([&] { configuracio_tick(s, sv.joystick, sv.eines, form1); });
     });
     // Choosing the checked item of a running set-up again unchecks it, which
     // abandons the set-up that is waiting.
-    form1.en_clic("mn_configurar", [&s, &sv, &form1, executar](std::optional<int>) {
-        if (menu_marcat(form1, "mn_configurar")) {
-            form1.posar_valor("mn_configurar", {}, 0);
+    form1.en_clic(elements::mn_configurar, [&s, &sv, &form1, executar](std::optional<int>) {
+        if (menu_marcat(form1, elements::mn_configurar)) {
+            form1.posar_valor(elements::mn_configurar, {}, 0);
             return;
         }
         executar([&] { configurar_tauler(s, sv, form1); });
     });
-    form1.en_clic("mn_joystic", [&s, &sv, &form1, executar](std::optional<int>) {
-        if (menu_marcat(form1, "mn_joystic")) {
-            form1.posar_valor("mn_joystic", {}, 0);
+    form1.en_clic(elements::mn_joystic, [&s, &sv, &form1, executar](std::optional<int>) {
+        if (menu_marcat(form1, elements::mn_joystic)) {
+            form1.posar_valor(elements::mn_joystic, {}, 0);
             return;
         }
         executar([&] { ajustar_joysticks(s, sv, form1); });
     });
-    form1.en_clic("mn_configura_boto", [&s, &sv, &form1, executar](std::optional<int>) {
+    form1.en_clic(elements::mn_configura_boto, [&s, &sv, &form1, executar](std::optional<int>) {
         executar([&] { configurar_boto_menu(s, sv, form1); });
     });
-    form1.en_clic("mn_simular", [&s, &sv, &form1, executar](std::optional<int>) {
+    form1.en_clic(elements::mn_simular, [&s, &sv, &form1, executar](std::optional<int>) {
         executar([&] { simular(s, sv, form1); });
     });
-    form1.en_clic("mn_boto", [&s, &form1](std::optional<int> i) {
+    form1.en_clic(elements::mn_boto, [&s, &form1](std::optional<int> i) {
         switch (i.value_or(-1)) {
         case 0:
             pas([&] { boto_desactivar(s, form1); });

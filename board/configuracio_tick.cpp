@@ -3,6 +3,7 @@
 #include "board/estat_tauler.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "joystick/joystick.h"
 #include "platform/eines.h"
@@ -14,7 +15,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr const char* caselles = "Check2";
 constexpr std::int16_t sense_casella = -2;
 
 // Inputs 1..4 for the direction letters that lead the state text, then 4 + b
@@ -47,7 +47,7 @@ bool es_casella(const estat_tauler& s, int k) {
 
 void sumar_u(finestra& form1, int k) {
     if (const auto valor = casella_valor(form1, k)) {
-        form1.posar_text(caselles, k, forma_plana(*valor + 1.0));
+        form1.posar_text(elements::caselles, k, forma_plana(*valor + 1.0));
     }
 }
 
@@ -72,7 +72,7 @@ void assignar(estat_tauler& s, finestra& form1, int j, int i) {
     }
     s.mapa_entrades(j, i) = static_cast<std::int16_t>(actual);
     s.mapa_botons[actual] = {static_cast<std::int16_t>(j), static_cast<std::int16_t>(i)};
-    form1.posar_text(caselles, actual, "1");
+    form1.posar_text(elements::caselles, actual, "1");
 }
 
 } // namespace
@@ -84,24 +84,24 @@ bool menu_marcat(const finestra& form1, std::string_view menu) {
 void configuracio_engegar(finestra& form1) {
     pas([&] {
         // An interval a timer cannot take keeps the previous one.
-        const double ms = arrodonir(valor_numeric(form1.obtenir("temps").text));
+        const double ms = arrodonir(valor_numeric(form1.obtenir(elements::interval).text));
         if (ms >= 0 && ms <= 65535) {
-            form1.posar_interval("t_configurar", {}, static_cast<int>(ms));
+            form1.posar_interval(elements::t_configurar, {}, static_cast<int>(ms));
         }
     });
-    pas([&] { form1.posar_habilitat("t_configurar", {}, true); });
+    pas([&] { form1.posar_habilitat(elements::t_configurar, {}, true); });
 }
 
 void configuracio_desarmar(finestra& form1) {
-    pas([&] { form1.posar_valor("mn_configurar", {}, 0); });
-    pas([&] { form1.posar_habilitat("t_configurar", {}, false); });
+    pas([&] { form1.posar_valor(elements::mn_configurar, {}, 0); });
+    pas([&] { form1.posar_habilitat(elements::t_configurar, {}, false); });
 }
 
 std::optional<double> casella_valor(const finestra& form1, int k) {
-    if (!form1.existeix(caselles, k)) {
+    if (!form1.existeix(elements::caselles, k)) {
         return std::nullopt;
     }
-    return valor_numeric(form1.obtenir(caselles, k).text);
+    return valor_numeric(form1.obtenir(elements::caselles, k).text);
 }
 
 void configuracio_tick(estat_tauler& s, servei_joystick& js, servei_eines& eines, finestra& form1) {
@@ -115,15 +115,15 @@ void configuracio_tick(estat_tauler& s, servei_joystick& js, servei_eines& eines
             entrades = entrades_actives(estat, botons);
         }
         for (const int i : entrades) {
-            if (menu_marcat(form1, "mn_configurar")) {
+            if (menu_marcat(form1, elements::mn_configurar)) {
                 pas([&] { assignar(s, form1, j, i); });
             }
-            if (menu_marcat(form1, "mn_joystic")) {
+            if (menu_marcat(form1, elements::mn_joystic)) {
                 pas([&] { sumar_u(form1, s.mapa_botons[0].joy); });
                 eines.beep();
             }
         }
-        if (menu_marcat(form1, "mn_joystic")) {
+        if (menu_marcat(form1, elements::mn_joystic)) {
             pas([&] { s.joysticks[j].amb_cursors = cert16; });
         }
     }

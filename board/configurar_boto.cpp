@@ -4,6 +4,7 @@
 #include "board/dibuixar.h"
 #include "board/estat_tauler.h"
 #include "core/finestra.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "platform/serveis.h"
 
@@ -14,11 +15,11 @@ namespace quorvel {
 
 namespace {
 
-constexpr const char* caselles = "Check2";
 constexpr std::int16_t sense_casella = -2;
 
 bool seleccionada(const finestra& form1, int k) {
-    return form1.existeix(caselles, k) && form1.obtenir(caselles, k).text == "1";
+    return form1.existeix(elements::caselles, k) &&
+           form1.obtenir(elements::caselles, k).text == "1";
 }
 
 std::vector<int> seleccionades(const estat_tauler& s, const finestra& form1) {
@@ -71,11 +72,11 @@ void esborrar_casella(estat_tauler& s, int k) {
 
 bool configurar_boto(estat_tauler& s, serveis& sv, finestra& form1, int k) {
     pas([&] { s.mapa_botons[0].joy = static_cast<std::int16_t>(k); });
-    pas([&] { form1.posar_text(caselles, k, "1"); });
-    pas([&] { form1.posar_color_fons(caselles, k, color_groc); });
+    pas([&] { form1.posar_text(elements::caselles, k, "1"); });
+    pas([&] { form1.posar_color_fons(elements::caselles, k, color_groc); });
     for (;;) {
         sv.eines.bombar();
-        if (!menu_marcat(form1, "mn_configurar")) {
+        if (!menu_marcat(form1, elements::mn_configurar)) {
             return false;
         }
         const std::optional<double> valor = casella_valor(form1, k);
@@ -88,9 +89,9 @@ bool configurar_boto(estat_tauler& s, serveis& sv, finestra& form1, int k) {
             break;
         }
     }
-    pas([&] { form1.posar_color_fons(caselles, k, color_verd); });
-    form1.posar_habilitat("t_configurar", {}, false);
-    form1.posar_valor("mn_configurar", {}, 0);
+    pas([&] { form1.posar_color_fons(elements::caselles, k, color_verd); });
+    form1.posar_habilitat(elements::t_configurar, {}, false);
+    form1.posar_valor(elements::mn_configurar, {}, 0);
     sv.eines.missatge("final configurar_boto ", botons_missatge::ok, "Configurar boto");
     return true;
 }
@@ -104,10 +105,10 @@ void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
                           "Configurar boto");
         return;
     }
-    form1.posar_valor("mn_configurar", {}, 1);
-    form1.posar_valor("mn_joystic", {}, 0);
-    pas([&] { form1.posar_visible("explorar_cursors", {}, true); });
-    pas([&] { form1.posar_visible("joy_invers", {}, true); });
+    form1.posar_valor(elements::mn_configurar, {}, 1);
+    form1.posar_valor(elements::mn_joystic, {}, 0);
+    pas([&] { form1.posar_visible(elements::explorar_cursors, {}, true); });
+    pas([&] { form1.posar_visible(elements::joy_invers, {}, true); });
     s.tipus_exercici = "1000";
     // One cell per run: the end of a cell's set-up clears "Configurar mapa",
     // so the other selected cells stay selected for the next run instead of
@@ -119,7 +120,7 @@ void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
 void boto_desactivar(estat_tauler& s, finestra& form1) {
     for (const int k : seleccionades(s, form1)) {
         pas([&] { s.mapa_botons[k] = {sense_casella, sense_casella}; });
-        pas([&] { form1.posar_color_fons(caselles, k, color_gris); });
+        pas([&] { form1.posar_color_fons(elements::caselles, k, color_gris); });
     }
 }
 
@@ -134,7 +135,9 @@ void boto_activar(estat_tauler& s, finestra& form1) {
                         if (s.mapa_entrades.dins(j, i) && s.mapa_entrades(j, i) == k) {
                             s.mapa_botons[k] = {static_cast<std::int16_t>(j),
                                                 static_cast<std::int16_t>(i)};
-                            pas([&] { form1.posar_color_fons(caselles, k, std::nullopt); });
+                            pas([&] {
+                                form1.posar_color_fons(elements::caselles, k, std::nullopt);
+                            });
                         }
                     }
                 });
@@ -158,14 +161,14 @@ void boto_esborrar(estat_tauler& s, finestra& form1) {
         if (s.n_botons < n_abans) {
             ++esborrades;
         }
-        pas([&] { form1.descarregar(caselles, k); });
+        pas([&] { form1.descarregar(elements::caselles, k); });
     }
     pas([&] { s.mapa_botons.redimensionar_conservant(s.n_botons); });
     // The redraw rebuilds boxes 1..n_botons only: the boxes of the numbers
     // that are gone must not stay on screen.
     for (int k = s.n_botons + 1; k <= n_inicial; ++k) {
-        if (form1.existeix(caselles, k)) {
-            pas([&] { form1.descarregar(caselles, k); });
+        if (form1.existeix(elements::caselles, k)) {
+            pas([&] { form1.descarregar(elements::caselles, k); });
         }
     }
     dibuixar(s, form1);

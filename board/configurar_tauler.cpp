@@ -5,6 +5,7 @@
 #include "board/mapa.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "platform/serveis.h"
 #include "stage/media.h"
@@ -16,7 +17,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr const char* caselles = "Check2";
 constexpr double segons_dia = 86400.0;
 
 enum class resultat { fet, fallat, abandonat };
@@ -30,7 +30,7 @@ resultat esperar_casella(estat_tauler& s, serveis& sv, finestra& form1, int k) {
     const double inici = arrodonir(sv.rellotge.segons());
     for (;;) {
         sv.eines.bombar();
-        if (!menu_marcat(form1, "mn_configurar")) {
+        if (!menu_marcat(form1, elements::mn_configurar)) {
             return resultat::abandonat;
         }
         const std::optional<double> valor = casella_valor(form1, k);
@@ -40,12 +40,12 @@ resultat esperar_casella(estat_tauler& s, serveis& sv, finestra& form1, int k) {
             return resultat::abandonat;
         }
         if (*valor > 9) {
-            pas([&] { form1.posar_color_fons(caselles, k, color_verd); });
+            pas([&] { form1.posar_color_fons(elements::caselles, k, color_verd); });
             so_reproduir(s, sv, s.carpeta_programa + "\\ok.wav");
             return resultat::fet;
         }
         if (transcorregut(inici, sv.rellotge.segons()) > configurar_limit_segons) {
-            pas([&] { form1.posar_color_fons(caselles, k, color_vermell); });
+            pas([&] { form1.posar_color_fons(elements::caselles, k, color_vermell); });
             pas([&] { s.mapa_botons[0].joy = -1; });
             so_reproduir(s, sv, s.carpeta_programa + "\\no_ok.wav");
             return resultat::fallat;
@@ -61,7 +61,7 @@ void preparar_taules(estat_tauler& s, finestra& form1) {
                 b = {0, 0};
             }
         });
-        pas([&] { form1.posar_color_fons(caselles, k, std::nullopt); });
+        pas([&] { form1.posar_color_fons(elements::caselles, k, std::nullopt); });
     }
     for (int j = 1; j <= s.n_joysticks; ++j) {
         int usats = 0;
@@ -79,10 +79,10 @@ void preparar_taules(estat_tauler& s, finestra& form1) {
 } // namespace
 
 bool configurar_tauler(estat_tauler& s, serveis& sv, finestra& form1) {
-    form1.posar_valor("mn_configurar", {}, 1);
-    form1.posar_valor("mn_joystic", {}, 0);
-    pas([&] { form1.posar_visible("explorar_cursors", {}, true); });
-    pas([&] { form1.posar_visible("joy_invers", {}, true); });
+    form1.posar_valor(elements::mn_configurar, {}, 1);
+    form1.posar_valor(elements::mn_joystic, {}, 0);
+    pas([&] { form1.posar_visible(elements::explorar_cursors, {}, true); });
+    pas([&] { form1.posar_visible(elements::joy_invers, {}, true); });
     s.tipus_exercici = "1000";
     preparar_taules(s, form1);
     configuracio_engegar(form1);
@@ -99,8 +99,8 @@ bool configurar_tauler(estat_tauler& s, serveis& sv, finestra& form1) {
             }
         }
         pas([&] { s.mapa_botons[0].joy = static_cast<std::int16_t>(k); });
-        pas([&] { form1.posar_text(caselles, k, "1"); });
-        pas([&] { form1.posar_color_fons(caselles, k, color_groc); });
+        pas([&] { form1.posar_text(elements::caselles, k, "1"); });
+        pas([&] { form1.posar_color_fons(elements::caselles, k, color_groc); });
         if (esperar_casella(s, sv, form1, k) == resultat::abandonat) {
             return false;
         }
@@ -111,7 +111,7 @@ bool configurar_tauler(estat_tauler& s, serveis& sv, finestra& form1) {
     }
     mapa_desar(s, sv, s.carpeta_programa + "\\" + s.mapa_fitxer);
     s.tipus_exercici = "0";
-    form1.posar_valor("mn_configurar", {}, 0);
+    form1.posar_valor(elements::mn_configurar, {}, 0);
     return true;
 }
 

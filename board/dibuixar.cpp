@@ -3,13 +3,12 @@
 #include "board/estat_tauler.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 
 namespace quorvel {
 
 namespace {
-
-constexpr const char* caselles = "Check2";
 
 // Neighbouring boxes are one tenth of a box apart.
 long separat(long posicio, long mida) {
@@ -17,18 +16,18 @@ long separat(long posicio, long mida) {
 }
 
 void situar_casella(estat_tauler& s, finestra& f, int i) {
-    const element& anterior = f.obtenir(caselles, i - 1);
-    const element& casella = f.obtenir(caselles, i);
+    const element& anterior = f.obtenir(elements::caselles, i - 1);
+    const element& casella = f.obtenir(elements::caselles, i);
     long left = 0;
     long top = 0;
     if ((i - 1) % s.n_columnes == 0) {
-        left = f.obtenir(caselles, 0).left;
+        left = f.obtenir(elements::caselles, 0).left;
         top = separat(anterior.top, anterior.height);
     } else {
         left = separat(anterior.left, anterior.width);
         top = anterior.top;
     }
-    f.posar_posicio(caselles, i, left, top, casella.width, casella.height);
+    f.posar_posicio(elements::caselles, i, left, top, casella.width, casella.height);
 }
 
 } // namespace
@@ -39,8 +38,8 @@ void dibuixar(estat_tauler& s, finestra& f) {
     // A box whose text is "A" survives the redraw with its text.
     for (int i = 1; i <= n; ++i) {
         pas([&] {
-            if (f.existeix(caselles, i) && f.obtenir(caselles, i).text != "A") {
-                f.descarregar(caselles, i);
+            if (f.existeix(elements::caselles, i) && f.obtenir(elements::caselles, i).text != "A") {
+                f.descarregar(elements::caselles, i);
             }
         });
     }
@@ -49,7 +48,7 @@ void dibuixar(estat_tauler& s, finestra& f) {
     // divide by zero here and in the random draws): the previous positive
     // count stays, and 3 when there is none.
     pas([&] {
-        const std::int16_t columnes = enter16_de_text(f.obtenir("n_col").text);
+        const std::int16_t columnes = enter16_de_text(f.obtenir(elements::columnes).text);
         if (columnes >= 1) {
             s.n_columnes = columnes;
         }
@@ -59,15 +58,15 @@ void dibuixar(estat_tauler& s, finestra& f) {
     }
 
     for (int i = 1; i <= n; ++i) {
-        pas([&] { f.carregar(caselles, i); });
-        pas([&] { f.posar_visible(caselles, i, true); });
+        pas([&] { f.carregar(elements::caselles, i); });
+        pas([&] { f.posar_visible(elements::caselles, i, true); });
         pas([&] { situar_casella(s, f, i); });
         pas([&] {
             const std::int16_t joy = s.mapa_botons[i].joy;
             if (joy == -2) {
-                f.posar_color_fons(caselles, i, color_gris);
+                f.posar_color_fons(elements::caselles, i, color_gris);
             } else if (joy == 0) {
-                f.posar_color_fons(caselles, i, color_vermell);
+                f.posar_color_fons(elements::caselles, i, color_vermell);
             }
         });
     }

@@ -5,6 +5,7 @@
 #include "board/mapa.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "platform/serveis.h"
 
 #include <cmath>
@@ -13,8 +14,6 @@
 namespace quorvel {
 
 namespace {
-
-constexpr const char* caselles = "Check2";
 
 bool es_blanc(char c) {
     return c == ' ' || c == '\t';
@@ -115,9 +114,9 @@ void simular(estat_tauler& s, serveis& sv, finestra& form1) {
 
     // The redraw rebuilds cells 1..n_botons only: boxes of a larger previous
     // board would stay on screen as cells that no longer exist.
-    for (int k = form1.index_maxim(caselles); k > s.n_botons; --k) {
-        if (form1.existeix(caselles, k)) {
-            form1.descarregar(caselles, k);
+    for (int k = form1.index_maxim(elements::caselles); k > s.n_botons; --k) {
+        if (form1.existeix(elements::caselles, k)) {
+            form1.descarregar(elements::caselles, k);
         }
     }
     dibuixar(s, form1);

@@ -2,6 +2,7 @@
 
 #include "content/estat_contingut.h"
 #include "content/expressio.h"
+#include "core/lletra_casella.h"
 #include "core/nombres.h"
 #include "core/text.h"
 
@@ -25,7 +26,7 @@ void afegir_lletra(std::string& cel_les, int k) {
     if (k < 0 || k > casella_lletra_maxima) {
         throw error_forma("cell " + std::to_string(k) + " has no letter");
     }
-    cel_les.push_back(static_cast<char>(65 + k));
+    cel_les.push_back(lletra_casella(k));
 }
 
 enum class linia { superior, inferior, esquerra, dreta, mig_vertical, mig_horitzontal };
@@ -175,7 +176,7 @@ std::int16_t casella_columna(const estat_contingut& s, std::string_view text) {
         return 0;
     }
     const int n = columnes_no_nul(s);
-    const int k = codi(text, 0) - 65;
+    const int k = casella_lletra(text[0]);
     const int resta = k % n;
     return static_cast<std::int16_t>(resta == 0 ? n : resta);
 }
@@ -185,7 +186,7 @@ std::int16_t casella_fila(const estat_contingut& s, std::string_view text) {
         return 0;
     }
     const int n = columnes_no_nul(s);
-    const int k = codi(text, 0) - 65;
+    const int k = casella_lletra(text[0]);
     return a_enter16(std::ceil(static_cast<double>(k) / n));
 }
 

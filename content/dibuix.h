@@ -2,12 +2,10 @@
 // that exercise files write inside their cell lists ("(LU)" for the top row,
 // "(PCE)" for the middle of the centre column...), and the move formulas that
 // check or compute a step of a line drawn from cell to cell.
-//
-// A cell k of the board is written as the letter with code 65 + k, so only
-// cells 0 to 190 have a letter.
 #pragma once
 
 #include "core/errors.h"
+#include "core/lletra_casella.h"
 
 #include <cstdint>
 #include <string>
@@ -29,9 +27,6 @@ struct error_forma : error_pas {
 struct error_formula : error_pas {
     using error_pas::error_pas;
 };
-
-// Highest cell number that a cell list can hold (its letter has code 255).
-inline constexpr int casella_lletra_maxima = 190;
 
 // Column (1 .. n_columnes) and row (from 1) of the cell whose letter is the
 // first character of the text; 0 for an empty text. Throws error_aritmetic

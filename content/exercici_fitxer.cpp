@@ -3,6 +3,7 @@
 #include "content/dibuix.h"
 #include "content/estat_contingut.h"
 #include "content/registre.h"
+#include "content/tipus_exercici.h"
 #include "core/dialegs_fitxer.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
@@ -19,23 +20,27 @@ namespace {
 
 enum class cos_exercici { cap, llista, items_a, items_b };
 
-cos_exercici cos_del_tipus(std::string_view tipus) {
-    // The type is compared as text: "3" selects the list body, "03" none.
-    constexpr std::array<std::string_view, 5> llista = {"3", "4", "5", "11", "12"};
-    constexpr std::array<std::string_view, 11> items_a = {"6",  "7",  "8",  "9",  "15", "16",
-                                                          "17", "30", "31", "50", "51"};
-    constexpr std::array<std::string_view, 6> items_b = {"20", "21", "22", "23", "24", "25"};
-    const auto hi_es = [&](const auto& tipus_cos) {
-        return std::find(tipus_cos.begin(), tipus_cos.end(), tipus) != tipus_cos.end();
-    };
-    if (hi_es(llista)) {
+// The body an exercise file holds after its type; only races 30 and 31 have one.
+cos_exercici cos_del_tipus(const tipus_exercici& tipus) {
+    switch (tipus.familia) {
+    case familia_exercici::escoltar_tauler:
+    case familia_exercici::midi:
+    case familia_exercici::escoltar_i_trobar:
         return cos_exercici::llista;
-    }
-    if (hi_es(items_a)) {
+    case familia_exercici::recorregut:
+    case familia_exercici::parelles:
+    case familia_exercici::camins_fletxes:
+    case familia_exercici::caselles_marcades:
         return cos_exercici::items_a;
-    }
-    if (hi_es(items_b)) {
+    case familia_exercici::cursa:
+        return tipus.numero <= 31 ? cos_exercici::items_a : cos_exercici::cap;
+    case familia_exercici::comptar:
+    case familia_exercici::comptar_fins:
         return cos_exercici::items_b;
+    case familia_exercici::cap:
+    case familia_exercici::configuracio:
+    case familia_exercici::desconegut:
+        break;
     }
     return cos_exercici::cap;
 }
@@ -109,12 +114,13 @@ void lectura_exercici::llegir(const std::string& cami) {
     lr_.registre("the first record");
     lr_.registre("the second record");
     s_.tipus_exercici = lr_.valor("the exercise type");
-    switch (cos_del_tipus(s_.tipus_exercici)) {
+    const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
+    switch (cos_del_tipus(tipus)) {
     case cos_exercici::llista:
         cos_llista();
         break;
     case cos_exercici::items_a:
-        cos_items(s_.tipus_exercici == "51");
+        cos_items(tipus.numero == 51);
         break;
     case cos_exercici::items_b:
         cos_items(false);
@@ -149,8 +155,8 @@ void lectura_exercici::cos_llista() {
     // A negative count leaves an empty list rather than an earlier exercise's.
     pas([&] { s_.llista_exercici.redimensionar(0, std::max(s_.n_items + 1, 0)); });
 
-    const double tipus = valor_numeric(s_.tipus_exercici);
-    const bool notes = tipus == 5 || tipus == 12;
+    const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
+    const bool notes = tipus.numero == 5 || tipus.numero == 12;
     for (int i = 1; i <= s_.n_items && !lr_.passat_final(); ++i) {
         const std::string q = que("list entry", i, "");
         const std::string v = lr_.valor(q);
@@ -174,7 +180,7 @@ void lectura_exercici::cos_llista() {
                        text_decimal(s_.valor_extra) + " is kept");
         }
     }
-    if (tipus == 11 || tipus == 12) {
+    if (tipus.familia == familia_exercici::escoltar_i_trobar) {
         s_.n_elements = 0;
         pas([&] { s_.elements.redimensionar(0, 1); });
         pas([&] {
@@ -196,7 +202,8 @@ void lectura_exercici::cos_items(bool amb_respostes) {
     s_.consigna_exercici = lr_.valor("the general instruction");
     // A negative count leaves no items rather than an earlier exercise's.
     pas([&] { s_.elements.redimensionar(0, std::max(s_.n_elements + 1, 0)); });
-    const bool textos = s_.tipus_exercici == "8" || s_.tipus_exercici == "17";
+    const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
+    const bool textos = tipus.numero == 8 || tipus.numero == 17;
     // Past the end of the file the items would read only empty records, and
     // they are empty as created.
     for (int i = 1; i <= s_.n_elements && !lr_.passat_final(); ++i) {

@@ -49,6 +49,7 @@ class despatxador {
     void tipus_9(int k);
     void tipus_11_12(int k, int t);
     void cami_fletxes(int k, int t);
+    void comptar(int k, int t);
     void fletxes_mostrar(const std::string& direccions);
     void tipus_50(int k);
     void tipus_51(int k);

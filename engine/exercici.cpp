@@ -3,8 +3,10 @@
 #include "board/dibuixar.h"
 #include "content/escenari_fitxer.h"
 #include "content/rutes.h"
+#include "content/tipus_exercici.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "core/text.h"
 #include "engine/estat_joc.h"
@@ -23,7 +25,7 @@ namespace quorvel {
 namespace {
 
 double tipus(const estat_joc& s) {
-    return valor_numeric(s.tipus_exercici);
+    return valor_tipus(s.tipus_exercici);
 }
 
 int enter_de(const std::string& text) {
@@ -94,24 +96,24 @@ void exercici::engegar() {
     pas([&] {
         // An interval that is no finite number a timer can take keeps the
         // previous one; the polling starts all the same.
-        const double ms = valor_numeric(form1_.obtenir("temps").text);
+        const double ms = valor_numeric(form1_.obtenir(elements::interval).text);
         const double interval = std::isfinite(ms) ? arrodonir(ms) : -1;
         if (interval >= 0 && interval <= 65535) {
-            form1_.posar_interval("t_joystick", {}, static_cast<int>(interval));
+            form1_.posar_interval(elements::t_joystick, {}, static_cast<int>(interval));
         }
     });
-    pas([&] { form1_.posar_habilitat("t_joystick", {}, true); });
+    pas([&] { form1_.posar_habilitat(elements::t_joystick, {}, true); });
     avisar(avis_exercici::engegat);
 }
 
 void exercici::aturar() {
     ++execucio_;
-    pas([&] { form1_.posar_habilitat("t_joystick", {}, false); });
-    pas([&] { form1_.posar_habilitat("t_configurar", {}, false); });
-    pas([&] { form1_.posar_valor("mn_configurar", {}, 0); });
-    pas([&] { form1_.posar_valor("mn_joystic", {}, 0); });
-    pas([&] { form1_.posar_visible("explorar_cursors", {}, false); });
-    pas([&] { form1_.posar_visible("joy_invers", {}, false); });
+    pas([&] { form1_.posar_habilitat(elements::t_joystick, {}, false); });
+    pas([&] { form1_.posar_habilitat(elements::t_configurar, {}, false); });
+    pas([&] { form1_.posar_valor(elements::mn_configurar, {}, 0); });
+    pas([&] { form1_.posar_valor(elements::mn_joystic, {}, 0); });
+    pas([&] { form1_.posar_visible(elements::explorar_cursors, {}, false); });
+    pas([&] { form1_.posar_visible(elements::joy_invers, {}, false); });
     pas([&] { midi_tancar(s_, sv_); });
     pas([&] { form1_.posar_color_fons_finestra(std::nullopt); });
     int desplacament = 0;
@@ -121,12 +123,12 @@ void exercici::aturar() {
             continue;
         }
         for (int b = 0; b <= usats; ++b) {
-            pas([&] { form1_.posar_text_si_existeix("Check2", desplacament + b, ""); });
+            pas([&] { form1_.posar_text_si_existeix(elements::caselles, desplacament + b, ""); });
         }
         desplacament += usats;
     }
     for (int c = 0; c <= s_.n_botons; ++c) {
-        pas([&] { form1_.posar_text_si_existeix("Check2", c, ""); });
+        pas([&] { form1_.posar_text_si_existeix(elements::caselles, c, ""); });
     }
     if (!s_.media_actual.empty()) {
         pas([&] { sv_.media.enviar("close " + s_.media_actual); });
@@ -140,23 +142,25 @@ void exercici::aturar() {
 void exercici::preparar() {
     sv_.rellotge.llavor(static_cast<unsigned>(std::floor(sv_.rellotge.segons())));
     s_.resposta.clear();
-    const std::string& t = s_.tipus_exercici;
+    const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
     auto copiar_primer = [&] { s_.elements[0] = s_.elements[1]; };
     // An item without a scenario of its own plays on the program's default one.
     auto escenari_item = [&] {
         const std::string& propi = s_.elements[0].media_5;
         s_.graella_fitxer = propi.empty() ? graella_defecte(s_) : propi;
     };
-    if (t == "9") {
+    switch (tipus.familia) {
+    case familia_exercici::parelles:
         pas([&] { caselles_numerar(s_); });
         pas([&] { element_sortejar(s_, sv_.rellotge); });
-    } else if (t == "11" || t == "12") {
+        break;
+    case familia_exercici::escoltar_i_trobar: {
         pas([&] { element_sortejar(s_, sv_.rellotge); });
         // No cell qualifying as a target leaves nothing to play: entry 0 is
         // no target (for type 12 it holds the instrument).
         int k = 0;
         pas([&] { k = casella_sortejar(s_, sv_.rellotge); });
-        if (t == "11") {
+        if (tipus.numero == 11) {
             if (k > 0) {
                 pas([&] { media_reproduir(s_, sv_, a_veu(sv_, s_.llista_exercici[k])); });
             }
@@ -168,24 +172,32 @@ void exercici::preparar() {
                 pas([&] { midi_nota(s_, sv_, 0, enter_de(s_.llista_exercici[k]), 127); });
             }
         }
-    } else if (t == "15" || t == "16" || t == "17") {
+        break;
+    }
+    case familia_exercici::camins_fletxes:
         pas([&] { element_sortejar(s_, sv_.rellotge); });
         pas(escenari_item);
-    } else if (t == "20" || t == "21" || t == "22") {
+        break;
+    case familia_exercici::comptar:
         pas(copiar_primer);
         pas(escenari_item);
-    } else if (t == "23" || t == "24" || t == "25") {
+        break;
+    case familia_exercici::comptar_fins:
         pas(copiar_primer);
         pas(escenari_item);
         pas([&] {
             const int c = static_cast<int>(std::floor(s_.n_botons * sv_.rellotge.aleatori())) + 1;
             s_.elements[0].especials = caracter(c);
         });
-    } else if (t == "50") {
-        pas([&] { caselles_marcar(s_, sv_.rellotge, 1); });
-    } else if (t == "51") {
-        pas([&] { caselles_coordenades(s_, sv_.rellotge); });
-    } else {
+        break;
+    case familia_exercici::caselles_marcades:
+        if (tipus.numero == 50) {
+            pas([&] { caselles_marcar(s_, sv_.rellotge, 1); });
+        } else {
+            pas([&] { caselles_coordenades(s_, sv_.rellotge); });
+        }
+        break;
+    default:
         pas([&] { element_sortejar(s_, sv_.rellotge); });
     }
 }
@@ -213,7 +225,7 @@ void exercici::mal() {
 
 void exercici::be_final() {
     avisar(avis_exercici::final);
-    pas([&] { form1_.posar_habilitat("t_joystick", {}, false); });
+    pas([&] { form1_.posar_habilitat(elements::t_joystick, {}, false); });
     pas([&] { so_reproduir(s_, sv_, s_.elements[0].media_3); });
     std::string text;
     pas([&] { text = s_.textos_idioma[1]; });

@@ -1,5 +1,6 @@
 #include "engine/exercici_inicialitzar.h"
 
+#include "content/tipus_exercici.h"
 #include "core/nombres.h"
 #include "core/pas.h"
 #include "engine/estat_joc.h"
@@ -8,7 +9,7 @@ namespace quorvel {
 
 void exercici_inicialitzar(estat_joc& s, const std::function<void()>& tancar_midi) {
     pas([&] {
-        if (valor_numeric(s.tipus_exercici) == 1 && tancar_midi) {
+        if (valor_tipus(s.tipus_exercici) == 1 && tancar_midi) {
             tancar_midi();
         }
     });

@@ -3,7 +3,9 @@
 #include "content/dibuix.h"
 #include "core/errors.h"
 #include "core/finestra.h"
+#include "core/lletra_casella.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "core/text.h"
 #include "engine/estat_joc.h"
@@ -16,18 +18,8 @@ namespace quorvel {
 
 namespace {
 
-constexpr const char* imatge = "imatge";
-
 bool conte(std::string_view text, char lletra) {
     return text.find(lletra) != std::string_view::npos;
-}
-
-// The letter of a cell; a cell beyond the last letter cannot be judged.
-char lletra_casella(int c) {
-    if (c < 0 || c > casella_lletra_maxima) {
-        throw error_index("cell " + std::to_string(c) + " has no letter");
-    }
-    return static_cast<char>(65 + c);
 }
 
 // The letter at a position counted from 1, or 0 when there is none.
@@ -64,7 +56,7 @@ void parella_imatge(estat_joc& s, servei_fitxers& fitxers, const retroaccio& r, 
     const std::string& cami = llista[item].cami;
     finestra& esc = escenari_de(r);
     if (cami.empty()) {
-        esc.posar_imatge(imatge, jugador, esc.obtenir(imatge, 1).imatge);
+        esc.posar_imatge(elements::imatge, jugador, esc.obtenir(elements::imatge, 1).imatge);
     } else {
         imatge_posar(fitxers, esc, jugador, imatge_programa(s, fitxers, cami));
     }
@@ -91,13 +83,13 @@ std::int16_t judici_tipus(const estat_joc& s, int c, int t, char lletra) {
         break;
     }
     case 8: {
-        const auto inici = static_cast<std::int16_t>(codi(r, r.size() - 1) - 65);
-        const auto fi = static_cast<std::int16_t>(c);
+        const std::string inici = r.substr(r.size() - 1);
+        const std::string fi = text_casella(c);
         // Each formula is given the positions along its own axis.
-        const std::string fila_bona = formula_calcular(s, casella_fila(s, caracter(65 + inici)),
-                                                       casella_fila(s, caracter(65 + fi)), 2);
-        const std::string columna_bona = formula_calcular(
-            s, casella_columna(s, caracter(65 + inici)), casella_columna(s, caracter(65 + fi)), 1);
+        const std::string fila_bona =
+            formula_calcular(s, casella_fila(s, inici), casella_fila(s, fi), 2);
+        const std::string columna_bona =
+            formula_calcular(s, casella_columna(s, inici), casella_columna(s, fi), 1);
         if ((a_enter32(valor_numeric(fila_bona)) & a_enter32(valor_numeric(columna_bona))) != 0) {
             resultat = judici_be;
             if (conte(item.especials, lletra)) {
@@ -107,7 +99,7 @@ std::int16_t judici_tipus(const estat_joc& s, int c, int t, char lletra) {
         break;
     }
     case 9: {
-        const int p = codi(r, r.size() - 1) - 65;
+        const int p = casella_lletra(r.back());
         if (p == s.caselles_estat(c, 2)) {
             resultat = judici_parella;
         }
@@ -131,7 +123,7 @@ void imatge_posar(servei_fitxers& fitxers, finestra& escenari, int j, const std:
     if (!complet) {
         throw error_pas("no picture " + cami);
     }
-    escenari.posar_imatge(imatge, j, *complet);
+    escenari.posar_imatge(elements::imatge, j, *complet);
 }
 
 std::int16_t resposta_jutjar(estat_joc& s, servei_fitxers& fitxers, const retroaccio& r, int c,
@@ -148,7 +140,7 @@ std::int16_t resposta_jutjar(estat_joc& s, servei_fitxers& fitxers, const retroa
         resultat = judici_tipus(s, c, t, lletra);
     }
     if (t == 9 && resultat == judici_parella) {
-        const int p = codi(resposta, resposta.size() - 1) - 65;
+        const int p = casella_lletra(resposta.back());
         s.joysticks[s.caselles_estat(c, 1)].resposta_jugador += text_decimal(p);
     }
 
@@ -224,12 +216,12 @@ std::int16_t cursa_jutjar(estat_joc& s, const mida_pantalla& pantalla, const ret
         pas([&] {
             const casella_esc& meta = s.graella[1];
             finestra& esc = escenari_de(r);
-            const element& fitxa = esc.obtenir(imatge, jugador);
+            const element& fitxa = esc.obtenir(elements::imatge, jugador);
             const long left =
                 fitxa.left + static_cast<long>(a_enter32(meta.pas_x * pantalla.twips_per_pixel_x));
             const long top =
                 fitxa.top + static_cast<long>(a_enter32(meta.pas_y * pantalla.twips_per_pixel_y));
-            esc.posar_posicio(imatge, jugador, left, top, fitxa.width, fitxa.height);
+            esc.posar_posicio(elements::imatge, jugador, left, top, fitxa.width, fitxa.height);
             const bool arribat =
                 static_cast<double>(left) > meta.x_fi * pantalla.twips_per_pixel_x ||
                 static_cast<double>(top) > meta.y_fi * pantalla.twips_per_pixel_y;

@@ -2,6 +2,7 @@
 
 #include "content/exercici_fitxer.h"
 #include "core/finestra.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "engine/estat_joc.h"
 #include "joystick/sondeig.h"
@@ -12,18 +13,18 @@ namespace quorvel {
 motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
     : s_(s), sv_(sv), form1_(form1), exercici_(s, sv, form1, vista),
       despatxador_(exercici_, s, sv, form1, vista) {
-    form1_.en_canvi("Check2",
+    form1_.en_canvi(elements::caselles,
                     [this](std::optional<int> k) { despatxador_.casella_canviada(k.value_or(0)); });
-    form1_.en_clic("Command1", [this](std::optional<int>) { exercici_.engegar(); });
-    form1_.en_clic("Command2", [this](std::optional<int>) { exercici_.aturar(); });
-    form1_.en_temporitzador("t_joystick", [this](std::optional<int>) { sondejar(); });
-    form1_.en_clic("Check2", [this](std::optional<int> k) {
+    form1_.en_clic(elements::engegar, [this](std::optional<int>) { exercici_.engegar(); });
+    form1_.en_clic(elements::aturar, [this](std::optional<int>) { exercici_.aturar(); });
+    form1_.en_temporitzador(elements::t_joystick, [this](std::optional<int>) { sondejar(); });
+    form1_.en_clic(elements::caselles, [this](std::optional<int> k) {
         pas([&] { casella_clic(form1_, k.value_or(0)); });
     });
-    form1_.en_perdua_focus("Check2", [this](std::optional<int> k) {
+    form1_.en_perdua_focus(elements::caselles, [this](std::optional<int> k) {
         pas([&] { casella_perdua_focus(form1_, k.value_or(0)); });
     });
-    form1_.en_clic("mn_fixters", [this](std::optional<int>) { obrir_exercici(); });
+    form1_.en_clic(elements::mn_fitxers, [this](std::optional<int>) { obrir_exercici(); });
 }
 
 void motor::sondejar() {

@@ -1,6 +1,7 @@
 #include "engine/sortejar.h"
 
 #include "core/errors.h"
+#include "core/lletra_casella.h"
 #include "core/nombres.h"
 #include "core/text.h"
 #include "engine/estat_joc.h"
@@ -47,7 +48,7 @@ void element_sortejar(estat_joc& s, servei_rellotge& r) {
 
 std::int16_t casella_sortejar(estat_joc& s, servei_rellotge& r) {
     // resposta holds cell letters: its last letter names the cell last answered.
-    const int ultima = s.resposta.empty() ? -1 : codi(s.resposta, s.resposta.size() - 1) - 65;
+    const int ultima = s.resposta.empty() ? -1 : casella_lletra(s.resposta.back());
     const auto qualifica = [&](int k) {
         return k < s.n_items && k < s.n_botons && s.mapa_botons.dins(k) &&
                s.mapa_botons[k].joy != -2 && k != ultima;
@@ -72,7 +73,7 @@ std::int16_t casella_sortejar(estat_joc& s, servei_rellotge& r) {
         triada = candidates[static_cast<std::size_t>(
             part_entera(static_cast<double>(candidates.size()), r.aleatori()))];
     }
-    s.elements[0].correctes = caracter(65 + triada);
+    s.elements[0].correctes = text_casella(triada);
     s.resposta.clear();
     return static_cast<std::int16_t>(triada);
 }

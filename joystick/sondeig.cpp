@@ -1,7 +1,9 @@
 #include "joystick/sondeig.h"
 
+#include "content/tipus_exercici.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "core/text.h"
 #include "joystick/estat_joysticks.h"
@@ -14,12 +16,10 @@ namespace quorvel {
 
 namespace {
 
-constexpr std::string_view caselles = "Check2";
-
 // A missing cell is a skipped step. Checking first keeps the tick free of
 // exceptions: an idle board would otherwise throw on every tick.
 void posar_casella(finestra& form1, int c, const char* text) {
-    form1.posar_text_si_existeix(caselles, c, text);
+    form1.posar_text_si_existeix(elements::caselles, c, text);
 }
 
 bool es_caracter(int c) {
@@ -124,7 +124,7 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1
     }
     s.caselles_ant = a;
 
-    const double tipus = valor_numeric(s.tipus_exercici);
+    const double tipus = valor_tipus(s.tipus_exercici);
     if (tipus == 30) {
         activades = a;
     }
@@ -142,7 +142,7 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1
         for (const char caracter_casella : activades) {
             const int c = static_cast<unsigned char>(caracter_casella);
             pas([&] { posar_casella(form1, c, "1"); });
-            if (tipus > 29 && tipus < 50 && cursa) {
+            if (es_cursa(tipus) && cursa) {
                 pas([&] { cursa(c, a_enter16(tipus)); });
             }
         }
@@ -159,7 +159,7 @@ void casella_clic(finestra& form1, int k) {
 }
 
 void casella_perdua_focus(finestra& form1, int k) {
-    form1.posar_text(caselles, k, "");
+    form1.posar_text(elements::caselles, k, "");
 }
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 
 #include "core/finestra.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "platform/eines.h"
 #include "platform/servei_fitxers.h"
@@ -14,9 +15,6 @@
 namespace quorvel {
 
 namespace {
-
-constexpr const char* imatge = "imatge";
-constexpr const char* texto = "texto";
 
 bool te_extensio(const std::string& cami) {
     const auto separador = cami.find_last_of("\\/");
@@ -32,7 +30,7 @@ void carregar_imatge(servei_fitxers& fitxers, finestra& esc, int j, const std::s
     if (!complet) {
         throw error_pas("no picture " + cami);
     }
-    esc.posar_imatge(imatge, j, *complet);
+    esc.posar_imatge(elements::imatge, j, *complet);
 }
 
 long twips(double valor) {
@@ -48,19 +46,19 @@ struct rectangle {
 };
 
 rectangle geometria(const finestra& esc, int j) {
-    const element& e = esc.obtenir(imatge, j);
+    const element& e = esc.obtenir(elements::imatge, j);
     return {static_cast<double>(e.left), static_cast<double>(e.top), static_cast<double>(e.width),
             static_cast<double>(e.height)};
 }
 
 void moure(finestra& esc, int j, double left, double top) {
-    const element& e = esc.obtenir(imatge, j);
-    esc.posar_posicio(imatge, j, twips(left), twips(top), e.width, e.height);
+    const element& e = esc.obtenir(elements::imatge, j);
+    esc.posar_posicio(elements::imatge, j, twips(left), twips(top), e.width, e.height);
 }
 
 void dimensionar(finestra& esc, int j, double width, double height) {
-    const element& e = esc.obtenir(imatge, j);
-    esc.posar_posicio(imatge, j, e.left, e.top, twips(width), twips(height));
+    const element& e = esc.obtenir(elements::imatge, j);
+    esc.posar_posicio(elements::imatge, j, e.left, e.top, twips(width), twips(height));
 }
 
 const element_jugador& media(const estat_escena& s, int j) {
@@ -77,7 +75,7 @@ void completar_imatge(const estat_escena& s, servei_fitxers& fitxers, finestra& 
             carregar_imatge(fitxers, esc, j, media(s, j).cami);
         }
     });
-    pas([&] { esc.posar_visible(imatge, j, visible); });
+    pas([&] { esc.posar_visible(elements::imatge, j, visible); });
 }
 
 struct pantalla_f {
@@ -118,7 +116,7 @@ void disposicio_diagonal(estat_escena& s, servei_fitxers& fitxers, finestra& esc
         k = std::min(k, 1.0);
     });
     for (int j = 1; j <= s.n_joysticks; ++j) {
-        if (!pas([&] { esc.carregar(imatge, j); })) {
+        if (!pas([&] { esc.carregar(elements::imatge, j); })) {
             continue;
         }
         pas([&] {
@@ -139,7 +137,7 @@ void disposicio_diagonal(estat_escena& s, servei_fitxers& fitxers, finestra& esc
         pas([&] {
             dimensionar(esc, j, media(s, j).amplada * k * p.tppx, media(s, j).alcada * k * p.tppy);
         });
-        pas([&] { esc.posar_visible(imatge, j, true); });
+        pas([&] { esc.posar_visible(elements::imatge, j, true); });
     }
 }
 
@@ -160,7 +158,7 @@ struct graella_centrada {
 std::optional<graella_centrada> centrar_graella(const estat_escena& s, servei_fitxers& fitxers,
                                                 finestra& esc, const pantalla_f& p, int columnes,
                                                 int files) {
-    if (!pas([&] { esc.carregar(imatge, 1); })) {
+    if (!pas([&] { esc.carregar(elements::imatge, 1); })) {
         return std::nullopt;
     }
     pas([&] { carregar_imatge(fitxers, esc, 1, media(s, 1).cami); });
@@ -193,11 +191,11 @@ void disposicio_tauler(estat_escena& s, servei_fitxers& fitxers, finestra& esc,
     const double x0 = g->x0;
     const double y0 = g->y0;
     pas([&] {
-        esc.posar_posicio(imatge, 1, twips(x0), twips(y0), twips(w), twips(h));
-        esc.posar_visible(imatge, 1, !cel_la_apagada(s, 1));
+        esc.posar_posicio(elements::imatge, 1, twips(x0), twips(y0), twips(w), twips(h));
+        esc.posar_visible(elements::imatge, 1, !cel_la_apagada(s, 1));
     });
     for (int j = 2; j <= s.n_botons; ++j) {
-        if (!pas([&] { esc.carregar(imatge, j); })) {
+        if (!pas([&] { esc.carregar(elements::imatge, j); })) {
             continue;
         }
         pas([&] {
@@ -217,7 +215,7 @@ void disposicio_marcador(estat_escena& s, servei_fitxers& fitxers, finestra& esc
     const float cel_w = p.amplada / 22;
     const float cel_h = p.alcada / 11;
     for (int j = 1; j <= s.n_botons; ++j) {
-        if (!pas([&] { esc.carregar(imatge, j); })) {
+        if (!pas([&] { esc.carregar(elements::imatge, j); })) {
             continue;
         }
         pas([&] {
@@ -226,26 +224,26 @@ void disposicio_marcador(estat_escena& s, servei_fitxers& fitxers, finestra& esc
                     moure(esc, j, cel_w / 2, cel_h / 2);
                 } else {
                     moure(esc, j, cel_w / 2,
-                          static_cast<double>(esc.obtenir(imatge, j - 1).top) + cel_h);
+                          static_cast<double>(esc.obtenir(elements::imatge, j - 1).top) + cel_h);
                 }
             } else {
-                const element& prev = esc.obtenir(imatge, j - 1);
+                const element& prev = esc.obtenir(elements::imatge, j - 1);
                 moure(esc, j, static_cast<double>(prev.left) + cel_w,
                       static_cast<double>(prev.top));
             }
         });
         completar_imatge(s, fitxers, esc, j, cel_w, cel_h, true);
     }
-    if (!pas([&] { esc.carregar(texto, 1); })) {
+    if (!pas([&] { esc.carregar(elements::texto, 1); })) {
         return;
     }
     pas([&] {
-        const element& marcador = esc.obtenir(texto, 1);
-        esc.posar_posicio(texto, 1, twips(p.amplada * 0.75), esc.obtenir(imatge, 1).top,
-                          marcador.width, marcador.height);
+        const element& marcador = esc.obtenir(elements::texto, 1);
+        esc.posar_posicio(elements::texto, 1, twips(p.amplada * 0.75),
+                          esc.obtenir(elements::imatge, 1).top, marcador.width, marcador.height);
     });
-    pas([&] { esc.posar_caption(texto, 1, "0"); });
-    pas([&] { esc.posar_visible(texto, 1, true); });
+    pas([&] { esc.posar_caption(elements::texto, 1, "0"); });
+    pas([&] { esc.posar_visible(elements::texto, 1, true); });
 }
 
 // Image 1 stands alone, centred above the row of the other players' images;
@@ -265,11 +263,12 @@ void disposicio_fila(estat_escena& s, servei_fitxers& fitxers, finestra& esc, co
     const double x0 = g->x0;
     const double y0 = g->y0;
     pas([&] {
-        esc.posar_posicio(imatge, 1, twips((p.amplada - w) / 2), twips(y0), twips(w), twips(h));
-        esc.posar_visible(imatge, 1, true);
+        esc.posar_posicio(elements::imatge, 1, twips((p.amplada - w) / 2), twips(y0), twips(w),
+                          twips(h));
+        esc.posar_visible(elements::imatge, 1, true);
     });
     for (int j = 2; j <= s.n_joysticks; ++j) {
-        if (!pas([&] { esc.carregar(imatge, j); })) {
+        if (!pas([&] { esc.carregar(elements::imatge, j); })) {
             continue;
         }
         pas([&] {
@@ -288,7 +287,7 @@ void disposicio_fila(estat_escena& s, servei_fitxers& fitxers, finestra& esc, co
 
 void escenari_construir(finestra& esc) {
     esc.posar_caption_finestra("Form2");
-    auto& marcador = esc.afegir(texto, tipus_element::etiqueta, 0);
+    auto& marcador = esc.afegir(elements::texto, tipus_element::etiqueta, 0);
     marcador.caption = "Label1";
     marcador.lletra = "Arial Black";
     marcador.mida_lletra = 72;
@@ -298,14 +297,14 @@ void escenari_construir(finestra& esc) {
     marcador.width = 5280;
     marcador.height = 2040;
     marcador.visible = false;
-    auto& plantilla = esc.afegir(imatge, tipus_element::imatge, 0);
+    auto& plantilla = esc.afegir(elements::imatge, tipus_element::imatge, 0);
     plantilla.visible = false;
     plantilla.left = 960;
     plantilla.top = 120;
     plantilla.width = 1335;
     plantilla.height = 1455;
-    esc.afegir("barra", tipus_element::linia, 0).visible = false;
-    auto& menu = esc.afegir("menu", tipus_element::menu, 0);
+    esc.afegir(elements::barra, tipus_element::linia, 0).visible = false;
+    auto& menu = esc.afegir(elements::menu, tipus_element::menu, 0);
     menu.caption = "menu";
     menu.visible = false;
 }

@@ -1,3 +1,5 @@
+#include "core/errors.h"
+#include "core/lletra_casella.h"
 #include "core/text.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +42,24 @@ TEST(text, case_and_trimming) {
     EXPECT_EQ(retallar_espais("  a\tb  "), "a\tb");
     EXPECT_EQ(retallar_espais("   "), "");
     EXPECT_EQ(caracter(200), "\xC8");
+}
+
+TEST(text, a_cell_and_its_letter_name_each_other) {
+    struct cas {
+        int casella;
+        char lletra;
+    };
+    for (const cas& c : {cas{0, 'A'}, cas{1, 'B'}, cas{25, 'Z'}, cas{62, '\x7F'}, cas{63, '\x80'},
+                         cas{190, '\xFF'}}) {
+        EXPECT_EQ(lletra_casella(c.casella), c.lletra) << c.casella;
+        EXPECT_EQ(text_casella(c.casella), std::string(1, c.lletra)) << c.casella;
+        EXPECT_EQ(casella_lletra(c.lletra), c.casella) << c.casella;
+    }
+    for (const int sense_lletra : {-1, 191, 1000}) {
+        EXPECT_THROW(lletra_casella(sense_lletra), error_index) << sense_lletra;
+    }
+    EXPECT_LT(casella_lletra('@'), 0);
+    EXPECT_LT(casella_lletra(' '), 0);
 }
 
 } // namespace

@@ -5,8 +5,10 @@
 // object per line.
 #include "app/programa.h"
 #include "app/sessio.h"
+#include "content/tipus_exercici.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
+#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "core/text.h"
 #include "platform/local/fitxers_disc.h"
@@ -194,7 +196,7 @@ class sessio_seca {
         muntar_tauler();
         observar_passos();
         dialegs_.respostes.push_back(exercici);
-        p.app().form1().clic("mn_fixters");
+        p.app().form1().clic(elements::mn_fitxers);
         vigilar();
         for (const linia_script& l : linies) {
             executar_linia(l);
@@ -202,7 +204,7 @@ class sessio_seca {
         }
         const finestra& f = p.app().form1();
         emetre(json{{"event", "end"},
-                    {"running", f.obtenir("t_joystick").habilitat ||
+                    {"running", f.obtenir(elements::t_joystick).habilitat ||
                                     p.exercicis().actual().escenari() != nullptr}});
         // What the program does as it is torn down is not part of the run.
         pas_observar({});
@@ -243,10 +245,10 @@ class sessio_seca {
             const auto jb = parella(*o_.simular);
             eines_.respostes_demanar.push_back(std::to_string(jb->first));
             eines_.respostes_demanar.push_back(std::to_string(jb->second));
-            form1.clic("mn_simular");
+            form1.clic(elements::mn_simular);
         } else if (o_.mapa) {
             dialegs_.respostes.push_back(text_programa(*o_.mapa));
-            form1.clic("mn_mapa_recuperar");
+            form1.clic(elements::mn_mapa_recuperar);
         }
         if (o_.columnes) {
             p_->app().estat().n_columnes = static_cast<std::int16_t>(*o_.columnes);
@@ -317,7 +319,7 @@ class sessio_seca {
             e.color_fons ? json{e.color_fons->r, e.color_fons->g, e.color_fons->b} : json(nullptr);
         if (e.nom.empty()) {
             emetre(json{{"event", "colour"}, {"window", "console"}, {"rgb", rgb}});
-        } else if (e.nom == "Check2" && e.index) {
+        } else if (e.nom == elements::caselles && e.index) {
             emetre(json{{"event", "colour"}, {"cell", *e.index}, {"rgb", rgb}});
         }
     }
@@ -347,8 +349,8 @@ class sessio_seca {
                         {"top", top},
                         {"width", pixels(e.width, m.twips_per_pixel_x)},
                         {"height", pixels(e.height, m.twips_per_pixel_y)}});
-            const double tipus = valor_numeric(p_->app().estat().tipus_exercici);
-            if (engegat_ && e.nom == "imatge" && tipus >= 30 && tipus <= 49 && index >= 1 &&
+            if (engegat_ && e.nom == elements::imatge &&
+                es_cursa(valor_tipus(p_->app().estat().tipus_exercici)) && index >= 1 &&
                 index <= p_->app().estat().n_joysticks) {
                 emetre(json{{"event", "token"}, {"player", index}, {"left", left}, {"top", top}});
             }
@@ -422,17 +424,17 @@ class sessio_seca {
         finestra& form1 = p_->app().form1();
         const auto nombre = [&](std::size_t i) { return std::stoi(l.arguments[i]); };
         if (l.ordre == "press" || l.ordre == "release") {
-            if (form1.existeix("Check2", nombre(0))) {
-                form1.posar_text("Check2", nombre(0), l.ordre == "press" ? "1" : "0");
+            if (form1.existeix(elements::caselles, nombre(0))) {
+                form1.posar_text(elements::caselles, nombre(0), l.ordre == "press" ? "1" : "0");
             } else {
                 emetre(json{{"event", "skipped"},
                             {"step", "script line " + std::to_string(l.numero)},
                             {"reason", "cell " + l.arguments[0] + " is not on the board"}});
             }
         } else if (l.ordre == "click") {
-            if (form1.existeix("Check2", nombre(0))) {
-                form1.clic("Check2", nombre(0));
-                form1.perdua_focus("Check2", nombre(0));
+            if (form1.existeix(elements::caselles, nombre(0))) {
+                form1.clic(elements::caselles, nombre(0));
+                form1.perdua_focus(elements::caselles, nombre(0));
             } else {
                 emetre(json{{"event", "skipped"},
                             {"step", "script line " + std::to_string(l.numero)},
@@ -457,9 +459,9 @@ class sessio_seca {
             eines_.respostes_missatge.push_back(l.arguments[0] == "ok" ? resposta_missatge::ok
                                                                        : resposta_missatge::cancel);
         } else if (l.ordre == "start") {
-            form1.clic("Command1");
+            form1.clic(elements::engegar);
         } else if (l.ordre == "stop") {
-            form1.clic("Command2");
+            form1.clic(elements::aturar);
         }
     }
 
