@@ -17,7 +17,7 @@ observador_pas pas_observar(observador_pas o) {
 
 namespace detall {
 
-void pas_saltat(const std::source_location& on, std::string_view motiu) {
+void pas_saltat(const lloc_pas& on, std::string_view motiu) {
     if (const observador_pas& o = observador()) {
         o(on, motiu);
     }

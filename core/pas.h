@@ -10,25 +10,34 @@
 
 #include <functional>
 #include <new>
-#include <source_location>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
 
 namespace quorvel {
 
+// Where a step stands in the source. The compilers' own builtins give it, as
+// std::source_location is not available with every compiler the project
+// builds with.
+struct lloc_pas {
+    const char* fitxer;
+    unsigned linia;
+};
+
 // Told of each skipped step: where it is in the source, and why it failed.
-using observador_pas = std::function<void(const std::source_location& on, std::string_view motiu)>;
+using observador_pas = std::function<void(const lloc_pas& on, std::string_view motiu)>;
 
 // Sets the observer (an empty one: nobody is told); returns the previous one.
 observador_pas pas_observar(observador_pas o);
 
 namespace detall {
-void pas_saltat(const std::source_location& on, std::string_view motiu);
+void pas_saltat(const lloc_pas& on, std::string_view motiu);
 }
 
 // Runs one step; returns false when it failed and was skipped.
-template <class F> bool pas(F&& f, std::source_location on = std::source_location::current()) {
+template <class F>
+bool pas(F&& f, const char* fitxer = __builtin_FILE(), unsigned linia = __builtin_LINE()) {
+    const lloc_pas on{fitxer, linia};
     try {
         std::forward<F>(f)();
         return true;

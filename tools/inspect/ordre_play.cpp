@@ -285,8 +285,8 @@ class sessio_seca {
     // Skipped steps are reported from the opening of the exercise on: the
     // start-up before it is the program's, not the author's.
     void observar_passos() {
-        pas_observar([this](const std::source_location& on, std::string_view motiu) {
-            std::string fitxer = on.file_name();
+        pas_observar([this](const lloc_pas& on, std::string_view motiu) {
+            std::string fitxer = on.fitxer;
             for (const char* arrel : {"/content/", "/engine/", "/board/", "/stage/", "/joystick/",
                                       "/app/", "/core/", "/i18n/"}) {
                 if (const auto i = fitxer.rfind(arrel); i != std::string::npos) {
@@ -295,7 +295,7 @@ class sessio_seca {
                 }
             }
             emetre(json{{"event", "skipped"},
-                        {"step", fitxer + ":" + std::to_string(on.line())},
+                        {"step", fitxer + ":" + std::to_string(on.linia)},
                         {"reason", std::string(motiu)}});
         });
     }
