@@ -49,4 +49,12 @@ inline std::string sense_separador_final(std::string carpeta) {
     return carpeta;
 }
 
+// The program folder when none is named: this tool's own folder, as the
+// program's is the folder of its executable.
+inline std::string carpeta_executable() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : de_utf8(exe.parent_path().string());
+}
+
 } // namespace quorvel::inspect

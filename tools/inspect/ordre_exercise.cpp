@@ -27,12 +27,6 @@ struct opcions {
     bool lint = false;
 };
 
-std::string carpeta_executable() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : de_utf8(exe.parent_path().string());
-}
-
 nlohmann::json element_json(const element_exercici& e) {
     return {{"consigna", text_json(e.consigna)},   {"correctes", text_json(e.correctes)},
             {"sequencia", text_json(e.sequencia)}, {"text_1", text_json(e.text_1)},

@@ -15,6 +15,7 @@
 #include "platform/local/perfil_ini.h"
 #include "platform/simulat/dispositius_simulats.h"
 #include "platform/simulat/temps_simulat.h"
+#include "tools/inspect/avisos.h"
 #include "tools/inspect/ordres.h"
 #include "tools/inspect/sortida.h"
 
@@ -49,19 +50,6 @@ struct opcions_play {
     std::string pantalla = "1280x800";
     double media_ms = 0;
 };
-
-std::string carpeta_executable() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : de_utf8(exe.parent_path().string());
-}
-
-std::string sense_separador_final(std::string c) {
-    while (c.size() > 1 && (c.back() == '/' || c.back() == '\\')) {
-        c.pop_back();
-    }
-    return c;
-}
 
 // "AxB" with two whole numbers from 1 up.
 std::optional<std::pair<int, int>> parella(const std::string& text) {

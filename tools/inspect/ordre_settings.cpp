@@ -4,6 +4,7 @@
 #include "app/sessio.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
+#include "tools/inspect/avisos.h"
 #include "tools/inspect/ordres.h"
 #include "tools/inspect/sortida.h"
 
@@ -12,13 +13,6 @@
 namespace quorvel::inspect {
 
 namespace {
-
-std::string sense_separador_final(std::string carpeta) {
-    while (carpeta.size() > 1 && (carpeta.back() == '/' || carpeta.back() == '\\')) {
-        carpeta.pop_back();
-    }
-    return carpeta;
-}
 
 void configurar(CLI::App& app, int& codi_sortida) {
     auto carpeta = std::make_shared<std::string>();
