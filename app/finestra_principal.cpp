@@ -109,6 +109,8 @@ void finestra_principal_construir(finestra& f) {
     // take its size. It is not a cell, so it stays hidden.
     quadre(f, elements::caselles, "", {120, 1200, 480, 330}, 0).visible = false;
 
+    control(f, elements::linia_estat, tipus_element::etiqueta, "", {120, 960, 7800, 255});
+
     temporitzador(f, elements::t_joystick);
     temporitzador(f, elements::t_configurar);
 

@@ -36,6 +36,9 @@ inline constexpr std::string_view joy_invers = "joy_invers";
 inline constexpr std::string_view explorar_cursors = "explorar_cursors";
 // The line under the console's controls; on the stage, a hidden line.
 inline constexpr std::string_view barra = "barra";
+// The console's status line: what the operator should know now (pads found,
+// the open exercise, what a set-up expects, a sound that cannot play).
+inline constexpr std::string_view linia_estat = "estat";
 // Polls the pads while an exercise runs.
 inline constexpr std::string_view t_joystick = "t_joystick";
 // Polls the pads while the board is being set up.
