@@ -12,6 +12,7 @@ namespace {
 
 constexpr const char* seccio_inici = "inici";
 constexpr const char* seccio_joystick = "Joystick";
+constexpr const char* seccio_escenari = "Escenari";
 
 // An empty value leaves every variable as it was.
 void llegir_text(std::string& variable, const std::string& valor) {
@@ -53,6 +54,9 @@ void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perf
     llegir_enter(s.num_butons, valor(seccio_joystick, "num_butons"));
     llegir_marca(s.cursors, valor(seccio_joystick, "cursors"));
     llegir_marca(s.invers, valor(seccio_joystick, "invers"));
+    llegir_marca(s.escenari_senyal, valor(seccio_escenari, "senyal"));
+    llegir_marca(s.escenari_consigna, valor(seccio_escenari, "consigna"));
+    llegir_marca(s.escenari_numeros, valor(seccio_escenari, "numeros"));
 }
 
 void configuracio_desar_idioma(const sessio& s, servei_perfil& perfil) {

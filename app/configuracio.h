@@ -14,7 +14,8 @@ class servei_perfil;
 std::string configuracio_cami(const sessio& s);
 
 // Fills mapa_fitxer, n_columnes, idioma, num_butons, cursors and invers from
-// the file; a missing file or key leaves the value as it was.
+// the file, and what the stage shows over its pictures (section "Escenari":
+// senyal, consigna, numeros); a missing file or key leaves the value as it was.
 void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perfil);
 
 // Writes "idioma" in section "inici".

@@ -53,6 +53,7 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
                                                  eines.sortir();
                                              }});
     eines.posar_propietari(&consola);
+    escenaris.posar_consola(&consola);
     if (opcions.filtre_consola != nullptr) {
         consola.installEventFilter(opcions.filtre_consola);
     }

@@ -58,8 +58,9 @@ void despatxador::casella_canviada(int k) {
     if (!pas([&] { x = form1_.obtenir(elements::caselles, k).text; })) {
         return;
     }
+    const bool premuda = premuda_abans(k, x == "1");
     if (s_.graella_fitxer.find("graella.esc") != std::string::npos) {
-        pas([&] { imatges_escenari_defecte(k, x); });
+        pas([&] { imatges_escenari_defecte(k, x, premuda); });
     }
     if (x == "1") {
         activacio(k);
@@ -68,8 +69,28 @@ void despatxador::casella_canviada(int k) {
     }
 }
 
-void despatxador::imatges_escenari_defecte(int k, const std::string& x) {
+bool despatxador::premuda_abans(int k, bool premuda) {
+    if (execucio_premudes_ != ex_.execucio()) {
+        premudes_.clear();
+        execucio_premudes_ = ex_.execucio();
+    }
+    const bool abans = premudes_.contains(k);
+    if (premuda) {
+        premudes_.insert(k);
+    } else {
+        premudes_.erase(k);
+    }
+    return abans;
+}
+
+// Only a cell that was pressed is released. The polling writes "0" into every
+// idle cell at its first tick, and an idle cell that loses the focus is
+// emptied: neither covers the picture the layout gave the cell.
+void despatxador::imatges_escenari_defecte(int k, const std::string& x, bool premuda) {
     if (tipus_de_text(s_.tipus_exercici).numero == 50 && x != "0") {
+        return;
+    }
+    if (x != "1" && !premuda) {
         return;
     }
     if (te_llista(s_.graella[1])) {

@@ -3,7 +3,8 @@
 // turns it into exercise behaviour by exercise type: list playback, MIDI
 // notes, judged answers, counting, arrow paths, marked and hidden cells.
 //
-// It keeps no state between calls. A call may pump window events (the waits
+// Its only state between calls is which cells are held in the current run. A
+// call may pump window events (the waits
 // of types 3, 11 and 12), inside which another cell event or a timer tick, or
 // even stop, runs to completion; everything is therefore looked up again
 // after a wait and after every feedback call, and a wait that finds the
@@ -16,6 +17,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace quorvel {
@@ -43,7 +45,9 @@ class despatxador {
     static constexpr double escolta_s = 5.0;
 
   private:
-    void imatges_escenari_defecte(int k, const std::string& x);
+    void imatges_escenari_defecte(int k, const std::string& x, bool premuda);
+    // Whether cell k was held before this change; records whether it is now.
+    bool premuda_abans(int k, bool premuda);
     void activacio(int k);
     void tipus_3(int k);
     void tipus_9(int k);
@@ -76,6 +80,9 @@ class despatxador {
     std::optional<espera> escolta_;
     // The run of the exercise whose type 11 or 12 press waits for the media.
     std::optional<unsigned long> espera_media_;
+    // The cells held, in the run of the exercise they were pressed in.
+    std::set<int> premudes_;
+    unsigned long execucio_premudes_ = 0;
 };
 
 } // namespace quorvel

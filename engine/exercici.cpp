@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "engine/estat_joc.h"
 #include "engine/sortejar.h"
+#include "joystick/sondeig.h"
 #include "platform/serveis.h"
 #include "platform/vista_escenari.h"
 #include "stage/escenari.h"
@@ -55,8 +56,24 @@ void exercici::escenari_obrir() {
     escenari_tancar();
     escenari_ = std::make_unique<finestra>(nom_escenari);
     escenari_construir(*escenari_);
+    // With one screen the stage covers the console's cells: a click on a
+    // cell's image presses the cell as a click on the console does.
+    escenari_->en_clic(elements::imatge, [this](std::optional<int> k) {
+        if (k && *k >= 1 && *k <= escenari_caselles(s_)) {
+            pas([&] { casella_clic(form1_, *k); });
+        }
+    });
     vista_.obrir(*escenari_);
     escenari_preparar(s_, sv_.fitxers, vista_.pantalla(), *escenari_);
+    if (const int caselles = escenari_caselles(s_); s_.escenari_numeros && caselles > 0) {
+        vista_.numerar_caselles(*escenari_, caselles);
+    }
+}
+
+void exercici::senyalar(senyal_escenari senyal) {
+    if (escenari_ && s_.escenari_senyal) {
+        pas([&] { vista_.senyal(*escenari_, senyal); });
+    }
 }
 
 void exercici::escenari_tancar() {
@@ -202,7 +219,17 @@ void exercici::preparar() {
     }
 }
 
+// The players read the instruction on the stage while the operator reads it
+// in the boxes: the current item's when it has one, else the exercise's.
 void exercici::consigna_mostra() {
+    if (escenari_ && s_.escenari_consigna) {
+        const bool de_item =
+            tipus(s_) > 5 && s_.elements.dins(0) && !s_.elements[0].consigna.empty();
+        pas([&] {
+            vista_.posar_consigna(*escenari_,
+                                  de_item ? s_.elements[0].consigna : s_.consigna_exercici);
+        });
+    }
     if (!s_.consigna_exercici.empty()) {
         sv_.eines.missatge("conisgna " + s_.consigna_exercici, botons_missatge::ok, "Quorvel");
     }
@@ -213,18 +240,21 @@ void exercici::consigna_mostra() {
 
 void exercici::be() {
     avisar(avis_exercici::be);
+    senyalar(senyal_escenari::be);
     pas([&] { form1_.posar_color_fons_finestra(color_verd); });
     pas([&] { so_reproduir(s_, sv_, s_.elements[0].media_1); });
 }
 
 void exercici::mal() {
     avisar(avis_exercici::mal);
+    senyalar(senyal_escenari::mal);
     pas([&] { form1_.posar_color_fons_finestra(color_vermell); });
     pas([&] { so_reproduir(s_, sv_, a_veu(sv_, s_.elements[0].media_2)); });
 }
 
 void exercici::be_final() {
     avisar(avis_exercici::final);
+    senyalar(senyal_escenari::final);
     pas([&] { form1_.posar_habilitat(elements::t_joystick, {}, false); });
     pas([&] { so_reproduir(s_, sv_, s_.elements[0].media_3); });
     std::string text;

@@ -3,6 +3,8 @@
 // question, and the feedback operations the dispatcher and the judgement call.
 #pragma once
 
+#include "platform/vista_escenari.h"
+
 #include <functional>
 #include <memory>
 
@@ -11,7 +13,6 @@ namespace quorvel {
 struct estat_joc;
 struct serveis;
 class finestra;
-class servei_escenari;
 
 // What an exercise tells an observer: it started, stopped, or gave feedback.
 enum class avis_exercici { engegat, aturat, be, mal, final };
@@ -48,6 +49,8 @@ class exercici {
   private:
     void escenari_obrir();
     void escenari_tancar();
+    // Feedback the players see on the stage, when the settings want it.
+    void senyalar(senyal_escenari senyal);
 
     estat_joc& s_;
     serveis& sv_;

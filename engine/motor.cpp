@@ -7,11 +7,12 @@
 #include "engine/estat_joc.h"
 #include "joystick/sondeig.h"
 #include "platform/serveis.h"
+#include "platform/vista_escenari.h"
 
 namespace quorvel {
 
 motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
-    : s_(s), sv_(sv), form1_(form1), exercici_(s, sv, form1, vista),
+    : s_(s), sv_(sv), form1_(form1), vista_(vista), exercici_(s, sv, form1, vista),
       despatxador_(exercici_, s, sv, form1, vista) {
     form1_.en_canvi(elements::caselles,
                     [this](std::optional<int> k) { despatxador_.casella_canviada(k.value_or(0)); });
@@ -25,6 +26,13 @@ motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
         pas([&] { casella_perdua_focus(form1_, k.value_or(0)); });
     });
     form1_.en_clic(elements::mn_fitxers, [this](std::optional<int>) { obrir_exercici(); });
+    // With one screen the stage covers the console: leaving it must give the
+    // operator the console back with the exercise stopped.
+    vista_.en_sortida([this] { form1_.clic(elements::aturar); });
+}
+
+motor::~motor() {
+    vista_.en_sortida({});
 }
 
 void motor::sondejar() {

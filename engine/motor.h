@@ -1,6 +1,7 @@
 // The exercise engine wired to the console: the start and stop buttons, the
 // polling timer (with the race judgement), the cells' changes (the event
-// dispatcher), clicks and focus loss, and the exercise menu.
+// dispatcher), clicks and focus loss, the exercise menu, and leaving the
+// stage (which stops the exercise as the stop button does).
 #pragma once
 
 #include "engine/despatxador.h"
@@ -17,6 +18,9 @@ class motor {
   public:
     // Registers the engine's handlers on the console model.
     motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista);
+    ~motor();
+    motor(const motor&) = delete;
+    motor& operator=(const motor&) = delete;
 
     [[nodiscard]] exercici& actual() { return exercici_; }
 
@@ -29,6 +33,7 @@ class motor {
     estat_joc& s_;
     serveis& sv_;
     finestra& form1_;
+    servei_escenari& vista_;
     exercici exercici_;
     despatxador despatxador_;
 };

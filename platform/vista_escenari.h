@@ -1,13 +1,23 @@
 // The stage view service: shows a stage window model full screen (on the
 // projector when there is one) and closes it. The logic lays the model out for
 // the screen this service names.
+//
+// A view may also draw, over the model and never into it, what helps the
+// players in a classroom: the feedback of an answer for a moment, the
+// instruction in a band at the foot, each cell's number. A service that draws
+// none of it keeps the do-nothing versions below.
 #pragma once
 
 #include "platform/eines.h"
 
+#include <functional>
+#include <string>
+
 namespace quorvel {
 
 class finestra;
+
+enum class senyal_escenari { be, mal, final };
 
 class servei_escenari {
   public:
@@ -18,6 +28,17 @@ class servei_escenari {
     virtual void obrir(finestra& escenari) = 0;
     // Destroys the view; the model is discarded right after.
     virtual void tancar(finestra& escenari) = 0;
+
+    // Right, wrong or final feedback, shown for a moment.
+    virtual void senyal(finestra& /*escenari*/, senyal_escenari /*s*/) {}
+    // The instruction the players work on; empty: none is shown.
+    virtual void posar_consigna(finestra& /*escenari*/, const std::string& /*text*/) {}
+    // Images 1..n are the board's cells: each is marked with its number for
+    // as long as it stays where the layout put it.
+    virtual void numerar_caselles(finestra& /*escenari*/, int /*n*/) {}
+    // Who is told when someone at the stage asks to leave it (Esc, or the
+    // window's close under a window manager); empty: nobody.
+    virtual void en_sortida(std::function<void()> /*gestor*/) {}
 };
 
 } // namespace quorvel

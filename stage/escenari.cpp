@@ -286,7 +286,7 @@ void disposicio_fila(estat_escena& s, servei_fitxers& fitxers, finestra& esc, co
 } // namespace
 
 void escenari_construir(finestra& esc) {
-    esc.posar_caption_finestra("Form2");
+    esc.posar_caption_finestra("Quorvel");
     auto& marcador = esc.afegir(elements::texto, tipus_element::etiqueta, 0);
     marcador.caption = "Label1";
     marcador.lletra = "Arial Black";
@@ -307,6 +307,10 @@ void escenari_construir(finestra& esc) {
     auto& menu = esc.afegir(elements::menu, tipus_element::menu, 0);
     menu.caption = "menu";
     menu.visible = false;
+}
+
+int escenari_caselles(const estat_escena& s) {
+    return s.esc_tipus == 2 || s.esc_tipus == 3 ? std::max(0, static_cast<int>(s.n_botons)) : 0;
 }
 
 void escenari_preparar(estat_escena& s, servei_fitxers& fitxers, servei_eines& eines,

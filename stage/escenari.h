@@ -25,4 +25,9 @@ void escenari_preparar(estat_escena& s, servei_fitxers& fitxers, const mida_pant
 void escenari_preparar(estat_escena& s, servei_fitxers& fitxers, servei_eines& eines,
                        finestra& escenari);
 
+// How many of the stage's first images stand for board cells (image k for
+// cell k): every cell in the board arrangements, none where the images are
+// the players'.
+int escenari_caselles(const estat_escena& s);
+
 } // namespace quorvel

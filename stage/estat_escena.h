@@ -1,5 +1,5 @@
-// The stage part of the run's state: the media item playing and the MIDI
-// output in use.
+// The stage part of the run's state: the media item playing, the MIDI output
+// in use, and what the stage's view adds over the stage model.
 #pragma once
 
 #include "content/estat_contingut.h"
@@ -12,6 +12,11 @@ namespace quorvel {
 struct estat_escena : estat_contingut {
     std::string media_actual;
     std::uint32_t handle_midi = 0;
+    // Shown by the stage's view, never written into the stage model: right
+    // and wrong for a moment, the instruction at the foot, the cell numbers.
+    bool escenari_senyal = true;
+    bool escenari_consigna = true;
+    bool escenari_numeros = true;
 };
 
 } // namespace quorvel

@@ -72,13 +72,20 @@ TEST(configuracio, flags_are_true_for_a_non_zero_number) {
     };
     for (const auto& c : casos) {
         entorn e;
-        e.s.cursors = !c.esperat;
-        e.s.invers = !c.esperat;
+        bool* marques[] = {&e.s.cursors, &e.s.invers, &e.s.escenari_senyal, &e.s.escenari_consigna,
+                           &e.s.escenari_numeros};
+        for (bool* m : marques) {
+            *m = !c.esperat;
+        }
         e.posar("joystick", "cursors", c.valor);
         e.posar("joystick", "invers", c.valor);
+        e.posar("escenari", "senyal", c.valor);
+        e.posar("escenari", "consigna", c.valor);
+        e.posar("escenari", "numeros", c.valor);
         e.llegir();
-        EXPECT_EQ(e.s.cursors, c.esperat) << c.valor;
-        EXPECT_EQ(e.s.invers, c.esperat) << c.valor;
+        for (std::size_t i = 0; i < std::size(marques); ++i) {
+            EXPECT_EQ(*marques[i], c.esperat) << c.valor << ", flag " << i;
+        }
     }
 }
 

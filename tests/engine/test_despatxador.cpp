@@ -97,11 +97,34 @@ TEST(despatxador, list_playback_and_default_scenario_pictures) {
     b.form1.posar_text("Check2", 3, "0");
     EXPECT_EQ(b.imatge(3), "/p/imatge/off.gif");
     EXPECT_EQ(b.f.media.ordres.size(), 1u); // a release plays nothing
+    // The polling's first tick writes "0" into every idle cell, and an idle
+    // cell that loses the focus is emptied: neither is a release.
+    b.form1.posar_text("Check2", 5, "0");
+    b.form1.posar_text("Check2", 5, "");
+    EXPECT_EQ(b.imatge(5), "/p/imatge/three.gif");
+    b.premer(5);
+    EXPECT_EQ(b.imatge(5), "/p/imatge/off.gif");
+    // A click on a cell's image on the stage presses the cell.
+    b.esc().clic("imatge", 7);
+    EXPECT_EQ(b.form1.obtenir("Check2", 7).text, "1");
+    EXPECT_EQ(b.imatge(7), "/p/imatge/on.gif");
+    EXPECT_EQ(b.sons().back().rfind("/ex/so7.wav", 0), 0u);
     b.s.tipus_exercici = "5";
     b.s.llista_exercici[2] = "64";
     b.f.midi.registre.clear();
     b.premer(2);
     EXPECT_EQ(b.f.midi.registre, std::vector<std::string>{"short 0x007F4090"});
+}
+
+TEST(despatxador, leaving_the_stage_stops_the_exercise_as_the_stop_button_does) {
+    banc b("4");
+    ASSERT_TRUE(b.vista.sortida);
+    b.vista.sortida();
+    EXPECT_EQ(b.m.actual().escenari(), nullptr);
+    EXPECT_EQ(b.vista.tancats, 1);
+    EXPECT_FALSE(b.form1.obtenir("t_joystick").habilitat);
+    { motor altre{b.s, b.sv, b.form1, b.vista}; }
+    EXPECT_FALSE(b.vista.sortida); // no handler outlives its engine
 }
 
 TEST(despatxador, counting_types) {

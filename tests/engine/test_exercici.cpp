@@ -133,6 +133,52 @@ TEST(exercici, instructions_show_the_exercise_then_the_item) {
     EXPECT_EQ(b.f.eines.missatges[1].text, "consigna item 1");
 }
 
+// The stage's view draws the feedback, the instruction and the cell numbers
+// only while a stage is open and as the settings ask.
+TEST(exercici, the_stage_view_is_told_what_the_settings_ask_for) {
+    const struct {
+        const char* tipus;
+        int escena;
+        bool senyal;
+        bool consigna;
+        bool numeros;
+        const char* consigna_vista; // nullptr: none given
+        int numerades;
+    } casos[] = {
+        {"6", 2, true, true, true, "item 1", 4}, // the item's instruction first
+        {"5", 3, true, true, true, "General", 4},
+        {"6", 1, true, true, true, "item 1", 0}, // the images are the players'
+        {"6", 2, false, false, false, nullptr, 0},
+        {"6", 2, true, false, true, nullptr, 4},
+    };
+    for (const auto& c : casos) {
+        banc b;
+        b.s.tipus_exercici = c.tipus;
+        b.s.consigna_exercici = "General";
+        b.items(1);
+        b.s.escenari_senyal = c.senyal;
+        b.s.escenari_consigna = c.consigna;
+        b.s.escenari_numeros = c.numeros;
+        b.f.fitxers.posar("/p/graella.esc",
+                          "Default\nTipus\t" + std::to_string(c.escena) + "\nElements\t0\n");
+        b.ex.be(); // no stage yet
+        b.ex.engegar();
+        b.ex.be();
+        b.ex.mal();
+        b.f.eines.respostes_missatge.push_back(resposta_missatge::cancel);
+        b.ex.be_final();
+        const std::vector<senyal_escenari> esperats =
+            c.senyal
+                ? std::vector{senyal_escenari::be, senyal_escenari::mal, senyal_escenari::final}
+                : std::vector<senyal_escenari>{};
+        EXPECT_EQ(b.vista.senyals, esperats) << c.tipus << " " << c.escena;
+        EXPECT_EQ(b.vista.consignes, c.consigna_vista ? std::vector<std::string>{c.consigna_vista}
+                                                      : std::vector<std::string>{})
+            << c.tipus << " " << c.escena;
+        EXPECT_EQ(b.vista.caselles_numerades, c.numerades) << c.tipus << " " << c.escena;
+    }
+}
+
 TEST(exercici, types_20_to_25_present_item_1) {
     for (const char* tipus : {"20", "23"}) {
         banc b;

@@ -10,10 +10,12 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace quorvel::fakes {
@@ -127,6 +129,15 @@ class escenari_fals : public servei_escenari {
         ++tancats;
         actual = nullptr;
     }
+    // What the view was asked to draw over the stage, in order.
+    std::vector<senyal_escenari> senyals;
+    std::vector<std::string> consignes;
+    int caselles_numerades = 0;
+    std::function<void()> sortida;
+    void senyal(finestra&, senyal_escenari s) override { senyals.push_back(s); }
+    void posar_consigna(finestra&, const std::string& text) override { consignes.push_back(text); }
+    void numerar_caselles(finestra&, int n) override { caselles_numerades = n; }
+    void en_sortida(std::function<void()> gestor) override { sortida = std::move(gestor); }
 };
 
 // Every fake, wired as one set of services.

@@ -7,13 +7,16 @@
 #include "tests/fakes/tauler_prova.h"
 #include "tests/platform/qt/esperar_qt.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QCoreApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -131,18 +134,33 @@ struct escena {
         escenari_construir(model);
     }
 
-    void obrir_vista() {
+    void obrir_vista(std::chrono::milliseconds durada_senyal = std::chrono::milliseconds(700),
+                     std::function<void()> en_sortida = {}) {
         vista = std::make_unique<vista_escenari>(
-            model, vista_escenari::opcions{mida_prova, QRect(0, 0, 1280, 960)});
+            model, vista_escenari::opcions{mida_prova, QRect(0, 0, 1280, 960), durada_senyal,
+                                           std::move(en_sortida)});
     }
     void preparar() { escenari_preparar(s, fitxers, mida_prova, model); }
 
     [[nodiscard]] QImage captura() const { return vista->grab().toImage(); }
     [[nodiscard]] QRect rect(int j) const { return vista->rectangle(model.obtenir("imatge", j)); }
+    // Image j's centre where the view draws it.
     [[nodiscard]] QColor centre(const QImage& c, int j) const {
-        return c.pixelColor(rect(j).center());
+        return c.pixelColor(vista->transformacio().map(rect(j).center()));
+    }
+    // A point inside the disc that carries image j's number, clear of the
+    // digits; on the picture itself when the image is not numbered.
+    [[nodiscard]] QColor lloc_numero(const QImage& c, int j) const {
+        const QRect r = rect(j);
+        const double d = std::clamp(std::min(r.width(), r.height()) * 0.36, 16.0, 200.0);
+        const QPointF p(r.left() + d * 0.12 + d * 0.14, r.top() + d * 0.12 + d / 2);
+        return c.pixelColor(vista->transformacio().map(p).toPoint());
     }
 };
+
+bool fosc(const QColor& c) {
+    return c.lightness() < 60;
+}
 
 // The expected colour of each image in the arrangements below.
 struct cas_disposicio {
@@ -354,11 +372,207 @@ TEST(vista_escenari, bundled_default_scenario_names_pictures_that_exist) {
 
     finestra model{nom_escenari};
     escenari_construir(model);
-    vista_escenari vista(model, {mida_prova, QRect(0, 0, 1280, 960)});
+    vista_escenari::opcions opcions;
+    opcions.mida = mida_prova;
+    opcions.geometria = QRect(0, 0, 1280, 960);
+    vista_escenari vista(model, opcions);
     escenari_preparar(s, fitxers, mida_prova, model);
     const QImage c = vista.grab().toImage();
     const QColor premut = c.pixelColor(vista.rectangle(model.obtenir("imatge", 1)).center());
     EXPECT_TRUE(semblant(premut, QColor(255, 212, 0), 30)) << premut.name().toStdString();
+}
+
+// Numbers, feedback and the instruction are drawn over the model: nothing of
+// the model changes for them.
+struct observador_model {
+    finestra& model;
+    int canvis = 0;
+    int id = model.observar([this](const element&, propietat) { ++canvis; });
+    ~observador_model() { model.deixar_observar(id); }
+};
+
+TEST(vista_escenari, cells_keep_their_numbers_while_their_pictures_change) {
+    carpeta_exercici carpeta;
+    escena e(carpeta, "vista_2.esc", 4, 5, 3);
+    e.obrir_vista();
+    e.preparar();
+    EXPECT_FALSE(fosc(e.lloc_numero(e.captura(), 1)));
+    {
+        observador_model o{e.model};
+        e.vista->numerar_caselles(4);
+        EXPECT_EQ(o.canvis, 0);
+    }
+    QImage c = e.captura();
+    for (int j = 1; j <= 4; ++j) {
+        EXPECT_TRUE(fosc(e.lloc_numero(c, j))) << j;
+    }
+    EXPECT_FALSE(fosc(e.lloc_numero(c, 5))); // beyond the cells given
+    EXPECT_TRUE(semblant(e.centre(c, 2), verd));
+
+    // A press replaces the picture; a path of arrows moves an image away;
+    // a switched-off cell is hidden.
+    e.model.posar_imatge("imatge", 2, carpeta.imatge("groc.jpg"));
+    const QRect lloc_3 = e.rect(3);
+    const element& tres = e.model.obtenir("imatge", 3);
+    e.model.posar_posicio("imatge", 3, 0, 0, tres.width / 2, tres.height / 2);
+    e.model.posar_visible("imatge", 4, false);
+    c = e.captura();
+    EXPECT_TRUE(fosc(e.lloc_numero(c, 2)));
+    EXPECT_TRUE(semblant(e.centre(c, 2), groc));
+    EXPECT_FALSE(fosc(e.lloc_numero(c, 3)));
+    EXPECT_TRUE(semblant(c.pixelColor(lloc_3.topLeft() + QPoint(20, 20)), fons_blau));
+    EXPECT_TRUE(semblant(e.centre(c, 4), fons_blau));
+    EXPECT_TRUE(semblant(e.lloc_numero(c, 4), fons_blau));
+}
+
+TEST(vista_escenari, feedback_shows_for_a_moment_over_everything_and_leaves_the_model_alone) {
+    const struct {
+        senyal_escenari senyal;
+        QColor marc;
+        QColor centre;
+        bool marca_gran;
+    } casos[] = {
+        {senyal_escenari::be, QColor(0, 190, 0), QColor(0, 190, 0), false},
+        {senyal_escenari::mal, QColor(220, 30, 30), QColor(255, 255, 255), false},
+        {senyal_escenari::final, QColor(255, 190, 0), QColor(255, 190, 0), true},
+    };
+    carpeta_exercici carpeta;
+    escena e(carpeta, "vista_2.esc", 4, 5, 3);
+    e.obrir_vista(std::chrono::milliseconds(100));
+    e.preparar();
+    e.vista->numerar_caselles(5);
+    const QImage abans = e.captura();
+    observador_model o{e.model};
+    // 960 pixels high: the marks are discs of 288 and 576 pixels.
+    const QPoint marc(6, 480);
+    const QPoint dalt_marca(640, 480 - 220);
+    for (const auto& c : casos) {
+        e.vista->senyal(c.senyal);
+        ASSERT_EQ(e.vista->senyal_actual(), c.senyal);
+        const QImage amb = e.captura();
+        EXPECT_TRUE(semblant(amb.pixelColor(marc), c.marc))
+            << amb.pixelColor(marc).name().toStdString();
+        EXPECT_TRUE(semblant(amb.pixelColor(640, 480), c.centre))
+            << amb.pixelColor(640, 480).name().toStdString();
+        if (c.marca_gran) {
+            EXPECT_TRUE(semblant(amb.pixelColor(dalt_marca), c.marc));
+        } else {
+            EXPECT_EQ(amb.pixelColor(dalt_marca), abans.pixelColor(dalt_marca));
+        }
+        ASSERT_TRUE(prova::esperar([&] { return !e.vista->senyal_actual(); }));
+        EXPECT_EQ(e.captura(), abans);
+    }
+    EXPECT_EQ(o.canvis, 0);
+}
+
+TEST(vista_escenari, instruction_band_takes_the_foot_and_the_model_is_drawn_whole_above_it) {
+    carpeta_exercici carpeta;
+    escena e(carpeta, "vista_2.esc", 4, 5, 3);
+    e.obrir_vista();
+    e.preparar();
+    const QRect abans = e.rect(5);
+    observador_model o{e.model};
+    e.vista->posar_consigna("Troba la casella vermella");
+    QImage c = e.captura();
+    const int banda = 960 / 12;
+    EXPECT_TRUE(fosc(c.pixelColor(4, 960 - banda / 2)));
+    int clars = 0; // the text
+    for (int x = 0; x < 1280; ++x) {
+        clars += c.pixelColor(x, 960 - banda / 2).lightness() > 200 ? 1 : 0;
+    }
+    EXPECT_GT(clars, 20);
+    // Scaled into the 880 pixels above the band, every image keeps its colour.
+    EXPECT_LT(e.vista->transformacio().map(QPoint(0, 960)).y(), 960 - banda + 1);
+    const std::vector<QColor> colors{vermell, verd, groc, cel, vermell};
+    for (int j = 1; j <= 5; ++j) {
+        EXPECT_TRUE(semblant(e.centre(c, j), colors[static_cast<std::size_t>(j) - 1])) << j;
+    }
+    EXPECT_EQ(e.rect(5), abans);
+    e.vista->posar_consigna("");
+    c = e.captura();
+    EXPECT_TRUE(semblant(c.pixelColor(4, 956), fons_blau));
+    EXPECT_TRUE(e.vista->transformacio().isIdentity());
+    EXPECT_EQ(o.canvis, 0);
+}
+
+TEST(vista_escenari, esc_alt_f4_and_closing_ask_to_leave_and_f11_switches_to_a_window) {
+    carpeta_exercici carpeta;
+    escena e(carpeta, "vista_2.esc", 4, 5, 3);
+    int sortides = 0;
+    e.obrir_vista(std::chrono::milliseconds(700), [&] { ++sortides; });
+    e.preparar();
+    QTest::keyClick(e.vista.get(), Qt::Key_Escape);
+    EXPECT_EQ(sortides, 1);
+    QTest::keyClick(e.vista.get(), Qt::Key_F4, Qt::AltModifier);
+    EXPECT_EQ(sortides, 2);
+    EXPECT_FALSE(e.vista->close()); // the exercise's stop closes the stage
+    EXPECT_EQ(sortides, 3);
+    EXPECT_TRUE(e.vista->isVisible());
+    QTest::keyClick(e.vista.get(), Qt::Key_F4);
+    EXPECT_EQ(sortides, 3);
+
+    QTest::keyClick(e.vista.get(), Qt::Key_F11);
+    EXPECT_FALSE(e.vista->pantalla_completa());
+    // Two thirds of the screen, with the model's proportions.
+    ASSERT_TRUE(prova::esperar([&] {
+        return std::abs(e.vista->width() - 853) <= 1 && std::abs(e.vista->height() - 640) <= 1;
+    })) << e.vista->width()
+        << "x" << e.vista->height();
+    EXPECT_TRUE(e.vista->isVisible());
+    const QImage c = e.captura();
+    EXPECT_TRUE(semblant(e.centre(c, 3), groc)); // the whole model, scaled
+    EXPECT_TRUE(semblant(e.centre(c, 4), cel));
+    std::vector<int> clicades;
+    e.model.en_clic("imatge", [&](std::optional<int> k) { clicades.push_back(k.value_or(-1)); });
+    QTest::mouseClick(e.vista.get(), Qt::LeftButton, {},
+                      e.vista->transformacio().map(e.rect(4).center()));
+    QTest::mouseClick(e.vista.get(), Qt::LeftButton, {}, QPoint(2, 2)); // the background
+    EXPECT_EQ(clicades, std::vector<int>{4});
+    QTest::keyClick(e.vista.get(), Qt::Key_F11);
+    EXPECT_TRUE(e.vista->pantalla_completa());
+    ASSERT_TRUE(prova::esperar([&] { return e.vista->size() == QSize(1280, 960); }));
+    EXPECT_TRUE(e.vista->transformacio().isIdentity());
+
+    e.model.posar_visible_finestra(false);
+    EXPECT_TRUE(e.vista->close());
+    EXPECT_EQ(sortides, 3);
+}
+
+// The service: the stage takes the keyboard when it shows; leaving it runs
+// the handler from the event loop (the handler closes the view the key came
+// from) and gives the console the keyboard back.
+TEST(vista_escenari, leaving_the_stage_runs_the_handler_and_activates_the_console) {
+    QWidget consola;
+    consola.resize(300, 200);
+    consola.show();
+    finestra model{nom_escenari};
+    escenari_qt servei;
+    escenari_construir(model);
+    servei.posar_consola(&consola);
+    int sortides = 0;
+    servei.en_sortida([&] {
+        ++sortides;
+        model.posar_visible_finestra(false);
+        servei.tancar(model);
+    });
+    servei.obrir(model);
+    model.posar_visible_finestra(true);
+    vista_escenari* vista = servei.vista(model);
+    ASSERT_NE(vista, nullptr);
+    EXPECT_EQ(vista->windowTitle(), QStringLiteral("Quorvel"));
+    EXPECT_TRUE(vista->isFullScreen());
+    EXPECT_TRUE(prova::esperar([&] { return QApplication::activeWindow() == vista; }));
+
+    QTest::keyClick(vista, Qt::Key_F11);
+    EXPECT_TRUE(prova::esperar([&] { return !vista->isFullScreen() && vista->isVisible(); }));
+    QTest::keyClick(vista, Qt::Key_F11);
+    EXPECT_TRUE(prova::esperar([&] { return vista->isFullScreen(); }));
+
+    QTest::keyClick(vista, Qt::Key_Escape);
+    EXPECT_EQ(sortides, 0);
+    ASSERT_TRUE(prova::esperar([&] { return sortides == 1; }));
+    EXPECT_EQ(servei.vista(model), nullptr);
+    EXPECT_TRUE(prova::esperar([&] { return QApplication::activeWindow() == &consola; }));
 }
 
 } // namespace
