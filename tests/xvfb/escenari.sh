@@ -122,6 +122,10 @@ centre_casella() {
     }'
 }
 
+set -- $(centre_casella 2)
+set -- $(pixel "$captures/escenari.png" "$1" "$(($2 + 30))")
+[ "$1" -gt 150 ] && [ "$2" -lt 80 ] || fallar "cell 2 lost its red tile: $*"
+
 # Cell 16 is in no answer of the exercise: a wrong press. The feedback stays
 # 0.7 s; a slow machine gets three tries to catch it.
 vermell=
