@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
 
 namespace quorvel {
 namespace {
@@ -29,7 +30,9 @@ namespace {
 class programa_test : public ::testing::Test {
   protected:
     void SetUp() override {
-        carpeta = std::filesystem::temp_directory_path() / "quorvel-programa-test";
+        // One folder per process: the test runner runs the tests side by side.
+        carpeta = std::filesystem::temp_directory_path() /
+                  ("quorvel-programa-test-" + std::to_string(QCoreApplication::applicationPid()));
         std::filesystem::remove_all(carpeta);
         std::filesystem::copy(std::string(QUORVEL_SOURCE_DIR) + "/data", carpeta,
                               std::filesystem::copy_options::recursive);
