@@ -3,14 +3,14 @@
 // turns it into exercise behaviour by exercise type: list playback, MIDI
 // notes, judged answers, counting, arrow paths, marked and hidden cells.
 //
-// Its only state between calls is which cells are held in the current run. A
-// call may pump window events (the waits
-// of types 3, 11 and 12), inside which another cell event or a timer tick, or
-// even stop, runs to completion; everything is therefore looked up again
-// after a wait and after every feedback call, and a wait that finds the
-// exercise stopped or restarted returns without acting. While a wait runs it
-// is known, so that a press inside it lengthens it (type 3) or is not judged
-// (types 11 and 12) instead of stacking one wait on another.
+// Its only state between calls is which cells are held in the current run.
+// A call may pump window events (the waits of types 3, 11 and 12), inside
+// which another cell event or a timer tick, or even stop, runs to completion;
+// everything is therefore looked up again after a wait and after every
+// feedback call, and a wait that finds the exercise stopped or restarted
+// returns without acting. While a wait runs it is known, so that a press
+// inside it lengthens it (type 3) or is not judged (types 11 and 12) instead
+// of stacking one wait on another.
 #pragma once
 
 #include "engine/jutjar.h"
