@@ -53,6 +53,9 @@ void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perf
     llegir_enter(s.num_butons, valor(seccio_joystick, "num_butons"));
     llegir_marca(s.cursors, valor(seccio_joystick, "cursors"));
     llegir_marca(s.invers, valor(seccio_joystick, "invers"));
+    llegir_enter(s.acceptacio, valor(seccio_joystick, "acceptacio"));
+    llegir_enter(s.repeticio, valor(seccio_joystick, "repeticio"));
+    llegir_marca(s.teclat, valor(seccio_joystick, "teclat"));
 }
 
 void configuracio_desar_idioma(const sessio& s, servei_perfil& perfil) {

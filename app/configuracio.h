@@ -13,8 +13,9 @@ class servei_perfil;
 // carpeta_programa + "\quorvel.ini"
 std::string configuracio_cami(const sessio& s);
 
-// Fills mapa_fitxer, n_columnes, idioma, num_butons, cursors and invers from
-// the file; a missing file or key leaves the value as it was.
+// Fills mapa_fitxer, n_columnes, idioma, num_butons, cursors, invers, the
+// switch times acceptacio and repeticio and the keyboard pad flag teclat
+// from the file; a missing file or key leaves the value as it was.
 void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perfil);
 
 // Writes "idioma" in section "inici".
