@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace quorvel {
 
@@ -175,7 +176,9 @@ int joystick_sdl::llegir_posicio(int id, posicio_joystick& posicio) {
     if (id < 0 || id >= nombre_dispositius()) {
         return estat_parametres;
     }
-    recollir_canvis();
+    // A change that arrives while the polling reads the pads one by one may
+    // concern a pad already read: it is kept for the next collection.
+    pendent_ = actualitzar() || pendent_;
     dispositiu& d = dispositius_[static_cast<std::size_t>(id)];
     if (d.pad != nullptr && SDL_JoystickGetAttached(d.pad) == SDL_FALSE) {
         alliberar(d);
@@ -295,6 +298,11 @@ bool joystick_sdl::anotar(const SDL_Event& e) {
 }
 
 bool joystick_sdl::recollir_canvis() {
+    const bool ara = actualitzar();
+    return std::exchange(pendent_, false) || ara;
+}
+
+bool joystick_sdl::actualitzar() {
     if (!iniciat_) {
         return false;
     }

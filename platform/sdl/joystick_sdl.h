@@ -81,12 +81,15 @@ class joystick_sdl : public servei_joystick {
     dispositiu* per_instancia(std::int32_t instancia);
     // Applies one SDL event to the change times; true when an input changed.
     bool anotar(const SDL_Event& e);
+    // Updates SDL and notes the events' times; true when an input changed.
+    bool actualitzar();
 
     bool iniciat_ = false;
     std::string error_;
     std::vector<dispositiu> dispositius_;
     int lliures_ = 0;
     std::vector<std::int32_t> descartades_; // instances that matched no free device
+    bool pendent_ = false;                  // a change seen by a read, not yet collected
     std::chrono::milliseconds interval_cerca_;
     std::chrono::steady_clock::time_point darrera_cerca_{};
 };

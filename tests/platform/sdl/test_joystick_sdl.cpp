@@ -258,6 +258,13 @@ TEST_F(joystick_sdl_test, input_changes_carry_their_time_and_ask_for_a_tick) {
         }
         EXPECT_FALSE(servei->recollir_canvis()) << c.nom;
     }
+
+    // A change the polling's own read met first still asks for a tick.
+    pad.boto(1, true);
+    posicio_joystick p;
+    ASSERT_EQ(servei->llegir_posicio(id, p), 0);
+    EXPECT_TRUE(servei->recollir_canvis());
+    EXPECT_FALSE(servei->recollir_canvis());
 }
 
 TEST_F(joystick_sdl_test, two_pads_pressed_3_ms_apart_reach_the_race_in_press_order) {
