@@ -57,6 +57,9 @@ void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perf
     llegir_marca(s.escenari_senyal, valor(seccio_escenari, "senyal"));
     llegir_marca(s.escenari_consigna, valor(seccio_escenari, "consigna"));
     llegir_marca(s.escenari_numeros, valor(seccio_escenari, "numeros"));
+    llegir_enter(s.acceptacio, valor(seccio_joystick, "acceptacio"));
+    llegir_enter(s.repeticio, valor(seccio_joystick, "repeticio"));
+    llegir_marca(s.teclat, valor(seccio_joystick, "teclat"));
 }
 
 void configuracio_desar_idioma(const sessio& s, servei_perfil& perfil) {

@@ -13,7 +13,8 @@ class servei_perfil;
 // carpeta_programa + "\quorvel.ini"
 std::string configuracio_cami(const sessio& s);
 
-// Fills mapa_fitxer, n_columnes, idioma, num_butons, cursors and invers from
+// Fills mapa_fitxer, n_columnes, idioma, num_butons, cursors, invers, the
+// switch times acceptacio and repeticio and the keyboard pad flag teclat from
 // the file, and what the stage shows over its pictures (section "Escenari":
 // senyal, consigna, numeros); a missing file or key leaves the value as it was.
 void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perfil);

@@ -2,6 +2,7 @@
 
 #include "app/finestra_principal.h"
 #include "app/programa.h"
+#include "core/noms_elements.h"
 #include "core/text.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
@@ -10,6 +11,9 @@
 #include "platform/qt/dialegs_qt.h"
 #include "platform/qt/eines_qt.h"
 #include "platform/qt/media_qt.h"
+#include "platform/qt/sondeig_immediat.h"
+#include "platform/qt/teclat_filtre.h"
+#include "platform/qt/teclat_joystick.h"
 #include "platform/qt/vista_escenari.h"
 #include "platform/qt/vista_finestra.h"
 #include "platform/sdl/joystick_sdl.h"
@@ -33,7 +37,8 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
                                     ? de_utf8(QCoreApplication::applicationDirPath().toStdString())
                                     : opcions.carpeta_programa;
 
-    joystick_sdl joystick;
+    joystick_sdl pads;
+    joystick_amb_teclat joystick(pads);
     fitxers_disc fitxers;
     perfil_ini perfil;
     media_qt media([](const std::string& cami) {
@@ -54,6 +59,16 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
                                              }});
     eines.posar_propietari(&consola);
     escenaris.posar_consola(&consola);
+
+    finestra& form1 = p.app().form1();
+    const estat_joysticks& estat = p.app().estat();
+    const sondeig_immediat sondeig(form1, std::string(elements::t_joystick), joystick,
+                                   [&estat] { return estat.commutadors.proper_termini(); });
+    filtre_teclat teclat(joystick, [&form1] {
+        return form1.obtenir(elements::t_joystick).habilitat ||
+               form1.obtenir(elements::t_configurar).habilitat;
+    });
+    qt.installEventFilter(&teclat);
     if (opcions.filtre_consola != nullptr) {
         consola.installEventFilter(opcions.filtre_consola);
     }

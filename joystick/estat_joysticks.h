@@ -3,10 +3,12 @@
 #pragma once
 
 #include "core/taula.h"
+#include "joystick/filtre_commutadors.h"
 #include "joystick/fitxa_joystick.h"
 #include "stage/estat_escena.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace quorvel {
@@ -19,6 +21,16 @@ struct estat_joysticks : estat_escena {
     bool invers = false;
     std::string caselles_ant;
     bool invers_actiu = false;
+    // Switch settings, milliseconds (0: off).
+    std::int16_t acceptacio = 0;
+    std::int16_t repeticio = 0;
+    // The keyboard reads as one more pad after the real ones.
+    bool teclat = false;
+    filtre_commutadors commutadors;
+    // When the press the polling is handing on right now happened, on the
+    // joystick service's clock (servei_joystick::ara_ms); empty outside that
+    // hand-on, for instance for a mouse click.
+    std::optional<double> moment_pulsacio;
 };
 
 } // namespace quorvel

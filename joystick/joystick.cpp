@@ -81,6 +81,10 @@ void joysticks_enumerar(estat_joysticks& s, servei_joystick& js) {
     if (s.n_joysticks != 0) {
         return;
     }
+    // The keyboard pad comes after the real ones, found like them.
+    if (s.teclat && js.obrir_teclat()) {
+        s.n_dispositius = dins_enter16(js.nombre_dispositius());
+    }
     long long usats = 0;
     long long totals = 0;
     for (int n = 1; n <= s.n_dispositius; ++n) {

@@ -19,7 +19,8 @@ bool joystick_detectar(estat_joysticks& s, servei_joystick& js, int n);
 void joysticks_preparar(estat_joysticks& s, servei_joystick& js);
 
 // Start-up enumeration (only when n_joysticks is 0): one record per device
-// that answers, button counts and the totals n_botons, n_botons_total.
+// that answers, button counts and the totals n_botons, n_botons_total. With
+// `teclat` set, the service's keyboard pad (when it has one) is the last device.
 void joysticks_enumerar(estat_joysticks& s, servei_joystick& js);
 
 // State text of player j (1..n_joysticks); empty when idle, unreadable or j

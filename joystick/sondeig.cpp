@@ -9,8 +9,11 @@
 #include "joystick/estat_joysticks.h"
 #include "joystick/joystick.h"
 
+#include <algorithm>
 #include <bitset>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -64,23 +67,53 @@ bool conte(const std::string& llista, int c) {
 
 void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1,
                         const jutjar_cursa& cursa) {
+    const filtre_commutadors::temps temps_commutadors{static_cast<double>(s.acceptacio),
+                                                      static_cast<double>(s.repeticio)};
+    const bool amb_filtre = s.acceptacio > 0 || s.repeticio > 0;
+    const double ara = amb_filtre ? js.ara_ms() : 0.0;
+    if (amb_filtre) {
+        s.commutadors.oblidar_termini();
+    }
+
     std::string a;
+    // When each cell of `a` was pressed, to hand new presses on in press order.
+    std::vector<double> moments_a;
     int b_total = 0;
     int n = 0;
     for (int j = 1; j <= s.n_joysticks; ++j) {
         pas([&] { n = s.num_butons != 0 ? s.n_botons : s.joysticks[j].botons_usats; });
         std::string estat;
         pas([&] { estat = joystick_llegir(s, js, j); });
+        int id = -1;
+        pas([&] { id = s.joysticks[j].dispositiu - 1; });
+        const auto premuda = [&](int entrada, bool llegida) {
+            return amb_filtre
+                       ? s.commutadors.compta(id, entrada, llegida, js.moment_canvi(id, entrada),
+                                              ara, temps_commutadors)
+                       : llegida;
+        };
+        const auto afegir = [&](int c, int entrada) {
+            if (es_caracter(c)) {
+                a += static_cast<char>(c);
+                moments_a.push_back(js.moment_canvi(id, entrada));
+            }
+        };
 
-        std::size_t p = 0;
-        while (p < estat.size() && estat[p] != '#') {
+        const std::string direccions = estat.substr(0, std::min(estat.find('#'), estat.size()));
+        for (const char lletra : direccions) {
             pas([&] {
-                const int c = s.mapa_entrades(j, entrada_direccio(estat[p]));
-                if (es_caracter(c)) {
-                    a += static_cast<char>(c);
+                const int entrada = entrada_direccio(lletra);
+                if (premuda(entrada, true)) {
+                    afegir(s.mapa_entrades(j, entrada), entrada);
                 }
             });
-            ++p;
+        }
+        if (amb_filtre) {
+            for (const char lletra : std::string("DERA")) {
+                if (direccions.find(lletra) == std::string::npos) {
+                    premuda(entrada_direccio(lletra), false);
+                }
+            }
         }
 
         bool amb_cursors = false;
@@ -100,13 +133,12 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1
         int botons = 0;
         pas([&] { botons = s.joysticks[j].botons_dispositiu; });
         for (int b = 1; b <= botons; ++b) {
+            const bool premut = premuda(4 + b, premuts.test(static_cast<std::size_t>(b % 100)));
             pas([&] {
                 const int c = s.mapa_entrades(j, 4 + b);
                 if (c < b_total + n + 1 && s.mapa_botons.dins(c) && s.mapa_botons[c].joy > -1) {
-                    if (premuts.test(static_cast<std::size_t>(b % 100))) {
-                        if (es_caracter(c)) {
-                            a += static_cast<char>(c);
-                        }
+                    if (premut) {
+                        afegir(c, 4 + b);
                     } else {
                         posar_casella(form1, c, "0");
                     }
@@ -116,36 +148,49 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1
         pas([&] { b_total += s.joysticks[j].botons_usats; });
     }
 
-    std::string activades;
-    for (const char c : a) {
-        if (s.caselles_ant.find(c) == std::string::npos) {
-            activades += c;
+    std::vector<std::size_t> noves;
+    const double tipus = valor_tipus(s.tipus_exercici);
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        if (tipus == 30 || s.caselles_ant.find(a[k]) == std::string::npos) {
+            noves.push_back(k);
         }
     }
     s.caselles_ant = a;
+    // Two players who press within one tick are told apart by when they
+    // pressed, not by their pad numbers.
+    std::stable_sort(noves.begin(), noves.end(),
+                     [&](std::size_t x, std::size_t y) { return moments_a[x] < moments_a[y]; });
 
-    const double tipus = valor_tipus(s.tipus_exercici);
-    if (tipus == 30) {
-        activades = a;
-    }
+    struct activacio {
+        char casella;
+        std::optional<double> moment;
+    };
+    std::vector<activacio> activades;
     if (s.invers) {
-        std::string inverses;
         for (int c = 1; c <= s.n_botons && c <= 255; ++c) {
-            if (!conte(activades, c)) {
-                inverses += static_cast<char>(c);
+            const bool nova = std::any_of(noves.begin(), noves.end(), [&](std::size_t k) {
+                return static_cast<unsigned char>(a[k]) == c;
+            });
+            if (!nova) {
+                activades.push_back({static_cast<char>(c), std::nullopt});
             }
         }
-        activades = inverses;
+    } else {
+        for (const std::size_t k : noves) {
+            activades.push_back({a[k], moments_a[k]});
+        }
     }
 
     if (!activades.empty()) {
-        for (const char caracter_casella : activades) {
-            const int c = static_cast<unsigned char>(caracter_casella);
+        for (const activacio& act : activades) {
+            const int c = static_cast<unsigned char>(act.casella);
+            s.moment_pulsacio = act.moment;
             pas([&] { posar_casella(form1, c, "1"); });
             if (es_cursa(tipus) && cursa) {
                 pas([&] { cursa(c, a_enter16(tipus)); });
             }
         }
+        s.moment_pulsacio.reset();
     } else {
         for (int c = b_total + 1; c <= b_total + n; ++c) {
             pas([&] { posar_casella(form1, c, "0"); });

@@ -17,7 +17,10 @@ class servei_joystick;
 using jutjar_cursa = std::function<void(int casella, int tipus)>;
 
 // One tick. Every failing step (an index outside a table, a missing cell, a
-// cell number that does not fit one character) is skipped.
+// cell number that does not fit one character) is skipped. New presses are
+// handed on in the order they were made (the service's change times), with
+// moment_pulsacio set for each; the switch times acceptacio and repeticio of
+// the state decide which held inputs count.
 void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1,
                         const jutjar_cursa& cursa);
 

@@ -1,5 +1,7 @@
 // The joystick service: what the program asks of the joystick driver. Device
-// ids count from 0. A status of 0 means success.
+// ids count from 0. A status of 0 means success. Inputs are numbered as the
+// pad table numbers them: 1 to 4 the directions right, left, down, up, and
+// 4 + b button b.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +30,22 @@ class servei_joystick {
     virtual int capacitats(int id, int& botons) = 0;
     // The device's product name, empty when unknown (for the authors' tool).
     virtual std::string nom(int id) = 0;
+
+    // The service's clock in milliseconds; input change times are on it.
+    virtual double ara_ms() { return 0.0; }
+    // When input `entrada` of device id last changed between held and free,
+    // on the service's clock; the present time when the service cannot tell.
+    virtual double moment_canvi(int id, int entrada) {
+        static_cast<void>(id);
+        static_cast<void>(entrada);
+        return ara_ms();
+    }
+    // Gathers the input changes that arrived since the last call; true when
+    // some input changed, so that the polling can run at once.
+    virtual bool recollir_canvis() { return false; }
+    // Adds the keyboard as one more device after the others; false when the
+    // service cannot read it.
+    virtual bool obrir_teclat() { return false; }
 };
 
 } // namespace quorvel

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace quorvel {
 
@@ -13,6 +14,16 @@ namespace {
 
 constexpr std::uint32_t centre_eix = 32768;
 constexpr int maxim_botons = 32;
+// Three tenths of the half range: the dead zone a pad gets at detection.
+constexpr int zona_morta = 9830;
+
+int costat_eix(int valor) {
+    return valor > zona_morta ? 1 : (valor < -zona_morta ? -1 : 0);
+}
+
+int costat_barret(Uint8 barret, Uint8 menor, Uint8 major) {
+    return (barret & menor) != 0 ? -1 : ((barret & major) != 0 ? 1 : 0);
+}
 
 std::uint32_t valor_eix(SDL_Joystick* pad, int eix, int n_eixos) {
     if (eix >= n_eixos) {
@@ -63,9 +74,9 @@ joystick_sdl::joystick_sdl(std::chrono::milliseconds interval_cerca)
         return;
     }
     iniciat_ = true;
-    // Nobody drains SDL's event queue: the program reads the pads' state
-    // directly, so joystick events would only pile up.
-    SDL_JoystickEventState(SDL_IGNORE);
+    // The events carry the time of each change; every update drains them
+    // (recollir_canvis), so they never pile up in SDL's queue.
+    SDL_JoystickEventState(SDL_ENABLE);
     const int n = SDL_NumJoysticks();
     for (int i = 0; i < n; ++i) {
         SDL_Joystick* pad = SDL_JoystickOpen(i);
@@ -165,7 +176,9 @@ int joystick_sdl::llegir_posicio(int id, posicio_joystick& posicio) {
     if (id < 0 || id >= nombre_dispositius()) {
         return estat_parametres;
     }
-    SDL_JoystickUpdate();
+    // A change that arrives while the polling reads the pads one by one may
+    // concern a pad already read: it is kept for the next collection.
+    pendent_ = actualitzar() || pendent_;
     dispositiu& d = dispositius_[static_cast<std::size_t>(id)];
     if (d.pad != nullptr && SDL_JoystickGetAttached(d.pad) == SDL_FALSE) {
         alliberar(d);
@@ -214,6 +227,96 @@ int joystick_sdl::capacitats(int id, int& botons) {
     }
     botons = std::min(d.id.botons, maxim_botons);
     return 0;
+}
+
+double joystick_sdl::ara_ms() {
+    return static_cast<double>(SDL_GetTicks64());
+}
+
+double joystick_sdl::moment_canvi(int id, int entrada) {
+    if (id < 0 || id >= nombre_dispositius() || entrada < 1 ||
+        entrada > static_cast<int>(dispositiu{}.moments.size())) {
+        return ara_ms();
+    }
+    return dispositius_[static_cast<std::size_t>(id)]
+        .moments[static_cast<std::size_t>(entrada - 1)];
+}
+
+joystick_sdl::dispositiu* joystick_sdl::per_instancia(std::int32_t instancia) {
+    const auto it = std::find_if(dispositius_.begin(), dispositius_.end(),
+                                 [&](const dispositiu& d) { return d.instancia == instancia; });
+    return it != dispositius_.end() ? &*it : nullptr;
+}
+
+bool joystick_sdl::anotar(const SDL_Event& e) {
+    const auto moment = static_cast<double>(e.common.timestamp);
+    const auto canviar_costat = [&](dispositiu& d, int& costat, int nou, std::size_t primer) {
+        if (costat == nou) {
+            return false;
+        }
+        costat = nou;
+        d.moments[primer] = moment;
+        d.moments[primer + 1] = moment;
+        return true;
+    };
+    switch (e.type) {
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP: {
+        dispositiu* d = per_instancia(e.jbutton.which);
+        if (d == nullptr || e.jbutton.button >= maxim_botons) {
+            return false;
+        }
+        d->moments[4U + e.jbutton.button] = moment;
+        return true;
+    }
+    case SDL_JOYAXISMOTION: {
+        dispositiu* d = per_instancia(e.jaxis.which);
+        if (d == nullptr || e.jaxis.axis > 1) {
+            return false;
+        }
+        const int costat = costat_eix(e.jaxis.value);
+        return e.jaxis.axis == 0 ? canviar_costat(*d, d->costat_x, costat, 0)
+                                 : canviar_costat(*d, d->costat_y, costat, 2);
+    }
+    case SDL_JOYHATMOTION: {
+        dispositiu* d = per_instancia(e.jhat.which);
+        // A hat gives the directions only to a pad without a stick.
+        if (d == nullptr || e.jhat.hat != 0 || d->pad == nullptr ||
+            SDL_JoystickNumAxes(d->pad) >= 2) {
+            return false;
+        }
+        // Down and up are inputs 3 and 4; the hat's "major" side is down.
+        const bool x = canviar_costat(*d, d->costat_x,
+                                      costat_barret(e.jhat.value, SDL_HAT_LEFT, SDL_HAT_RIGHT), 0);
+        const bool y = canviar_costat(*d, d->costat_y,
+                                      costat_barret(e.jhat.value, SDL_HAT_UP, SDL_HAT_DOWN), 2);
+        return x || y;
+    }
+    default:
+        return false;
+    }
+}
+
+bool joystick_sdl::recollir_canvis() {
+    const bool ara = actualitzar();
+    return std::exchange(pendent_, false) || ara;
+}
+
+bool joystick_sdl::actualitzar() {
+    if (!iniciat_) {
+        return false;
+    }
+    SDL_JoystickUpdate();
+    bool canvi = false;
+    std::array<SDL_Event, 32> lot{};
+    int n = 0;
+    while ((n = SDL_PeepEvents(lot.data(), static_cast<int>(lot.size()), SDL_GETEVENT,
+                               SDL_FIRSTEVENT, SDL_LASTEVENT)) > 0) {
+        for (int k = 0; k < n; ++k) {
+            canvi = anotar(lot[static_cast<std::size_t>(k)]) || canvi;
+        }
+    }
+    return canvi;
 }
 
 std::string joystick_sdl::nom(int id) {

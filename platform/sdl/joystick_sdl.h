@@ -9,6 +9,10 @@
 // hat gives x and y from hat 0 (0, 32768 or 65535). Any axis the pad lacks
 // reads 32768; z is axis 2. Bit k of the button mask is button k + 1, for at
 // most 32 buttons. Names are returned as program texts (Windows-1252).
+//
+// Input change times come from SDL's joystick events (milliseconds since SDL
+// started). A direction changes when its axis crosses the default dead zone
+// (three tenths of the way from rest), or when its hat moves.
 #pragma once
 
 #include "platform/servei_joystick.h"
@@ -20,6 +24,7 @@
 #include <vector>
 
 struct _SDL_Joystick;
+union SDL_Event;
 
 namespace quorvel {
 
@@ -45,6 +50,9 @@ class joystick_sdl : public servei_joystick {
     int llegir_posicio(int id, posicio_joystick& posicio) override;
     int capacitats(int id, int& botons) override;
     std::string nom(int id) override;
+    double ara_ms() override;
+    double moment_canvi(int id, int entrada) override;
+    bool recollir_canvis() override;
 
   private:
     // What tells a pad from another across unplugging: the SDL GUID plus the
@@ -61,18 +69,27 @@ class joystick_sdl : public servei_joystick {
         _SDL_Joystick* pad = nullptr; // owned; null while unplugged
         std::int32_t instancia = -1;  // SDL instance id of the bound pad
         identitat id;
+        std::array<double, 4 + 32> moments{}; // by input number - 1
+        int costat_x = 0;                     // -1, 0, 1: side of the dead zone
+        int costat_y = 0;
     };
 
     static identitat identitat_de(_SDL_Joystick* pad);
     void alliberar(dispositiu& d);
     void cercar_pads_tornats();
     [[nodiscard]] bool instancia_lligada(std::int32_t instancia) const;
+    dispositiu* per_instancia(std::int32_t instancia);
+    // Applies one SDL event to the change times; true when an input changed.
+    bool anotar(const SDL_Event& e);
+    // Updates SDL and notes the events' times; true when an input changed.
+    bool actualitzar();
 
     bool iniciat_ = false;
     std::string error_;
     std::vector<dispositiu> dispositius_;
     int lliures_ = 0;
     std::vector<std::int32_t> descartades_; // instances that matched no free device
+    bool pendent_ = false;                  // a change seen by a read, not yet collected
     std::chrono::milliseconds interval_cerca_;
     std::chrono::steady_clock::time_point darrera_cerca_{};
 };

@@ -24,6 +24,8 @@ struct entorn {
         s.num_butons = 2;
         s.cursors = true;
         s.invers = true;
+        s.acceptacio = 5;
+        s.repeticio = 6;
     }
 
     void posar(const char* seccio, const char* clau, const char* valor) {
@@ -57,9 +59,13 @@ TEST(configuracio, integers_round_half_to_even_and_keep_the_value_when_unreadabl
         entorn e;
         e.posar("inici", "clolumnes", c.valor);
         e.posar("joystick", "num_butons", c.valor);
+        e.posar("joystick", "acceptacio", c.valor);
+        e.posar("joystick", "repeticio", c.valor);
         e.llegir();
         EXPECT_EQ(e.s.n_columnes, c.esperat.value_or(7)) << c.valor;
         EXPECT_EQ(e.s.num_butons, c.esperat.value_or(2)) << c.valor;
+        EXPECT_EQ(e.s.acceptacio, c.esperat.value_or(5)) << c.valor;
+        EXPECT_EQ(e.s.repeticio, c.esperat.value_or(6)) << c.valor;
     }
 }
 
@@ -72,13 +78,15 @@ TEST(configuracio, flags_are_true_for_a_non_zero_number) {
     };
     for (const auto& c : casos) {
         entorn e;
-        bool* marques[] = {&e.s.cursors, &e.s.invers, &e.s.escenari_senyal, &e.s.escenari_consigna,
-                           &e.s.escenari_numeros};
+        bool* marques[] = {
+            &e.s.cursors,           &e.s.invers,          &e.s.teclat, &e.s.escenari_senyal,
+            &e.s.escenari_consigna, &e.s.escenari_numeros};
         for (bool* m : marques) {
             *m = !c.esperat;
         }
         e.posar("joystick", "cursors", c.valor);
         e.posar("joystick", "invers", c.valor);
+        e.posar("joystick", "teclat", c.valor);
         e.posar("escenari", "senyal", c.valor);
         e.posar("escenari", "consigna", c.valor);
         e.posar("escenari", "numeros", c.valor);

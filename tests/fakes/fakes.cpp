@@ -46,6 +46,15 @@ int joystick_fals::capacitats(int id, int& botons) {
     return 0;
 }
 
+double joystick_fals::moment_canvi(int id, int entrada) {
+    if (id < 0 || id >= static_cast<int>(dispositius.size())) {
+        return ara;
+    }
+    const auto& moments = dispositius[static_cast<std::size_t>(id)].moments;
+    const auto it = moments.find(entrada);
+    return it != moments.end() ? it->second : 0.0;
+}
+
 std::string joystick_fals::nom(int id) {
     if (id < 0 || id >= static_cast<int>(dispositius.size())) {
         return {};

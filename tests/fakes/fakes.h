@@ -24,8 +24,9 @@ struct dispositiu_fals {
     posicio_joystick posicio;
     int botons = 0;
     std::string nom = "Fake pad";
-    int estat_lectura = 0;    // non-zero: reads fail
-    int estat_capacitats = 0; // non-zero: capability requests fail
+    int estat_lectura = 0;           // non-zero: reads fail
+    int estat_capacitats = 0;        // non-zero: capability requests fail
+    std::map<int, double> moments{}; // input -> when it last changed, ms (else 0)
 };
 
 class joystick_fals : public servei_joystick {
@@ -37,6 +38,9 @@ class joystick_fals : public servei_joystick {
     int llegir_posicio(int id, posicio_joystick& posicio) override;
     int capacitats(int id, int& botons) override;
     std::string nom(int id) override;
+    double ara = 0; // the service's clock, ms
+    double ara_ms() override { return ara; }
+    double moment_canvi(int id, int entrada) override;
 };
 
 // Files held in memory, keyed by their path with "/" separators. Lookups are

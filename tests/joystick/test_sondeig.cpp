@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,6 +44,16 @@ struct banc {
 
     void premer(int j, std::uint32_t mascara) {
         js.dispositius[static_cast<std::size_t>(j - 1)].posicio.botons = mascara;
+    }
+
+    // Button `boto` of pad j is held or let go at `ms` on the pads' clock.
+    void posar_boto(int j, int boto, bool premut, double ms) {
+        auto& d = js.dispositius[static_cast<std::size_t>(j - 1)];
+        const std::uint32_t bit = 1u << (boto - 1);
+        if (((d.posicio.botons & bit) != 0) != premut) {
+            d.posicio.botons ^= bit;
+            d.moments[4 + boto] = ms;
+        }
     }
 
     esdeveniments tick() {
@@ -211,6 +222,89 @@ TEST(sondeig, an_idle_tick_releases_the_cells_after_the_last_pad) {
     EXPECT_EQ(b.tick(), (esdeveniments{{2, "0"}, {1, "1"}})); // something held: 4 stays
     b.premer(1, 0);
     EXPECT_EQ(b.tick(), (esdeveniments{{1, "0"}, {3, "0"}, {4, "0"}}));
+}
+
+TEST(sondeig, presses_in_one_tick_are_handed_on_in_press_order) {
+    // Pads 1 to 3 press within a few milliseconds, the highest pad first.
+    banc b(3, 1, 3);
+    b.s.tipus_exercici = "35";
+    std::vector<std::optional<double>> moments_vistos;
+    b.form1.en_canvi("Check2", [&](std::optional<int> i) {
+        b.vistos.emplace_back(*i, b.form1.obtenir("Check2", *i).text);
+        moments_vistos.push_back(b.s.moment_pulsacio);
+    });
+    b.tick();
+    moments_vistos.clear();
+    b.posar_boto(3, 1, true, 1000);
+    b.posar_boto(1, 1, true, 1003);
+    b.posar_boto(2, 1, true, 1001);
+    b.js.ara = 1005;
+    EXPECT_EQ(b.tick(), (esdeveniments{{3, "1"}, {2, "1"}, {1, "1"}}));
+    EXPECT_EQ(b.curses, (std::vector<std::pair<int, int>>{{3, 35}, {2, 35}, {1, 35}}));
+    EXPECT_EQ(moments_vistos, (std::vector<std::optional<double>>{1000.0, 1001.0, 1003.0}));
+    EXPECT_FALSE(b.s.moment_pulsacio.has_value());
+}
+
+TEST(sondeig, switch_times_turn_away_brushes_and_bounces) {
+    struct pas_prova {
+        double ms;
+        bool premut;
+        const char* esdeveniment; // on cell 1; empty: none
+    };
+    const struct {
+        const char* nom;
+        int acceptacio, repeticio;
+        std::vector<pas_prova> passos;
+    } casos[] = {
+        {"off: as read", 0, 0, {{0, true, "1"}, {10, false, "0"}, {20, true, "1"}}},
+        {"30 ms brush", 50, 0, {{0, true, ""}, {30, false, ""}, {200, false, ""}}},
+        {"held long enough", 50, 0, {{0, true, ""}, {49, true, ""}, {50, true, "1"}}},
+        {"counts once", 50, 0, {{0, true, ""}, {60, true, "1"}, {90, true, ""}, {95, false, "0"}}},
+        {"bounce after 20 ms",
+         0,
+         100,
+         {{0, true, "1"}, {10, false, "0"}, {20, true, ""}, {150, true, ""}, {160, false, ""}}},
+        {"next press after the repeat time",
+         0,
+         100,
+         {{0, true, "1"}, {10, false, "0"}, {100, true, "1"}}},
+        {"both",
+         50,
+         100,
+         {{0, true, ""}, {50, true, "1"}, {60, false, "0"}, {70, true, ""}, {130, true, ""}}},
+    };
+    for (const auto& c : casos) {
+        banc b(1, 1, 1);
+        b.mapejar(1, 5, 1);
+        b.s.acceptacio = static_cast<std::int16_t>(c.acceptacio);
+        b.s.repeticio = static_cast<std::int16_t>(c.repeticio);
+        b.js.ara = -1000;
+        b.tick();
+        for (const auto& p : c.passos) {
+            b.posar_boto(1, 1, p.premut, p.ms);
+            b.js.ara = p.ms;
+            const esdeveniments esperat =
+                *p.esdeveniment != 0 ? esdeveniments{{1, p.esdeveniment}} : esdeveniments{};
+            EXPECT_EQ(b.tick(), esperat) << c.nom << " at " << p.ms;
+        }
+    }
+}
+
+TEST(sondeig, a_press_waiting_for_acceptance_tells_when_it_comes_due) {
+    banc b(2, 1, 2);
+    b.s.acceptacio = 50;
+    b.tick();
+    b.posar_boto(2, 1, true, 100);
+    b.posar_boto(1, 1, true, 120);
+    b.js.ara = 130;
+    b.tick();
+    EXPECT_EQ(b.s.commutadors.proper_termini(), 150.0);
+    b.js.ara = 150;
+    b.tick();
+    EXPECT_EQ(b.s.commutadors.proper_termini(), 170.0);
+    b.js.ara = 170;
+    b.tick();
+    EXPECT_FALSE(b.s.commutadors.proper_termini().has_value());
 }
 
 TEST(sondeig, no_joystick_touches_no_cell) {

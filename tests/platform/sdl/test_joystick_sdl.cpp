@@ -8,7 +8,9 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -221,6 +223,91 @@ TEST_F(joystick_sdl_test, a_virtual_press_lights_its_mapped_cell_once) {
     pad.boto(3, false);
     EXPECT_EQ(tick(), (esdeveniments{{2, "0"}}));
     EXPECT_EQ(tick(), esdeveniments{});
+}
+
+TEST_F(joystick_sdl_test, input_changes_carry_their_time_and_ask_for_a_tick) {
+    pad_virtual pad("Quorvel pad T", 2, 4);
+    iniciar();
+    const int id = s.joysticks[jugador("Quorvel pad T")].dispositiu - 1;
+    ASSERT_GE(id, 0);
+    servei->recollir_canvis();
+    EXPECT_FALSE(servei->recollir_canvis());
+
+    const struct {
+        const char* nom;
+        std::function<void()> fer;
+        bool canvi;
+        int entrada; // whose time moves; 0: none
+    } casos[] = {
+        {"button 3 down", [&] { pad.boto(2, true); }, true, 7},
+        {"button 3 up", [&] { pad.boto(2, false); }, true, 7},
+        {"stick inside the dead zone", [&] { pad.eix(0, 5000); }, false, 0},
+        {"stick right", [&] { pad.eix(0, 20000); }, true, 1},
+        {"stick further right", [&] { pad.eix(0, 30000); }, false, 0},
+        {"stick up", [&] { pad.eix(1, -20000); }, true, 4},
+    };
+    for (const auto& c : casos) {
+        SDL_Delay(2);
+        const double abans = servei->ara_ms();
+        c.fer();
+        EXPECT_EQ(servei->recollir_canvis(), c.canvi) << c.nom;
+        if (c.entrada != 0) {
+            const double moment = servei->moment_canvi(id, c.entrada);
+            EXPECT_GE(moment, abans) << c.nom;
+            EXPECT_LE(moment, servei->ara_ms()) << c.nom;
+        }
+        EXPECT_FALSE(servei->recollir_canvis()) << c.nom;
+    }
+
+    // A change the polling's own read met first still asks for a tick.
+    pad.boto(1, true);
+    posicio_joystick p;
+    ASSERT_EQ(servei->llegir_posicio(id, p), 0);
+    EXPECT_TRUE(servei->recollir_canvis());
+    EXPECT_FALSE(servei->recollir_canvis());
+}
+
+TEST_F(joystick_sdl_test, two_pads_pressed_3_ms_apart_reach_the_race_in_press_order) {
+    pad_virtual a("Quorvel pad R1", 2, 2);
+    pad_virtual b("Quorvel pad R2", 2, 2);
+    iniciar();
+    const int ja = jugador("Quorvel pad R1");
+    const int jb = jugador("Quorvel pad R2");
+    ASSERT_GT(ja, 0);
+    ASSERT_GT(jb, 0);
+    // Button 1 of each pad drives a cell numbered like its player.
+    s.n_botons = s.n_joysticks;
+    s.num_butons = 1;
+    s.tipus_exercici = "30";
+    s.mapa_entrades.redimensionar(0, s.n_joysticks, 0, s.n_botons_total + 4);
+    s.mapa_botons.redimensionar(0, s.n_botons);
+    for (int j = 1; j <= s.n_joysticks; ++j) {
+        for (int i = 0; i <= s.n_botons_total + 4; ++i) {
+            s.mapa_entrades(j, i) = -2;
+        }
+        s.mapa_entrades(j, 5) = static_cast<std::int16_t>(j);
+        s.mapa_botons[j] = {static_cast<std::int16_t>(j), 5};
+    }
+    finestra form1("Form1");
+    form1.afegir("Check2", tipus_element::quadre_text, 0);
+    for (int c = 1; c <= s.n_botons; ++c) {
+        form1.carregar("Check2", c);
+    }
+    std::vector<int> cursa;
+    const auto tick = [&] {
+        cursa.clear();
+        joysticks_sondejar(s, *servei, form1, [&](int c, int) { cursa.push_back(c); });
+    };
+    tick();
+    // Whichever pad the enumeration put last presses first.
+    pad_virtual& primer = ja > jb ? a : b;
+    pad_virtual& segon = ja > jb ? b : a;
+    primer.boto(0, true);
+    servei->recollir_canvis();
+    SDL_Delay(3);
+    segon.boto(0, true);
+    tick();
+    EXPECT_EQ(cursa, (std::vector<int>{std::max(ja, jb), std::min(ja, jb)}));
 }
 
 } // namespace
