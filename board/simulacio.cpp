@@ -110,7 +110,12 @@ void simular(estat_tauler& s, serveis& sv, finestra& form1) {
                        " passa de " + text_decimal(simulacio_maxim_caselles) + ".");
         return;
     }
-    simulacio_aplicar(s, *joysticks, *botons);
+    simulacio_preparar(s, form1, *joysticks, *botons);
+}
+
+void simulacio_preparar(estat_tauler& s, finestra& form1, std::int16_t joysticks,
+                        std::int16_t botons) {
+    simulacio_aplicar(s, joysticks, botons);
 
     // The redraw rebuilds cells 1..n_botons only: boxes of a larger previous
     // board would stay on screen as cells that no longer exist.
