@@ -102,7 +102,9 @@ std::string media_qt::text_error(int codi) {
 
 void media_qt::avisar(const std::string& cami, const std::string& causa) const {
     if (fallada_) {
-        fallada_({cami, causa});
+        // A path sent padded names the same file.
+        const auto final = cami.find_last_not_of(' ');
+        fallada_({cami.substr(0, final == std::string::npos ? 0 : final + 1), causa});
     }
 }
 
