@@ -36,7 +36,10 @@ struct lectura_linia {
     std::optional<int> sortida;
 };
 
-lectura_linia llegir_linia() {
+// Read twice: before the toolkit starts, so that help, version and a bad
+// simulation need no display (the toolkit's own options may still be there,
+// so nothing else counts yet); then with the toolkit's options taken out.
+lectura_linia llegir_linia(int argc, char** argv, bool definitiu) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Board exercises for the classroom: the operator's console and the "
@@ -56,15 +59,23 @@ lectura_linia llegir_linia() {
 
     lectura_linia r;
     const auto mal_us = [&](const QString& text) {
-        std::fprintf(stderr, "quorvel: %s\n%s", qPrintable(text), qPrintable(parser.helpText()));
+        QString ajuda_text = parser.helpText();
+        ajuda_text.replace(QStringLiteral("<executable_name>"), QStringLiteral("quorvel"));
+        std::fprintf(stderr, "quorvel: %s\n%s", qPrintable(text), qPrintable(ajuda_text));
         r.sortida = 2;
     };
-    if (!parser.parse(QCoreApplication::arguments())) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (!parser.parse(arguments) && definitiu) {
         mal_us(parser.errorText());
         return r;
     }
-    if (parser.isSet(ajuda)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+    if (parser.isSet(ajuda) || parser.isSet(QStringLiteral("help-all"))) {
+        QString ajuda_text = parser.helpText();
+        ajuda_text.replace(QStringLiteral("<executable_name>"), QStringLiteral("quorvel"));
+        std::fputs(qPrintable(ajuda_text), stdout);
         r.sortida = 0;
         return r;
     }
@@ -85,6 +96,9 @@ lectura_linia llegir_linia() {
         }
     }
     const QStringList fitxers = parser.positionalArguments();
+    if (!definitiu) {
+        return r;
+    }
     if (fitxers.size() > 1) {
         mal_us(QStringLiteral("one exercise file at most"));
         return r;
@@ -108,10 +122,13 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     // program could then not be stopped by the session or the system.
     setenv("SDL_NO_SIGNAL_HANDLERS", "1", 0);
 
-    QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationVersion(QString::fromLatin1(versio_programa));
-    const lectura_linia linia = llegir_linia();
+    if (const lectura_linia abans = llegir_linia(argc, argv, false); abans.sortida) {
+        return *abans.sortida;
+    }
+    QApplication qt(argc, argv);
+    const lectura_linia linia = llegir_linia(argc, argv, true);
     if (linia.sortida) {
         return *linia.sortida;
     }
