@@ -50,6 +50,9 @@ aplicacio::aplicacio(serveis sv, std::string carpeta_programa) : sv_(sv) {
 
 aplicacio::~aplicacio() {
     sv_.eines.desregistrar(form1_);
+    // The devices may outlive the console their failures were told on.
+    sv_.media.en_fallada({});
+    sv_.midi.en_fallada({});
 }
 
 void aplicacio::registrar_gestors() {

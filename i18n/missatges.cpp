@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 12> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 13> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
@@ -27,6 +27,8 @@ constexpr std::array<std::pair<missatge, std::string_view>, 12> catala{{
     {missatge::pregunta_crear_mapa,
      "Voleu crear un mapa nou? Es perdran les %1 caselles del mapa actual i els seus botons."},
     {missatge::titol_pregunta, "Quorvel"},
+    {missatge::tauler_simulat,
+     "Tauler simulat: %1 comandaments de %2 botons; feu clic a les caselles"},
 }};
 
 std::string_view text_catala(missatge m) {

@@ -26,6 +26,7 @@ enum class missatge {
     pregunta_esborrar = 11,
     pregunta_crear_mapa = 12,
     titol_pregunta = 13,
+    tauler_simulat = 14,
 };
 
 // The text in the language in force with the values put in place of "%1"...

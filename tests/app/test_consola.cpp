@@ -115,6 +115,10 @@ TEST(consola, a_failed_playback_is_told_once_per_file_and_cause) {
     EXPECT_EQ(t.estat(), "No es pot reproduir no_ok.wav: the file cannot be played");
     t.f.midi.fallada({"MIDI", "no synth"});
     EXPECT_EQ(t.estat(), "No es pot reproduir MIDI: no synth");
+    // Once the console is gone, a late failure has nowhere to go.
+    t.p.reset();
+    EXPECT_FALSE(t.f.media.fallada);
+    EXPECT_FALSE(t.f.midi.fallada);
 }
 
 TEST(consola, erasing_cells_and_creating_a_map_ask_first) {
@@ -190,6 +194,10 @@ TEST(linia_ordres, a_simulation_is_pads_by_buttons_within_the_board) {
 
 TEST(linia_ordres, a_file_opens_and_starts_on_the_simulated_board) {
     consola t;
+    // Without a file, the board is ready for the mouse and the line says so
+    // instead of asking for a simulation.
+    executar_ordres(*t.p, {simulacio_demanada{1, 4}, {}});
+    EXPECT_EQ(t.estat(), "Tauler simulat: 1 comandaments de 4 botons; feu clic a les caselles");
     t.f.fitxers.posar("/ex/animals.brd", prova::dades("exercicis/animals.brd"));
     executar_ordres(*t.p, {simulacio_demanada{2, 8}, "/ex\\animals.brd"});
     EXPECT_EQ(t.s().n_joysticks, 2);

@@ -50,7 +50,7 @@ TEST(missatges, bundled_languages_give_every_text_with_its_markers) {
         idioma_carregar_fitxer(s, fitxers, "/prog/idioma.trad");
         const sessio sense_idioma;
         for (int n = static_cast<int>(missatge::sense_comandaments);
-             n <= static_cast<int>(missatge::titol_pregunta); ++n) {
+             n <= static_cast<int>(missatge::tauler_simulat); ++n) {
             const auto m = static_cast<missatge>(n);
             ASSERT_TRUE(s.textos_idioma.dins(n)) << idioma << " " << n;
             EXPECT_FALSE(s.textos_idioma[n].empty()) << idioma << " " << n;
