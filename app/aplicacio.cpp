@@ -5,12 +5,15 @@
 #include "board/dibuixar.h"
 #include "board/mapa.h"
 #include "core/errors.h"
+#include "core/linia_estat.h"
 #include "core/nombres.h"
 #include "core/noms_elements.h"
 #include "core/pas.h"
 #include "engine/exercici_inicialitzar.h"
 #include "i18n/idioma.h"
+#include "i18n/missatges.h"
 #include "joystick/joystick.h"
+#include "stage/media.h"
 #include "stage/midi.h"
 
 #include <utility>
@@ -25,6 +28,20 @@ constexpr const char* credits_web = "https://quorvel.example.org";
 
 } // namespace
 
+std::string comandaments_trobats(const sessio& s, servei_joystick& joystick) {
+    if (s.n_joysticks < 1) {
+        return text_missatge(s, missatge::sense_comandaments);
+    }
+    std::string noms;
+    for (int j = 1; j <= s.n_joysticks; ++j) {
+        if (!s.joysticks.dins(j)) {
+            continue;
+        }
+        noms += (noms.empty() ? "" : ", ") + joystick.nom(s.joysticks[j].dispositiu - 1);
+    }
+    return text_missatge(s, missatge::comandaments_trobats, {text_decimal(s.n_joysticks), noms});
+}
+
 aplicacio::aplicacio(serveis sv, std::string carpeta_programa) : sv_(sv) {
     sessio_.carpeta_programa = std::move(carpeta_programa);
     finestra_principal_construir(form1_);
@@ -33,6 +50,9 @@ aplicacio::aplicacio(serveis sv, std::string carpeta_programa) : sv_(sv) {
 
 aplicacio::~aplicacio() {
     sv_.eines.desregistrar(form1_);
+    // The devices may outlive the console their failures were told on.
+    sv_.media.en_fallada({});
+    sv_.midi.en_fallada({});
 }
 
 void aplicacio::registrar_gestors() {
@@ -48,6 +68,12 @@ void aplicacio::registrar_gestors() {
     form1_.en_clic(elements::mn_ajuda, [this](std::optional<int>) { quant_a(); });
     form1_.en_clic(elements::sortir, [this](std::optional<int>) { sv_.eines.sortir(); });
     form1_.en_clic(elements::mn_crear_mapa, [this](std::optional<int>) {
+        if (!sv_.dialegs.preguntar(form1_,
+                                   text_missatge(sessio_, missatge::pregunta_crear_mapa,
+                                                 {text_decimal(sessio_.n_botons)}),
+                                   text_missatge(sessio_, missatge::titol_pregunta))) {
+            return;
+        }
         mapa_crear(sessio_);
         dibuixar();
     });
@@ -62,7 +88,7 @@ void aplicacio::arrencar() {
     sv_.eines.registrar(form1_);
 
     sessio_.versio = versio_programa;
-    form1_.posar_caption_finestra("Quorvel - versi\xF3=1" + sessio_.versio);
+    form1_.posar_caption_finestra("Quorvel");
 
     omplir_menu_idiomes();
 
@@ -78,6 +104,7 @@ void aplicacio::arrencar() {
     });
 
     joysticks_enumerar(sessio_, sv_.joystick);
+    posar_linia_estat(form1_, comandaments_trobats(sessio_, sv_.joystick));
     mapa_entrades_crear(sessio_);
     pas([&] {
         mapa_carregar(sessio_, sv_.fitxers, sessio_.carpeta_programa + "\\" + sessio_.mapa_fitxer);
@@ -94,6 +121,7 @@ void aplicacio::arrencar() {
     form1_.posar_text(elements::columnes, {}, text_decimal(sessio_.n_columnes));
 
     exercici_inicialitzar(sessio_, [this] { midi_tancar(sessio_, sv_); });
+    fallades_mostrar(sessio_, sv_, form1_);
 
     // The console shows once loaded.
     form1_.posar_visible_finestra(true);

@@ -14,6 +14,12 @@ namespace quorvel {
 // The version label of the caption and the about box.
 inline constexpr const char* versio_programa = "Alfa";
 
+class servei_joystick;
+
+// The status line's word on the pads: how many were found and their names,
+// or what to do when there is none.
+[[nodiscard]] std::string comandaments_trobats(const sessio& s, servei_joystick& joystick);
+
 class aplicacio {
   public:
     // carpeta_programa: the folder of the executable, without a trailing separator.

@@ -1,7 +1,9 @@
 #include "app/programa_qt.h"
 
 #include "app/finestra_principal.h"
+#include "app/linia_ordres.h"
 #include "app/programa.h"
+#include "board/simulacio.h"
 #include "core/noms_elements.h"
 #include "core/text.h"
 #include "platform/local/fitxers_disc.h"
@@ -19,19 +21,120 @@
 #include "platform/sdl/joystick_sdl.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 namespace quorvel {
+
+namespace {
+
+// The command line read; an exit status when the run ends here (help,
+// version, bad usage).
+struct lectura_linia {
+    ordres_linia ordres;
+    std::optional<int> sortida;
+};
+
+// Read twice: before the toolkit starts, so that help, version and a bad
+// simulation need no display (the toolkit's own options may still be there,
+// so nothing else counts yet); then with the toolkit's options taken out.
+lectura_linia llegir_linia(int argc, char** argv, bool definitiu) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Board exercises for the classroom: the operator's console and the "
+                       "players' stage."));
+    const QCommandLineOption ajuda = parser.addHelpOption();
+    const QCommandLineOption versio = parser.addVersionOption();
+    const QCommandLineOption simular(
+        QStringLiteral("simulate"),
+        QStringLiteral("Set the board up without pads, as Tauler > Simular does: J pads of B "
+                       "buttons each (for example 2x8)."),
+        QStringLiteral("JxB"));
+    parser.addOption(simular);
+    parser.addPositionalArgument(QStringLiteral("FILE.brd"),
+                                 QStringLiteral("An exercise to open and start, as Fitxers > "
+                                                "Exercicis does."),
+                                 QStringLiteral("[FILE.brd]"));
+
+    lectura_linia r;
+    const auto mal_us = [&](const QString& text) {
+        QString ajuda_text = parser.helpText();
+        ajuda_text.replace(QStringLiteral("<executable_name>"), QStringLiteral("quorvel"));
+        std::fprintf(stderr, "quorvel: %s\n%s", qPrintable(text), qPrintable(ajuda_text));
+        r.sortida = 2;
+    };
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (!parser.parse(arguments) && definitiu) {
+        mal_us(parser.errorText());
+        return r;
+    }
+    if (parser.isSet(ajuda) || parser.isSet(QStringLiteral("help-all"))) {
+        QString ajuda_text = parser.helpText();
+        ajuda_text.replace(QStringLiteral("<executable_name>"), QStringLiteral("quorvel"));
+        std::fputs(qPrintable(ajuda_text), stdout);
+        r.sortida = 0;
+        return r;
+    }
+    if (parser.isSet(versio)) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        r.sortida = 0;
+        return r;
+    }
+    if (parser.isSet(simular)) {
+        r.ordres.simulacio = llegir_simulacio(parser.value(simular).toStdString());
+        if (!r.ordres.simulacio) {
+            mal_us(QStringLiteral("--simulate takes JxB, J pads of B buttons, each at least 1 "
+                                  "and at most %1 cells in all, not '%2'")
+                       .arg(simulacio_maxim_caselles)
+                       .arg(parser.value(simular)));
+            return r;
+        }
+    }
+    const QStringList fitxers = parser.positionalArguments();
+    if (!definitiu) {
+        return r;
+    }
+    if (fitxers.size() > 1) {
+        mal_us(QStringLiteral("one exercise file at most"));
+        return r;
+    }
+    if (!fitxers.isEmpty()) {
+        const std::filesystem::path cami = std::filesystem::absolute(fitxers.front().toStdString());
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(cami, ec)) {
+            mal_us(QStringLiteral("no exercise file '%1'").arg(fitxers.front()));
+            return r;
+        }
+        r.ordres.exercici = de_utf8(cami.string());
+    }
+    return r;
+}
+
+} // namespace
 
 int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     // SDL would turn SIGINT and SIGTERM into events nobody reads, and the
     // program could then not be stopped by the session or the system.
     setenv("SDL_NO_SIGNAL_HANDLERS", "1", 0);
 
-    QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setApplicationVersion(QString::fromLatin1(versio_programa));
+    if (const lectura_linia abans = llegir_linia(argc, argv, false); abans.sortida) {
+        return *abans.sortida;
+    }
+    QApplication qt(argc, argv);
+    const lectura_linia linia = llegir_linia(argc, argv, true);
+    if (linia.sortida) {
+        return *linia.sortida;
+    }
 
     const std::string carpeta = opcions.carpeta_programa.empty()
                                     ? de_utf8(QCoreApplication::applicationDirPath().toStdString())
@@ -53,10 +156,14 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
                escenaris);
 
     // The view shows the console as the model says: visible once loaded.
-    vista_finestra consola(p.app().form1(), {finestra_principal_menus(), [&] {
+    vista_finestra consola(p.app().form1(), {finestra_principal_menus(),
+                                             [&] {
                                                  p.app().tancar();
                                                  eines.sortir();
-                                             }});
+                                             },
+                                             std::string(elements::linia_estat),
+                                             std::string(elements::caselles),
+                                             {}});
     eines.posar_propietari(&consola);
     escenaris.posar_consola(&consola);
 
@@ -72,6 +179,7 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     if (opcions.filtre_consola != nullptr) {
         consola.installEventFilter(opcions.filtre_consola);
     }
+    executar_ordres(p, linia.ordres);
 
     return QApplication::exec();
 }

@@ -3,8 +3,11 @@
 #include "board/configuracio_tick.h"
 #include "board/estat_tauler.h"
 #include "core/finestra.h"
+#include "core/linia_estat.h"
+#include "core/nombres.h"
 #include "core/noms_elements.h"
 #include "core/pas.h"
+#include "i18n/missatges.h"
 #include "platform/serveis.h"
 
 #include <optional>
@@ -38,6 +41,7 @@ resultat provar(estat_tauler& s, serveis& sv, finestra& form1, int j) {
     s.mapa_botons[0].joy = static_cast<std::int16_t>(t);
     form1.posar_text(elements::caselles, t, "1");
     form1.posar_color_fons(elements::caselles, t, color_groc);
+    posar_linia_estat(form1, text_missatge(s, missatge::premer_entrades, {text_decimal(j)}));
     const double inici = sv.rellotge.segons();
     for (;;) {
         sv.eines.bombar();

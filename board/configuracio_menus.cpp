@@ -55,13 +55,13 @@ void registrar_configuracio(estat_tauler& s, serveis& sv, finestra& form1) {
     form1.en_clic(elements::mn_simular, [&s, &sv, &form1, executar](std::optional<int>) {
         executar([&] { simular(s, sv, form1); });
     });
-    form1.en_clic(elements::mn_boto, [&s, &form1](std::optional<int> i) {
+    form1.en_clic(elements::mn_boto, [&s, &sv, &form1](std::optional<int> i) {
         switch (i.value_or(-1)) {
         case 0:
             pas([&] { boto_desactivar(s, form1); });
             break;
         case 1:
-            pas([&] { boto_esborrar(s, form1); });
+            pas([&] { boto_esborrar(s, sv, form1); });
             break;
         case 2:
             pas([&] { boto_activar(s, form1); });

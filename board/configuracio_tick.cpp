@@ -107,7 +107,6 @@ std::optional<double> casella_valor(const finestra& form1, int k) {
 void configuracio_tick(estat_tauler& s, servei_joystick& js, servei_eines& eines, finestra& form1) {
     for (int j = 1; j <= s.n_joysticks; ++j) {
         const std::string estat = joystick_llegir(s, js, j);
-        form1.posar_caption_finestra("joy" + forma_plana(static_cast<long long>(j)));
         std::vector<int> entrades;
         if (!estat.empty()) {
             int botons = 0;

@@ -4,8 +4,11 @@
 #include "board/dibuixar.h"
 #include "board/estat_tauler.h"
 #include "core/finestra.h"
+#include "core/linia_estat.h"
+#include "core/nombres.h"
 #include "core/noms_elements.h"
 #include "core/pas.h"
+#include "i18n/missatges.h"
 #include "platform/serveis.h"
 
 #include <optional>
@@ -74,6 +77,7 @@ bool configurar_boto(estat_tauler& s, serveis& sv, finestra& form1, int k) {
     pas([&] { s.mapa_botons[0].joy = static_cast<std::int16_t>(k); });
     pas([&] { form1.posar_text(elements::caselles, k, "1"); });
     pas([&] { form1.posar_color_fons(elements::caselles, k, color_groc); });
+    posar_linia_estat(form1, text_missatge(s, missatge::premer_casella_groga));
     for (;;) {
         sv.eines.bombar();
         if (!menu_marcat(form1, elements::mn_configurar)) {
@@ -147,7 +151,18 @@ void boto_activar(estat_tauler& s, finestra& form1) {
     dibuixar(s, form1);
 }
 
-void boto_esborrar(estat_tauler& s, finestra& form1) {
+void boto_esborrar(estat_tauler& s, serveis& sv, finestra& form1) {
+    const std::size_t n_seleccionades = seleccionades(s, form1).size();
+    if (n_seleccionades == 0) {
+        return;
+    }
+    if (!sv.dialegs.preguntar(
+            form1,
+            text_missatge(s, missatge::pregunta_esborrar,
+                          {text_decimal(static_cast<long long>(n_seleccionades))}),
+            text_missatge(s, missatge::titol_pregunta))) {
+        return;
+    }
     const int n_inicial = s.n_botons;
     int esborrades = 0;
     for (int k = 1; k <= n_inicial; ++k) {

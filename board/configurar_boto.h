@@ -20,7 +20,9 @@ void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1);
 
 // The commands of the mn_boto menu array.
 void boto_desactivar(estat_tauler& s, finestra& form1);
-void boto_esborrar(estat_tauler& s, finestra& form1);
+// Erasing asks first, naming how many cells lose their input; "no" leaves
+// the map and the boxes as they were.
+void boto_esborrar(estat_tauler& s, serveis& sv, finestra& form1);
 void boto_activar(estat_tauler& s, finestra& form1);
 
 } // namespace quorvel

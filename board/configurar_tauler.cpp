@@ -4,9 +4,11 @@
 #include "board/estat_tauler.h"
 #include "board/mapa.h"
 #include "core/finestra.h"
+#include "core/linia_estat.h"
 #include "core/nombres.h"
 #include "core/noms_elements.h"
 #include "core/pas.h"
+#include "i18n/missatges.h"
 #include "platform/serveis.h"
 #include "stage/media.h"
 
@@ -101,6 +103,7 @@ bool configurar_tauler(estat_tauler& s, serveis& sv, finestra& form1) {
         pas([&] { s.mapa_botons[0].joy = static_cast<std::int16_t>(k); });
         pas([&] { form1.posar_text(elements::caselles, k, "1"); });
         pas([&] { form1.posar_color_fons(elements::caselles, k, color_groc); });
+        posar_linia_estat(form1, text_missatge(s, missatge::premer_casella_groga));
         if (esperar_casella(s, sv, form1, k) == resultat::abandonat) {
             return false;
         }

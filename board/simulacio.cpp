@@ -4,8 +4,10 @@
 #include "board/estat_tauler.h"
 #include "board/mapa.h"
 #include "core/finestra.h"
+#include "core/linia_estat.h"
 #include "core/nombres.h"
 #include "core/noms_elements.h"
+#include "i18n/missatges.h"
 #include "platform/serveis.h"
 
 #include <cmath>
@@ -110,7 +112,14 @@ void simular(estat_tauler& s, serveis& sv, finestra& form1) {
                        " passa de " + text_decimal(simulacio_maxim_caselles) + ".");
         return;
     }
-    simulacio_aplicar(s, *joysticks, *botons);
+    simulacio_preparar(s, form1, *joysticks, *botons);
+}
+
+void simulacio_preparar(estat_tauler& s, finestra& form1, std::int16_t joysticks,
+                        std::int16_t botons) {
+    simulacio_aplicar(s, joysticks, botons);
+    posar_linia_estat(form1, text_missatge(s, missatge::tauler_simulat,
+                                           {text_decimal(joysticks), text_decimal(botons)}));
 
     // The redraw rebuilds cells 1..n_botons only: boxes of a larger previous
     // board would stay on screen as cells that no longer exist.

@@ -26,6 +26,10 @@ std::optional<std::int16_t> simulacio_nombre(std::string_view resposta);
 // B must be at least 1 and J * B at most simulacio_maxim_caselles.
 void simulacio_aplicar(estat_tauler& s, std::int16_t joysticks, std::int16_t botons);
 
+// simulacio_aplicar, then the board redrawn with the new cells.
+void simulacio_preparar(estat_tauler& s, finestra& form1, std::int16_t joysticks,
+                        std::int16_t botons);
+
 // The menu: asks both counts, applies them and redraws the board. A
 // cancelled prompt changes nothing; an answer that cannot be used is told
 // in a message box and changes nothing either.

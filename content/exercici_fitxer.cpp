@@ -341,7 +341,17 @@ void exercici_carregar(estat_contingut& s, servei_fitxers& fitxers, const std::s
     lectura_exercici(s, fitxers, avisos).llegir(llegir);
 }
 
-bool exercici_menu_obrir(estat_contingut& s, serveis& sv, finestra& form1) {
+void exercici_obrir(estat_contingut& s, servei_fitxers& fitxers, finestra& form1,
+                    const std::string& cami, std::vector<avis_lectura>* avisos) {
+    exercici_carregar(s, fitxers, cami, avisos);
+    const std::string& fitxer = s.fitxer_exercici;
+    const auto separador = fitxer.find_last_of("\\/");
+    form1.posar_caption_finestra(
+        "Quorvel - " + (separador == std::string::npos ? fitxer : fitxer.substr(separador + 1)));
+}
+
+bool exercici_menu_obrir(estat_contingut& s, serveis& sv, finestra& form1,
+                         std::vector<avis_lectura>* avisos) {
     // The dialog opens where the last exercise came from, or in the program
     // folder, where the bundled exercises are. (After a file that was not
     // found, carpeta_exercici is that file's path, not a folder.)
@@ -353,8 +363,7 @@ bool exercici_menu_obrir(estat_contingut& s, serveis& sv, finestra& form1) {
     if (cami.empty()) {
         return false;
     }
-    exercici_carregar(s, sv.fitxers, cami);
-    form1.posar_caption_finestra("ZIV - " + s.fitxer_exercici);
+    exercici_obrir(s, sv.fitxers, form1, cami, avisos);
     return true;
 }
 

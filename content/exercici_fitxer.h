@@ -29,10 +29,16 @@ inline constexpr std::string_view titol_obrir_exercici = "Obrir exercici";
 void exercici_carregar(estat_contingut& s, servei_fitxers& fitxers, const std::string& cami,
                        std::vector<avis_lectura>* avisos = nullptr);
 
+// Loads the exercise file at cami as the operator's choice and shows
+// "Quorvel - " and the file's name (without its folders) as form1's caption.
+void exercici_obrir(estat_contingut& s, servei_fitxers& fitxers, finestra& form1,
+                    const std::string& cami, std::vector<avis_lectura>* avisos = nullptr);
+
 // The "Exercicis" menu command (mn_fixters) up to the caption: asks for a
-// file, loads it and shows "ZIV - " + fitxer_exercici as form1's caption.
-// Returns true when a file was chosen and loaded, so that the caller starts
-// the exercise as the start button does; false when the dialog was cancelled.
-bool exercici_menu_obrir(estat_contingut& s, serveis& sv, finestra& form1);
+// file and opens it as exercici_obrir does. Returns true when a file was
+// chosen and loaded, so that the caller starts the exercise as the start
+// button does; false when the dialog was cancelled.
+bool exercici_menu_obrir(estat_contingut& s, serveis& sv, finestra& form1,
+                         std::vector<avis_lectura>* avisos = nullptr);
 
 } // namespace quorvel

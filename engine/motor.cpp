@@ -2,12 +2,17 @@
 
 #include "content/exercici_fitxer.h"
 #include "core/finestra.h"
+#include "core/linia_estat.h"
+#include "core/nombres.h"
 #include "core/noms_elements.h"
 #include "core/pas.h"
 #include "engine/estat_joc.h"
+#include "i18n/missatges.h"
 #include "joystick/sondeig.h"
 #include "platform/serveis.h"
 #include "platform/vista_escenari.h"
+
+#include <utility>
 
 namespace quorvel {
 
@@ -16,7 +21,7 @@ motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
       despatxador_(exercici_, s, sv, form1, vista) {
     form1_.en_canvi(elements::caselles,
                     [this](std::optional<int> k) { despatxador_.casella_canviada(k.value_or(0)); });
-    form1_.en_clic(elements::engegar, [this](std::optional<int>) { exercici_.engegar(); });
+    form1_.en_clic(elements::engegar, [this](std::optional<int>) { engegar(); });
     form1_.en_clic(elements::aturar, [this](std::optional<int>) { exercici_.aturar(); });
     form1_.en_temporitzador(elements::t_joystick, [this](std::optional<int>) { sondejar(); });
     form1_.en_clic(elements::caselles, [this](std::optional<int> k) {
@@ -40,10 +45,43 @@ void motor::sondejar() {
                        [this](int casella, int tipus) { despatxador_.cursa(casella, tipus); });
 }
 
+void motor::engegar() {
+    if (s_.fitxer_exercici.empty()) {
+        posar_linia_estat(form1_, text_missatge(s_, missatge::cap_exercici));
+        return;
+    }
+    exercici_.engegar();
+}
+
 void motor::obrir_exercici() {
-    if (exercici_menu_obrir(s_, sv_, form1_)) {
+    std::vector<avis_lectura> avisos;
+    if (exercici_menu_obrir(s_, sv_, form1_, &avisos)) {
+        exercici_obert(avisos);
         exercici_.engegar();
     }
+}
+
+void motor::obrir_exercici(const std::string& cami) {
+    std::vector<avis_lectura> avisos;
+    exercici_obrir(s_, sv_.fitxers, form1_, cami, &avisos);
+    exercici_obert(avisos);
+    exercici_.engegar();
+}
+
+void motor::exercici_obert(const std::vector<avis_lectura>& avisos) {
+    const std::string& fitxer = s_.fitxer_exercici;
+    const auto separador = fitxer.find_last_of("\\/");
+    const std::string nom = separador == std::string::npos ? fitxer : fitxer.substr(separador + 1);
+    if (avisos.empty()) {
+        posar_linia_estat(form1_, text_missatge(s_, missatge::exercici_obert, {nom}));
+        return;
+    }
+    std::string text = text_missatge(s_, missatge::avis_exercici, {nom, avisos.front().missatge});
+    if (avisos.size() > 1) {
+        text += text_missatge(s_, missatge::mes_avisos,
+                              {text_decimal(static_cast<long long>(avisos.size() - 1))});
+    }
+    posar_linia_estat(form1_, std::move(text));
 }
 
 } // namespace quorvel

@@ -4,8 +4,12 @@
 // stage (which stops the exercise as the stop button does).
 #pragma once
 
+#include "content/lectura_contingut.h"
 #include "engine/despatxador.h"
 #include "engine/exercici.h"
+
+#include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -28,8 +32,17 @@ class motor {
     void sondejar();
     // "Exercicis": open an exercise file and start it.
     void obrir_exercici();
+    // Opens the exercise file at cami and starts it, as "Exercicis" does with
+    // the file chosen.
+    void obrir_exercici(const std::string& cami);
 
   private:
+    // The start button: with no exercise open there is nothing to show the
+    // players, and the stage would cover the console with an empty screen.
+    void engegar();
+    // The status line names the exercise and what its reading noted.
+    void exercici_obert(const std::vector<avis_lectura>& avisos);
+
     estat_joc& s_;
     serveis& sv_;
     finestra& form1_;

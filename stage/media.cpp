@@ -1,12 +1,17 @@
 #include "stage/media.h"
 
+#include "core/linia_estat.h"
 #include "core/nombres.h"
 #include "core/text.h"
+#include "i18n/missatges.h"
 #include "platform/serveis.h"
 #include "stage/estat_escena.h"
 
 #include <cmath>
+#include <memory>
+#include <set>
 #include <string_view>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -40,7 +45,27 @@ long long costat_finestra(long twips, double twips_per_pixel) {
     return static_cast<long long>(arrodonir(pixels));
 }
 
+// The name the operator knows a file by: without its folders or the padding.
+std::string nom_curt(std::string_view cami) {
+    const std::string_view net = retallar_espais(cami);
+    const auto separador = net.find_last_of("\\/");
+    return std::string(separador == std::string_view::npos ? net : net.substr(separador + 1));
+}
+
 } // namespace
+
+void fallades_mostrar(estat_escena& s, serveis& sv, finestra& consola) {
+    auto vistes = std::make_shared<std::set<std::pair<std::string, std::string>>>();
+    const gestor_fallada mostrar = [&s, &consola, vistes](const fallada_media& f) {
+        const std::string nom = nom_curt(f.fitxer);
+        if (vistes->insert({nom, f.causa}).second) {
+            posar_linia_estat(consola,
+                              text_missatge(s, missatge::no_es_pot_reproduir, {nom, f.causa}));
+        }
+    };
+    sv.media.en_fallada(mostrar);
+    sv.midi.en_fallada(mostrar);
+}
 
 int media_reproduir(estat_escena& s, serveis& sv, const std::string& cami) {
     if (!s.media_actual.empty()) {

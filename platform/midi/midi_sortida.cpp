@@ -295,6 +295,9 @@ int midi_sortida::obrir(int dispositiu_midi, std::uint32_t& handle) {
         codi = obrir_port(dispositiu_midi, d);
     }
     if (codi != midi_correcte) {
+        if (fallada_) {
+            fallada_({"MIDI", text_error(codi)});
+        }
         return codi;
     }
     while (proper_handle_ == 0 || oberts_.count(proper_handle_) != 0) {

@@ -94,6 +94,8 @@ class midi_sortida : public servei_midi {
     int missatge_curt(std::uint32_t handle, std::uint32_t missatge) override;
     int tancar(std::uint32_t handle) override;
     std::string text_error(int codi) override;
+    // An output that cannot be opened is told with the library's reason.
+    void en_fallada(gestor_fallada gestor) override { fallada_ = std::move(gestor); }
 
     // default-GM.sf2, then TimGM6mb.sf2, in the system's soundfont folder.
     static std::vector<std::filesystem::path> soundfonts_sistema();
@@ -114,6 +116,7 @@ class midi_sortida : public servei_midi {
     std::map<std::uint32_t, std::unique_ptr<dispositiu>> oberts_;
     std::uint32_t proper_handle_ = 1;
     std::map<int, std::string> textos_; // the library's text of the last failure per code
+    gestor_fallada fallada_;
 };
 
 } // namespace quorvel

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QStringList>
 
 #include <string_view>
@@ -72,6 +73,12 @@ std::string dialegs_qt::desar(const std::string& nom_proposat, finestra&,
     const QString cami = QFileDialog::getSaveFileName(QApplication::activeWindow(), qtext(titol),
                                                       inicial, filtres_qt(filtre));
     return cami.isEmpty() ? std::string() : text_programa(cami);
+}
+
+bool dialegs_qt::preguntar(finestra&, const std::string& text, const std::string& titol) {
+    return QMessageBox::question(QApplication::activeWindow(), qtext(titol), qtext(text),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace quorvel

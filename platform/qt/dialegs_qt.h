@@ -23,6 +23,10 @@ class dialegs_qt : public servei_dialegs {
     std::string desar(const std::string& nom_proposat, finestra& propietari,
                       const std::string& carpeta, const std::string& filtre,
                       const std::string& titol) override;
+    // A message box with Yes and No; No is the default, so a stray Enter
+    // destroys nothing.
+    bool preguntar(finestra& propietari, const std::string& text,
+                   const std::string& titol) override;
 };
 
 } // namespace quorvel

@@ -100,6 +100,14 @@ std::string media_qt::text_error(int codi) {
     }
 }
 
+void media_qt::avisar(const std::string& cami, const std::string& causa) const {
+    if (fallada_) {
+        // A path sent padded names the same file.
+        const auto final = cami.find_last_not_of(' ');
+        fallada_({cami.substr(0, final == std::string::npos ? 0 : final + 1), causa});
+    }
+}
+
 resposta_media media_qt::enviar(const std::string& ordre) {
     const resultat_ordre r = llegir_ordre_media(ordre);
     if (!r.ordre) {
@@ -150,10 +158,11 @@ int media_qt::obrir(const std::string& nom, const std::string& cami, const std::
         break;
     }
     case classe_media::video:
-        reproductor = std::make_unique<reproductor_qt>(fitxer, true);
-        break;
     case classe_media::so:
-        reproductor = std::make_unique<reproductor_qt>(fitxer, false);
+        // The device belongs to this service, so the service outlives its reports.
+        reproductor = std::make_unique<reproductor_qt>(
+            fitxer, classe_de(fitxer, tipus) == classe_media::video,
+            [this, cami](const std::string& causa) { avisar(cami, causa); });
         break;
     }
     dispositius_.emplace(nom, dispositiu{cami, std::move(reproductor)});
@@ -188,6 +197,7 @@ resposta_media media_qt::executar(const ordre_media& o) {
     if (d == nullptr && o.verb == "play") {
         // A file played by its path is opened on the way.
         if (const int codi = obrir(o.dispositiu, o.dispositiu, {}); codi != media_correcte) {
+            avisar(o.dispositiu, text_error(codi));
             return {codi, {}};
         }
         d = trobar(o.dispositiu);
@@ -197,7 +207,11 @@ resposta_media media_qt::executar(const ordre_media& o) {
     }
     reproductor_media& r = *d->reproductor;
     if (o.verb == "play") {
-        return {r.reproduir(), {}};
+        const int codi = r.reproduir();
+        if (codi != media_correcte) {
+            avisar(d->cami, text_error(codi));
+        }
+        return {codi, {}};
     }
     if (o.verb == "pause") {
         r.pausar();

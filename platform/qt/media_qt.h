@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace quorvel {
 
@@ -44,6 +45,9 @@ class media_qt : public servei_media {
     media_qt& operator=(const media_qt&) = delete;
 
     resposta_media enviar(const std::string& ordre) override;
+    // A "play" that fails, and a failure the backend finds later, are told
+    // with the file's program path and the reason.
+    void en_fallada(gestor_fallada gestor) override { fallada_ = std::move(gestor); }
 
     // UTF-8 of the text with "\" turned into "/".
     static std::filesystem::path cami_simple(const std::string& cami);
@@ -59,12 +63,14 @@ class media_qt : public servei_media {
     int tancar(const std::string& nom);
     dispositiu* trobar(const std::string& nom);
     resposta_media executar(const ordre_media& o);
+    void avisar(const std::string& cami, const std::string& causa) const;
 
     convertir_cami cami_local_;
     std::map<std::string, dispositiu> dispositius_;
     // FluidSynth with its soundfont and audio driver, made when the first
     // MIDI file is opened and kept, so the soundfont is loaded once.
     std::shared_ptr<motor_midi> motor_midi_;
+    gestor_fallada fallada_;
 };
 
 } // namespace quorvel

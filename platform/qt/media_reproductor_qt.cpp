@@ -4,10 +4,13 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QString>
 #include <QUrl>
 #include <QVideoWidget>
+
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -18,8 +21,10 @@ constexpr int alcada_inicial = 480;
 
 } // namespace
 
-reproductor_qt::reproductor_qt(const std::filesystem::path& fitxer, bool video)
-    : sortida_(std::make_unique<QAudioOutput>()), reproductor_(std::make_unique<QMediaPlayer>()) {
+reproductor_qt::reproductor_qt(const std::filesystem::path& fitxer, bool video,
+                               std::function<void(const std::string&)> avisar)
+    : avisar_(std::move(avisar)), sortida_(std::make_unique<QAudioOutput>()),
+      reproductor_(std::make_unique<QMediaPlayer>()) {
     if (video) {
         finestra_ = std::make_unique<QVideoWidget>();
         finestra_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
@@ -29,6 +34,13 @@ reproductor_qt::reproductor_qt(const std::filesystem::path& fitxer, bool video)
         reproductor_->setVideoOutput(finestra_.get());
     }
     reproductor_->setAudioOutput(sortida_.get());
+    if (avisar_) {
+        QObject::connect(reproductor_.get(), &QMediaPlayer::errorOccurred, reproductor_.get(),
+                         [this](QMediaPlayer::Error, const QString& text) {
+                             avisar_(text.isEmpty() ? std::string("the file cannot be played")
+                                                    : text.toStdString());
+                         });
+    }
     reproductor_->setSource(QUrl::fromLocalFile(QString::fromStdString(fitxer.string())));
 }
 
@@ -39,6 +51,11 @@ reproductor_qt::~reproductor_qt() {
 }
 
 int reproductor_qt::reproduir() {
+    // Without a sound device Qt plays on in silence: the operator must know
+    // that the players hear nothing.
+    if (avisar_ && finestra_ == nullptr && QMediaDevices::audioOutputs().isEmpty()) {
+        avisar_("no audio output");
+    }
     if (finestra_) {
         finestra_->show();
         finestra_->raise();

@@ -6,7 +6,9 @@
 #include "platform/qt/media_reproductor.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
 
 class QAudioOutput;
 class QMediaPlayer;
@@ -16,7 +18,10 @@ namespace quorvel {
 
 class reproductor_qt : public reproductor_media {
   public:
-    reproductor_qt(const std::filesystem::path& fitxer, bool video);
+    // avisar: told why the file cannot be played, when the backend finds out
+    // (no audio output, a file it cannot decode).
+    reproductor_qt(const std::filesystem::path& fitxer, bool video,
+                   std::function<void(const std::string& causa)> avisar = {});
     ~reproductor_qt() override;
 
     int reproduir() override;
@@ -31,6 +36,7 @@ class reproductor_qt : public reproductor_media {
     [[nodiscard]] QVideoWidget* finestra() const { return finestra_.get(); }
 
   private:
+    std::function<void(const std::string&)> avisar_;
     std::unique_ptr<QVideoWidget> finestra_;
     std::unique_ptr<QAudioOutput> sortida_;
     std::unique_ptr<QMediaPlayer> reproductor_;

@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -91,6 +92,13 @@ vista_finestra::vista_finestra(finestra& f, opcions o, QWidget* pare)
     fons_ = new QLabel(llenc_);
     fons_->setScaledContents(true);
     fons_->lower();
+    if (!opcions_.linia_estat.empty()) {
+        barra_estat_ = new QLabel;
+        barra_estat_->setObjectName(QStringLiteral("linia_estat"));
+        barra_estat_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        statusBar()->addWidget(barra_estat_, 1);
+        statusBar()->setSizeGripEnabled(false);
+    }
 
     canvi_finestra(propietat::caption);
     canvi_finestra(propietat::color_fons);
@@ -104,16 +112,11 @@ vista_finestra::vista_finestra(finestra& f, opcions o, QWidget* pare)
     ajustar_mida();
     observador_ = f_.observar([this](const element& e, propietat p) { canvi_model(e, p); });
 
-    // The window opens at the size of its contents, within the screen.
-    const QSize contingut = llenc_->minimumSize();
-    int amplada = contingut.width();
-    int alcada = contingut.height() + menuBar()->sizeHint().height();
-    if (const QScreen* s = QGuiApplication::primaryScreen()) {
-        const QRect disponible = s->availableGeometry();
-        amplada = std::min(amplada, disponible.width() * 9 / 10);
-        alcada = std::min(alcada, disponible.height() * 9 / 10);
-    }
-    resize(amplada, alcada);
+    // The window opens at the size of its contents, within the room it has.
+    const QSize necessaria = mida_necessaria();
+    const QRect lloc = disponible();
+    resize(std::min(necessaria.width(), lloc.width()),
+           std::min(necessaria.height(), lloc.height()));
     canvi_finestra(propietat::visible);
 }
 
@@ -251,6 +254,13 @@ void vista_finestra::crear_widget(const element& e) {
     QWidget* w = nullptr;
     const std::string nom = e.nom;
     const std::optional<int> index = e.index;
+    if (barra_estat_ != nullptr && e.tipus == tipus_element::etiqueta &&
+        iguals_sense_majuscules(nom, opcions_.linia_estat)) {
+        elements_widget_[barra_estat_] = {nom, index};
+        widgets_[clau_de(nom, index)] = barra_estat_;
+        aplicar(barra_estat_, e, propietat::caption);
+        return;
+    }
     switch (e.tipus) {
     case tipus_element::etiqueta:
         w = new QLabel(llenc_);
@@ -259,6 +269,10 @@ void vista_finestra::crear_widget(const element& e) {
         break;
     case tipus_element::quadre_text: {
         auto* quadre = new QLineEdit(llenc_);
+        if (index.value_or(0) > 0 && iguals_sense_majuscules(nom, opcions_.caselles_numerades)) {
+            quadre->setPlaceholderText(QString::number(*index));
+            quadre->setAlignment(Qt::AlignCenter);
+        }
         connect(quadre, &QLineEdit::textEdited, this, [this, nom, index](const QString& text) {
             enviar([&] { f_.editar(nom, index, text_programa(text)); });
         });
@@ -358,6 +372,9 @@ void vista_finestra::aplicar(QWidget* w, const element& e, propietat p) {
         }
         break;
     case propietat::visible:
+        if (w == barra_estat_) {
+            break;
+        }
         w->setVisible(e.visible);
         programar_mida();
         break;
@@ -375,6 +392,9 @@ void vista_finestra::aplicar(QWidget* w, const element& e, propietat p) {
         }
         break;
     case propietat::posicio: {
+        if (w == barra_estat_) {
+            break;
+        }
         const int x = pixels_x(e.left);
         const int y = pixels_y(e.top);
         int amplada = pixels_x(e.width);
@@ -568,12 +588,54 @@ void vista_finestra::ajustar_mida() {
     int amplada = 0;
     int alcada = 0;
     for (const auto& [k, w] : widgets_) {
-        if (w->isVisibleTo(llenc_)) {
+        if (w != barra_estat_ && w->isVisibleTo(llenc_)) {
             amplada = std::max(amplada, w->geometry().right() + 1);
             alcada = std::max(alcada, w->geometry().bottom() + 1);
         }
     }
     llenc_->setMinimumSize(amplada + marge_llenc, alcada + marge_llenc);
+    creixer();
+}
+
+QRect vista_finestra::disponible() const {
+    if (opcions_.area_disponible) {
+        return opcions_.area_disponible();
+    }
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        return s->availableGeometry();
+    }
+    return {0, 0, 1280, 960};
+}
+
+QSize vista_finestra::mida_necessaria() const {
+    int alcada = llenc_->minimumHeight() + menuBar()->sizeHint().height();
+    if (barra_estat_ != nullptr) {
+        alcada += statusBar()->sizeHint().height();
+    }
+    return {llenc_->minimumWidth(), alcada};
+}
+
+void vista_finestra::creixer() {
+    // Only growing: a window the operator made larger stays as it is. The
+    // frame the window system adds is known once the window is shown.
+    const QSize marc = isVisible() ? frameGeometry().size() - geometry().size() : QSize();
+    const QRect lloc = disponible();
+    const QSize maxim = lloc.size() - marc;
+    const QSize necessaria = mida_necessaria();
+    const QSize nova(std::max(width(), std::min(necessaria.width(), maxim.width())),
+                     std::max(height(), std::min(necessaria.height(), maxim.height())));
+    if (nova == size()) {
+        return;
+    }
+    resize(nova);
+    // A window grown past the edge of its room moves back into it.
+    const int x =
+        std::max(lloc.left(), std::min(pos().x(), lloc.right() + 1 - nova.width() - marc.width()));
+    const int y = std::max(lloc.top(),
+                           std::min(pos().y(), lloc.bottom() + 1 - nova.height() - marc.height()));
+    if (x != pos().x() || y != pos().y()) {
+        move(x, y);
+    }
 }
 
 } // namespace quorvel

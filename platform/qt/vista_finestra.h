@@ -20,7 +20,9 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QRect;
 class QScrollArea;
+class QSize;
 
 namespace quorvel {
 
@@ -34,6 +36,15 @@ class vista_finestra : public QMainWindow {
         std::vector<std::string> ordre_menus;
         // The operator closes the window (the window's unload).
         std::function<void()> en_tancar;
+        // A label element shown along the window's bottom edge instead of
+        // at its own place; empty for none.
+        std::string linia_estat;
+        // A control array whose boxes show their index while they are empty,
+        // leaving their text (what the logic reads) untouched; empty for none.
+        std::string caselles_numerades;
+        // The room the window may take on the desktop; empty for the
+        // primary screen's available area.
+        std::function<QRect()> area_disponible;
     };
 
     vista_finestra(finestra& f, opcions o, QWidget* pare = nullptr);
@@ -46,6 +57,9 @@ class vista_finestra : public QMainWindow {
     [[nodiscard]] QWidget* widget(std::string_view nom, std::optional<int> index = {}) const;
     // The menu entry of a menu element (for a menu with items, its title entry).
     [[nodiscard]] QAction* accio(std::string_view nom, std::optional<int> index = {}) const;
+
+    // Where the canvas is seen: the scrolled area of the window.
+    [[nodiscard]] QScrollArea* area_desplacament() const { return desplacament_; }
 
     // Twips to pixels with this view's factors.
     [[nodiscard]] int pixels_x(long twips) const;
@@ -85,6 +99,10 @@ class vista_finestra : public QMainWindow {
     // Sizes the canvas to the elements it shows.
     void programar_mida();
     void ajustar_mida();
+    // Grows the window to show the whole canvas, within the room it may take.
+    void creixer();
+    [[nodiscard]] QRect disponible() const;
+    [[nodiscard]] QSize mida_necessaria() const;
 
     finestra& f_;
     opcions opcions_;
@@ -93,6 +111,7 @@ class vista_finestra : public QMainWindow {
     QScrollArea* desplacament_ = nullptr;
     QWidget* llenc_ = nullptr;
     QLabel* fons_ = nullptr; // the window's background picture, stretched
+    QLabel* barra_estat_ = nullptr;
     std::map<clau, QWidget*> widgets_;
     std::map<QObject*, std::pair<std::string, std::optional<int>>> elements_widget_;
     std::map<clau, QAction*> accions_;

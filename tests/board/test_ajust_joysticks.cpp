@@ -17,6 +17,7 @@ struct banc {
     sessio s;
     finestra form1{"Form1"};
     std::vector<std::pair<int, std::optional<color>>> colors;
+    std::vector<std::string> estats; // what the status line said, in turn
     int ticks = 0;
     std::function<void()> jugar = [] {};
 
@@ -36,6 +37,8 @@ struct banc {
         form1.observar([this](const element& e, propietat p) {
             if (p == propietat::color_fons) {
                 colors.emplace_back(*e.index, e.color_fons);
+            } else if (p == propietat::caption && e.nom == "estat") {
+                estats.push_back(e.caption);
             }
         });
         s.cursors = true;
@@ -52,6 +55,10 @@ TEST(ajust_joysticks, un_jugador_respon_i_l_altre_no) {
     const decltype(b.colors) esperats{{1, color_groc},    {1, color_verd},   {4, color_groc},
                                       {4, color_vermell}, {1, std::nullopt}, {4, std::nullopt}};
     EXPECT_EQ(b.colors, esperats);
+    // The operator reads whose turn it is, not a caption naming the pad.
+    EXPECT_EQ(b.estats, (std::vector<std::string>{"Premeu totes les entrades del comandament 1",
+                                                  "Premeu totes les entrades del comandament 2"}));
+    EXPECT_EQ(b.form1.caption(), "");
     EXPECT_EQ(b.f.eines.missatges.at(0).text, "Fi");
     EXPECT_EQ(b.f.eines.beeps, 9);
     EXPECT_EQ(b.s.joysticks[1].ajust + b.s.joysticks[2].ajust, "0-1");

@@ -29,11 +29,13 @@ TEST(configuracio_tick, assigns_free_inputs_and_counts_taken_ones) {
         banc_configuracio b(6);
         b.mapejar_botons(3);
         b.s.mapa_botons[0].joy = static_cast<std::int16_t>(c.actual);
+        b.form1.posar_caption_finestra("Quorvel - animals.brd");
         b.form1.posar_valor("mn_configurar", {}, 1);
         b.pad.mantenir(c.mascara);
         b.tick();
         b.tick();
-        EXPECT_EQ(b.form1.caption(), "joy 1");
+        // The caption still names the program and the exercise.
+        EXPECT_EQ(b.form1.caption(), "Quorvel - animals.brd");
         EXPECT_EQ(b.s.mapa_entrades(1, 6), c.boto2) << c.actual;
         EXPECT_EQ(b.s.mapa_entrades(1, 8), c.boto4) << c.actual;
         EXPECT_EQ(c.actual > 0 ? b.text(c.actual) : "", c.text_actual) << c.actual;

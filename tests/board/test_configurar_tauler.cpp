@@ -1,10 +1,13 @@
 #include "board/configurar_tauler.h"
+#include "core/linia_estat.h"
 
 #include "tests/board/banc_configuracio.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <string>
 
 namespace quorvel {
 namespace {
@@ -21,7 +24,10 @@ struct tauler : fakes::banc_configuracio {
 TEST(configurar_tauler, three_buttons_held_in_turn_fill_the_map_and_save_it) {
     tauler t(3);
     t.pad.guio = {{0.05, 1.05, 1U}, {1.5, 2.55, 2U}, {3.05, 4.05, 4U}};
+    std::set<std::string> estats;
+    t.durant_tick = [&] { estats.insert(linia_estat(t.form1)); };
     t.form1.clic("mn_configurar");
+    EXPECT_EQ(estats, std::set<std::string>{"Premeu un bot\xF3 per a la casella groga"});
     for (int k = 1; k <= 3; ++k) {
         EXPECT_EQ(t.cel(k), std::make_pair(1, 4 + k));
         EXPECT_EQ(t.fons(k), color_verd) << k;

@@ -328,10 +328,10 @@ TEST_F(exercici_fitxer, menu_command_loads_and_sets_the_caption) {
     sf.fitxers.posar("/ex/animals.brd", dades("exercicis/animals.brd"));
     serveis sv = sf.tots();
     finestra form1("Form1");
-    form1.posar_caption_finestra("ZIV");
+    form1.posar_caption_finestra("Quorvel");
 
     EXPECT_FALSE(exercici_menu_obrir(s, sv, form1)); // cancelled
-    EXPECT_EQ(form1.caption(), "ZIV");
+    EXPECT_EQ(form1.caption(), "Quorvel");
     EXPECT_EQ(s.tipus_exercici, "0");
     ASSERT_EQ(sf.dialegs.peticions.size(), 1u);
     EXPECT_EQ(sf.dialegs.peticions[0].filtre,
@@ -340,7 +340,7 @@ TEST_F(exercici_fitxer, menu_command_loads_and_sets_the_caption) {
 
     sf.dialegs.respostes.push_back("/ex\\animals.brd");
     EXPECT_TRUE(exercici_menu_obrir(s, sv, form1));
-    EXPECT_EQ(form1.caption(), "ZIV - /ex\\animals.brd");
+    EXPECT_EQ(form1.caption(), "Quorvel - animals.brd");
     EXPECT_EQ(s.tipus_exercici, "6");
     EXPECT_EQ(sf.dialegs.peticions[1].titol, "Obrir exercici");
 
@@ -348,7 +348,7 @@ TEST_F(exercici_fitxer, menu_command_loads_and_sets_the_caption) {
     sf.dialegs.respostes.push_back("/ex\\cap.brd");
     EXPECT_TRUE(exercici_menu_obrir(s, sv, form1));
     EXPECT_EQ(sf.dialegs.peticions[2].carpeta, "/ex\\");
-    EXPECT_EQ(form1.caption(), "ZIV - /ex\\cap.brd");
+    EXPECT_EQ(form1.caption(), "Quorvel - cap.brd");
     EXPECT_EQ(s.tipus_exercici, "");
     EXPECT_FALSE(exercici_menu_obrir(s, sv, form1));
     EXPECT_EQ(sf.dialegs.peticions[3].carpeta, "/prog");

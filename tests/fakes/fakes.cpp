@@ -238,4 +238,14 @@ std::string dialegs_falsos::desar(const std::string& nom_proposat, finestra&,
     return r;
 }
 
+bool dialegs_falsos::preguntar(finestra&, const std::string& text, const std::string&) {
+    preguntes.push_back(text);
+    if (respostes_pregunta.empty()) {
+        return true;
+    }
+    const bool r = respostes_pregunta.front();
+    respostes_pregunta.pop_front();
+    return r;
+}
+
 } // namespace quorvel::fakes

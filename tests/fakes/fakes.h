@@ -87,7 +87,9 @@ class media_fals : public servei_media {
     // Answers to "status" queries alone, taken before `respostes`, so that
     // the commands of a playback in between do not use them up.
     std::deque<resposta_media> respostes_estat;
+    gestor_fallada fallada; // the listener the logic gave
     resposta_media enviar(const std::string& ordre) override;
+    void en_fallada(gestor_fallada g) override { fallada = std::move(g); }
 };
 
 class midi_fals : public servei_midi {
@@ -98,6 +100,8 @@ class midi_fals : public servei_midi {
     int missatge_curt(std::uint32_t handle, std::uint32_t missatge) override;
     int tancar(std::uint32_t handle) override;
     std::string text_error(int codi) override;
+    gestor_fallada fallada; // the listener the logic gave
+    void en_fallada(gestor_fallada g) override { fallada = std::move(g); }
 };
 
 class dialegs_falsos : public servei_dialegs {
@@ -112,6 +116,11 @@ class dialegs_falsos : public servei_dialegs {
     std::string desar(const std::string& nom_proposat, finestra& propietari,
                       const std::string& carpeta, const std::string& filtre,
                       const std::string& titol) override;
+    // Yes/no questions: answered in order, then yes; the texts asked.
+    std::deque<bool> respostes_pregunta;
+    std::vector<std::string> preguntes;
+    bool preguntar(finestra& propietari, const std::string& text,
+                   const std::string& titol) override;
 };
 
 using rellotge_fals = rellotge_simulat;

@@ -7,10 +7,10 @@
 set -eu
 
 bin=${1:?usage: finestra_principal.sh BIN_DIR}
-titol='Quorvel - versió=1Alfa'
+titol='Quorvel'
 
 if [ -z "${QUORVEL_XVFB_DINS:-}" ]; then
-    QUORVEL_XVFB_DINS=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    QUORVEL_XVFB_DINS=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
 fi
 
 unset QT_QPA_PLATFORM
@@ -25,6 +25,12 @@ acabar() {
 }
 trap acabar EXIT
 
+# The program's own top-level window of that exact caption (Qt also makes a
+# hidden 1x1 window named after the program, without a class).
+finestra_de() {
+    xwininfo -root -tree 2>/dev/null | grep -F "\"$1\": (\"quorvel\"" | awk '{print $1}' | head -n 1
+}
+
 "$bin/quorvel" >"$tmp/sortida.txt" 2>&1 &
 pid=$!
 
@@ -36,7 +42,7 @@ while [ -z "$finestra" ] && [ "$intents" -lt 300 ]; do
         cat "$tmp/sortida.txt" >&2
         exit 1
     fi
-    finestra=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$titol\"" | awk '{print $1}' | head -n 1)
+    finestra=$(finestra_de "$titol")
     if [ -z "$finestra" ]; then
         sleep 0.1
         intents=$((intents + 1))
@@ -83,4 +89,68 @@ if kill -0 "$pid" 2>/dev/null; then
 fi
 wait "$pid" 2>/dev/null || true
 pid=
+
+# ---- The console in a classroom: a simulated board and a bundled exercise
+# given on the command line. The console must grow to show every cell of the
+# 2 x 8 board and say something on its status line.
+exercici="$bin/exercicis/04_troba/troba.brd"
+titol_exercici='Quorvel - troba.brd'
+"$bin/quorvel" --simulate 2x8 "$exercici" >"$tmp/sortida_consola.txt" 2>&1 &
+pid=$!
+consola=
+intents=0
+while [ -z "$consola" ] && [ "$intents" -lt 300 ]; do
+    if ! kill -0 "$pid" 2>/dev/null; then
+        echo "quorvel --simulate 2x8 ended before its console appeared:" >&2
+        cat "$tmp/sortida_consola.txt" >&2
+        exit 1
+    fi
+    consola=$(finestra_de "$titol_exercici")
+    if [ -z "$consola" ]; then
+        sleep 0.1
+        intents=$((intents + 1))
+    fi
+done
+if [ -z "$consola" ]; then
+    echo "no console captioned '$titol_exercici' within 30 s; windows seen:" >&2
+    xwininfo -root -tree >&2 || true
+    exit 1
+fi
+sleep 1
+# The exercise's instruction box is answered with Enter; the stage may cover
+# the console, which is raised when a tool can do it.
+xdotool key --window "$consola" Return 2>/dev/null || true
+xdotool windowraise "$consola" 2>/dev/null || true
+sleep 0.5
+geometria=$(xwininfo -id "$consola" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+amplada_consola=${geometria%x*}
+alcada_consola=${geometria#*x}
+echo "console $consola: $geometria"
+# Controls (72 px), then four rows of four cells from 80 px, 24 px apart, and
+# the status line under them.
+if [ "$amplada_consola" -lt 150 ] || [ "$alcada_consola" -lt 200 ]; then
+    echo "the console ($geometria) is too small to show the 16 cells of the board" >&2
+    exit 1
+fi
+if [ "$amplada_consola" -gt 1280 ] || [ "$alcada_consola" -gt 800 ]; then
+    echo "the console ($geometria) is larger than the screen" >&2
+    exit 1
+fi
+import -window "$consola" "$tmp/consola.png"
+# The status line is the bottom strip of the console: text there is not one colour.
+convert "$tmp/consola.png" -gravity South -crop "x18+0+2" +repage "$tmp/estat.png"
+desviacio_estat=$(identify -format '%[fx:standard_deviation]' "$tmp/estat.png")
+echo "status line strip: standard deviation $desviacio_estat"
+if ! awk -v d="$desviacio_estat" 'BEGIN { exit !(d > 0) }'; then
+    echo "the console's status line is empty" >&2
+    exit 1
+fi
+if [ -n "${QUORVEL_XVFB_CAPTURES:-}" ]; then
+    cp "$tmp/consola.png" "$QUORVEL_XVFB_CAPTURES/consola.png"
+fi
+kill -TERM "$pid"
+wait "$pid" 2>/dev/null || true
+pid=
+# ---- end of the console part
+
 echo "ok"

@@ -97,10 +97,14 @@ TEST(midi_sortida, missing_soundfont_and_audio_output_are_reported) {
                 error = "no sound card here";
                 return nullptr;
             }}};
+        std::vector<fallada_media> fallades;
+        sortida.en_fallada([&](const fallada_media& f) { fallades.push_back(f); });
         std::uint32_t handle = 0;
         const int codi = sortida.obrir(-1, handle);
         EXPECT_EQ(codi, c.codi);
         EXPECT_EQ(handle, 0U);
+        ASSERT_EQ(fallades.size(), 1U);
+        EXPECT_EQ(fallades[0].causa, sortida.text_error(codi));
         EXPECT_NE(sortida.text_error(codi).find(c.text), std::string::npos)
             << sortida.text_error(codi);
     }

@@ -213,8 +213,14 @@ TEST_F(media_qt_test, pause_holds_the_sound_until_resume) {
 }
 
 TEST_F(media_qt_test, commands_on_unknown_devices_and_files_fail) {
+    std::vector<fallada_media> fallades;
+    media.en_fallada([&](const fallada_media& f) { fallades.push_back(f); });
     const std::string absent = padded(carpeta / "no_hi_es.wav");
     EXPECT_EQ(media.enviar("play " + absent).estat, media_fitxer_inexistent);
+    // A play that fails is told to whoever listens; other commands are not.
+    ASSERT_EQ(fallades.size(), 1U);
+    EXPECT_EQ(fallades[0].fitxer, (carpeta / "no_hi_es.wav").string());
+    EXPECT_EQ(fallades[0].causa, "the file does not exist");
     for (const std::string& ordre :
          {"status " + absent + " mode", "pause " + absent, "resume  " + absent, "close " + absent,
           std::string("close animation"), std::string("put animation window at 1 1 10 10")}) {
@@ -223,15 +229,24 @@ TEST_F(media_qt_test, commands_on_unknown_devices_and_files_fail) {
     }
     EXPECT_EQ(media.enviar("").estat, media_ordre_incorrecta);
     EXPECT_EQ(media.enviar("rewind " + absent).estat, media_ordre_desconeguda);
+    EXPECT_EQ(fallades.size(), 1U);
 }
 
 TEST_F(media_qt_test, unplayable_file_ends_stopped) {
     const fs::path brossa = carpeta / "brossa.wav";
     escriure(brossa, std::string(5000, '\x5A'));
     const std::string nom = padded(brossa);
+    std::vector<fallada_media> fallades;
+    media.en_fallada([&](const fallada_media& f) { fallades.push_back(f); });
     EXPECT_EQ(media.enviar("play " + nom).estat, 0);
     EXPECT_TRUE(esperar([&] { return mode(nom) == "stopped"; }, 10000));
     EXPECT_NE(media.enviar("put " + nom + " window at 1 1 5 5").estat, 0);
+    // The backend's failure, found after the command, reaches the listener.
+    EXPECT_TRUE(esperar([&] { return !fallades.empty(); }, 5000));
+    for (const fallada_media& f : fallades) {
+        EXPECT_EQ(f.fitxer, brossa.string());
+        EXPECT_FALSE(f.causa.empty());
+    }
 }
 
 TEST_F(media_qt_test, video_plays_in_a_placed_frameless_window) {

@@ -60,7 +60,7 @@ TEST_F(programa_test, a_press_on_the_demo_exercise_is_judged_and_the_stage_follo
     f.dialegs.respostes.push_back((carpeta / "mostra_caselles.brd").string());
     f.rellotge.aleatoris = {0.0}; // the first question: press cell 1 ("B")
     app.form1().clic("mn_fixters");
-    EXPECT_EQ(app.form1().caption(), "ZIV - " + (carpeta / "mostra_caselles.brd").string());
+    EXPECT_EQ(app.form1().caption(), "Quorvel - mostra_caselles.brd");
     EXPECT_EQ(app.estat().elements[0].correctes, "B");
     ASSERT_NE(exercicis.actual().escenari(), nullptr);
     vista_escenari* vista = escenaris.vista(*exercicis.actual().escenari());

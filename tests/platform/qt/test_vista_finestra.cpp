@@ -1,6 +1,7 @@
 #include "app/aplicacio.h"
 #include "app/finestra_principal.h"
 #include "board/configuracio_menus.h"
+#include "core/linia_estat.h"
 #include "core/text.h"
 #include "engine/motor.h"
 #include "platform/qt/vista_finestra.h"
@@ -17,6 +18,9 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -43,7 +47,8 @@ struct consola {
     std::unique_ptr<vista_finestra> vista;
     int tancaments = 0;
 
-    explicit consola(const char* columnes = "4") {
+    // The room of a 1280 x 800 screen, whatever screen the tests run on.
+    explicit consola(const char* columnes = "4", QRect area = {0, 0, 1280, 800}) {
         f.fitxers.posar("/prog/quorvel.ini", "");
         f.perfil.valors[{"/prog\\quorvel.ini", "inici", "clolumnes"}] = columnes;
         f.fitxers.posar("/prog/castellano.trad", fitxer_idioma("Iniciar", "Archivos"));
@@ -56,10 +61,12 @@ struct consola {
         app = std::make_unique<aplicacio>(f.tots(), "/prog");
         app->arrencar();
         vista = std::make_unique<vista_finestra>(
-            app->form1(), vista_finestra::opcions{finestra_principal_menus(), [this] {
+            app->form1(), vista_finestra::opcions{finestra_principal_menus(),
+                                                  [this] {
                                                       ++tancaments;
                                                       app->tancar();
-                                                  }});
+                                                  },
+                                                  "estat", "Check2", [area] { return area; }});
         QCoreApplication::processEvents();
     }
 
@@ -102,7 +109,7 @@ QStringList textos_visibles(const QMenu* menu) {
 
 TEST(vista_finestra, shows_the_captions_of_the_model) {
     consola c;
-    EXPECT_EQ(c.vista->windowTitle(), QString::fromUtf8("Quorvel - versió=1Alfa"));
+    EXPECT_EQ(c.vista->windowTitle(), "Quorvel");
     EXPECT_EQ(c.w<QPushButton>("Command1")->text(), "engegar");
     EXPECT_EQ(c.w<QLabel>("Label1")->text(), "Columnes");
     EXPECT_EQ(c.w<QLineEdit>("temps")->text(), "100");
@@ -177,6 +184,83 @@ TEST(vista_finestra, board_preview_follows_the_model) {
     EXPECT_EQ(c.vista->widget("Check2", 3)->palette().color(QPalette::Base), QColor(0, 255, 0));
     c.app->form1().posar_text("Check2", 3, "1");
     EXPECT_EQ(c.w<QLineEdit>("Check2", 3)->text(), "1");
+}
+
+// The board is drawn with n cells in rows of the given count.
+void dibuixar_caselles(consola& c, int n, const char* columnes) {
+    sessio& s = c.app->estat();
+    s.n_botons = static_cast<std::int16_t>(n);
+    s.mapa_botons.redimensionar(0, n);
+    c.app->form1().posar_text("n_col", {}, columnes);
+    c.app->dibuixar();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+TEST(vista_finestra, the_console_grows_to_show_the_board_within_the_screen) {
+    struct cas {
+        int caselles;
+        const char* columnes;
+        bool desplacament; // more rows than the screen holds: the board scrolls
+    };
+    for (const cas& k :
+         {cas{8, "4", false}, cas{64, "8", false}, cas{255, "16", false}, cas{255, "3", true}}) {
+        consola c("3");
+        c.vista->show();
+        dibuixar_caselles(c, k.caselles, k.columnes);
+        const QScrollArea* area = c.vista->area_desplacament();
+        EXPECT_LE(c.vista->frameGeometry().width(), 1280) << k.caselles;
+        EXPECT_LE(c.vista->frameGeometry().height(), 800) << k.caselles;
+        const QRect visible = area->viewport()->rect();
+        int fora = 0;
+        for (int i = 1; i <= k.caselles; ++i) {
+            const QWidget* w = c.vista->widget("Check2", i);
+            ASSERT_NE(w, nullptr) << i;
+            const QRect on(w->mapTo(area->viewport(), QPoint(0, 0)), w->size());
+            fora += visible.contains(on) ? 0 : 1;
+        }
+        if (k.desplacament) {
+            EXPECT_EQ(c.vista->frameGeometry().height(), 800);
+            EXPECT_GT(fora, 0);
+            EXPECT_GT(area->verticalScrollBar()->maximum(), 0);
+        } else {
+            EXPECT_EQ(fora, 0) << k.caselles << " cells in rows of " << k.columnes;
+        }
+        // The controls and the status line stay in view at the top and bottom.
+        EXPECT_TRUE(visible.contains(
+            QRect(c.vista->widget("Command1")->mapTo(area->viewport(), QPoint(0, 0)),
+                  c.vista->widget("Command1")->size())));
+        EXPECT_TRUE(c.vista->widget("estat")->isVisible());
+    }
+}
+
+TEST(vista_finestra, cells_show_their_number_and_keep_their_text) {
+    consola c;
+    QLineEdit* casella = c.w<QLineEdit>("Check2", 7);
+    ASSERT_NE(casella, nullptr);
+    EXPECT_EQ(casella->placeholderText(), "7");
+    EXPECT_EQ(casella->text(), "");
+    EXPECT_EQ(c.app->form1().obtenir("Check2", 7).text, "");
+    // A press writes the cell's text, which the player's number does not replace.
+    c.app->form1().posar_text("Check2", 7, "1");
+    EXPECT_EQ(casella->text(), "1");
+    // Not the hidden anchor of the layout, nor other boxes.
+    EXPECT_EQ(c.w<QLineEdit>("n_col")->placeholderText(), "");
+}
+
+TEST(vista_finestra, the_status_line_is_at_the_bottom_edge) {
+    consola c;
+    c.vista->show();
+    posar_linia_estat(c.app->form1(), "Cap comandament trobat");
+    QCoreApplication::processEvents();
+    QLabel* estat = c.w<QLabel>("estat");
+    ASSERT_NE(estat, nullptr);
+    EXPECT_EQ(estat->text(), "Cap comandament trobat");
+    EXPECT_TRUE(c.vista->statusBar()->isAncestorOf(estat));
+    // Growing the board keeps it at the bottom.
+    dibuixar_caselles(c, 64, "8");
+    EXPECT_GE(estat->mapTo(c.vista.get(), QPoint(0, 0)).y(),
+              c.vista->widget("Check2", 64)->mapTo(c.vista.get(), QPoint(0, 0)).y());
 }
 
 TEST(vista_finestra, user_actions_become_model_events) {

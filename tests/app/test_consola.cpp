@@ -1,0 +1,215 @@
+// The console as the operator meets it in a classroom, on the program's own
+// wiring with fakes: the status line, the questions before destructive
+// commands, starting with nothing open, and the command line's requests.
+#include "app/linia_ordres.h"
+#include "app/programa.h"
+#include "core/linia_estat.h"
+#include "tests/content/fitxers_prova.h"
+#include "tests/fakes/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+struct consola {
+    fakes::serveis_falsos f;
+    fakes::escenari_fals escenaris;
+    std::optional<programa> p;
+
+    explicit consola(const std::vector<std::string>& pads = {}) {
+        for (const std::string& nom : pads) {
+            fakes::dispositiu_fals d;
+            d.botons = 8;
+            d.nom = nom;
+            f.joystick.dispositius.push_back(d);
+        }
+        p.emplace(f.tots(), "/prog", escenaris);
+    }
+    [[nodiscard]] std::string estat() { return linia_estat(p->app().form1()); }
+    [[nodiscard]] sessio& s() { return p->app().estat(); }
+    finestra& form1() { return p->app().form1(); }
+};
+
+TEST(consola, the_status_line_tells_which_pads_were_found) {
+    const struct {
+        std::vector<std::string> pads;
+        std::string esperat;
+    } casos[] = {
+        {{},
+         "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
+        {{"Gamepad A"}, "Comandaments trobats (1): Gamepad A"},
+        {{"Gamepad A", "Pad B"}, "Comandaments trobats (2): Gamepad A, Pad B"},
+    };
+    for (const auto& c : casos) {
+        consola t(c.pads);
+        EXPECT_EQ(t.estat(), c.esperat);
+        EXPECT_EQ(t.p->app().form1().caption(), "Quorvel");
+    }
+}
+
+TEST(consola, the_language_file_words_the_status_line) {
+    fakes::serveis_falsos f;
+    f.fitxers.posar("/prog/quorvel.ini", "");
+    f.perfil.valors[{"/prog\\quorvel.ini", "inici", "idioma"}] = "es.trad";
+    f.fitxers.posar("/prog/es.trad", "\"Castellano\",\"idioma\"\r\n1\r\n\"Form1\",0\r\n"
+                                     "\"\",\"Command1\",\"\",\"Iniciar\",\"c\"\r\n"
+                                     "\"textos\"\r\n13\r\n\"x\"\r\n2,\"Sin mandos\"\r\n");
+    fakes::escenari_fals escenaris;
+    programa p(f.tots(), "/prog", escenaris);
+    EXPECT_EQ(linia_estat(p.app().form1()), "Sin mandos");
+    // A text the file does not give stays in Catalan.
+    p.app().form1().clic("Command1");
+    EXPECT_EQ(linia_estat(p.app().form1()),
+              "No hi ha cap exercici obert: obriu-ne un a Fitxers > Exercicis");
+}
+
+TEST(consola, starting_with_no_exercise_open_says_so_and_opens_no_stage) {
+    consola t;
+    t.form1().clic("Command1");
+    EXPECT_EQ(t.estat(), "No hi ha cap exercici obert: obriu-ne un a Fitxers > Exercicis");
+    EXPECT_EQ(t.escenaris.oberts, 0);
+    EXPECT_FALSE(t.form1().obtenir("t_joystick").habilitat);
+}
+
+TEST(consola, an_opened_exercise_is_named_with_its_reading_warnings) {
+    const struct {
+        std::string text;
+        std::string inici;
+        bool mes;
+    } casos[] = {
+        {"\"x\"\r\n\"y\"\r\n0\r\n", "Exercici obert: animals.brd", false},
+        // The type needs a body the file does not have.
+        {"a\r\nb\r\n6\r\n", "Exercici obert: animals.brd. Av\xEDs: ", false},
+        // Every picture the exercise names is missing.
+        {prova::dades("exercicis/animals.brd"), "Exercici obert: animals.brd. Av\xEDs: item 1",
+         true},
+    };
+    for (const auto& c : casos) {
+        consola t;
+        t.f.fitxers.posar("/ex/animals.brd", c.text);
+        t.f.dialegs.respostes.push_back("/ex\\animals.brd");
+        t.form1().clic("mn_fixters");
+        EXPECT_EQ(t.form1().caption(), "Quorvel - animals.brd");
+        EXPECT_TRUE(t.estat().starts_with(c.inici)) << t.estat();
+        EXPECT_EQ(t.estat().find(" m\xE9s)") != std::string::npos, c.mes) << t.estat();
+        EXPECT_EQ(t.escenaris.oberts, 1);
+    }
+}
+
+TEST(consola, a_failed_playback_is_told_once_per_file_and_cause) {
+    consola t;
+    ASSERT_TRUE(t.f.media.fallada);
+    ASSERT_TRUE(t.f.midi.fallada);
+    t.f.media.fallada({"/ex\\veu\\no_ok.wav      ", "no audio output"});
+    EXPECT_EQ(t.estat(), "No es pot reproduir no_ok.wav: no audio output");
+    posar_linia_estat(t.form1(), "altre");
+    t.f.media.fallada({"/ex\\veu\\no_ok.wav", "no audio output"});
+    EXPECT_EQ(t.estat(), "altre");
+    // Another cause, another file or the MIDI output are news.
+    t.f.media.fallada({"/ex\\veu\\no_ok.wav", "the file cannot be played"});
+    EXPECT_EQ(t.estat(), "No es pot reproduir no_ok.wav: the file cannot be played");
+    t.f.midi.fallada({"MIDI", "no synth"});
+    EXPECT_EQ(t.estat(), "No es pot reproduir MIDI: no synth");
+    // Once the console is gone, a late failure has nowhere to go.
+    t.p.reset();
+    EXPECT_FALSE(t.f.media.fallada);
+    EXPECT_FALSE(t.f.midi.fallada);
+}
+
+TEST(consola, erasing_cells_and_creating_a_map_ask_first) {
+    struct cas {
+        const char* menu;
+        std::optional<int> index;
+        const char* pregunta;
+    };
+    for (const cas& c : {cas{"mn_boto", 1, "Voleu esborrar 2 caselles?"},
+                         cas{"mn_crear_mapa", {}, "Voleu crear un mapa nou? Es perdran les 16"}}) {
+        for (const bool si : {false, true}) {
+            consola t;
+            executar_ordres(*t.p, {simulacio_demanada{2, 8}, {}});
+            t.s().mapa_botons[3] = {1, 9};
+            t.form1().posar_text("Check2", 2, "1");
+            t.form1().posar_text("Check2", 3, "1");
+            t.f.dialegs.respostes_pregunta.push_back(si);
+            t.form1().clic(c.menu, c.index);
+            ASSERT_EQ(t.f.dialegs.preguntes.size(), 1u) << c.menu;
+            EXPECT_TRUE(t.f.dialegs.preguntes[0].starts_with(c.pregunta))
+                << t.f.dialegs.preguntes[0];
+            if (!si) {
+                // Nothing lost: the map records and the boxes as they were.
+                EXPECT_EQ(t.s().n_botons, 16) << c.menu;
+                EXPECT_EQ(t.s().mapa_botons[3].joy, 1) << c.menu;
+                EXPECT_EQ(t.s().mapa_botons[3].entrada, 9) << c.menu;
+                EXPECT_TRUE(t.form1().existeix("Check2", 16)) << c.menu;
+                EXPECT_EQ(t.form1().obtenir("Check2", 2).text, "1") << c.menu;
+            } else if (c.index) {
+                EXPECT_EQ(t.s().n_botons, 14);
+                EXPECT_FALSE(t.form1().existeix("Check2", 16));
+            } else {
+                EXPECT_EQ(t.s().mapa_botons[3].joy, 0);
+            }
+        }
+    }
+}
+
+TEST(consola, switching_cells_off_and_on_asks_nothing) {
+    consola t;
+    executar_ordres(*t.p, {simulacio_demanada{1, 4}, {}});
+    t.form1().posar_text("Check2", 2, "1");
+    t.form1().clic("mn_boto", 0);
+    EXPECT_EQ(t.s().mapa_botons[2].joy, -2);
+    t.form1().clic("mn_boto", 2);
+    EXPECT_TRUE(t.f.dialegs.preguntes.empty());
+}
+
+TEST(linia_ordres, a_simulation_is_pads_by_buttons_within_the_board) {
+    const struct {
+        const char* text;
+        std::optional<simulacio_demanada> esperat;
+    } casos[] = {
+        {"2x8", simulacio_demanada{2, 8}},
+        {"1X255", simulacio_demanada{1, 255}},
+        {"15x17", simulacio_demanada{15, 17}},
+        {"16x16", std::nullopt},
+        {"0x8", std::nullopt},
+        {"2x0", std::nullopt},
+        {"2x", std::nullopt},
+        {"x8", std::nullopt},
+        {"2*8", std::nullopt},
+        {"-2x-8", std::nullopt},
+        {"2x8x1", std::nullopt},
+        {" 2x8", std::nullopt},
+        {"99999999999x1", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(llegir_simulacio(c.text), c.esperat) << c.text;
+    }
+}
+
+TEST(linia_ordres, a_file_opens_and_starts_on_the_simulated_board) {
+    consola t;
+    // Without a file, the board is ready for the mouse and the line says so
+    // instead of asking for a simulation.
+    executar_ordres(*t.p, {simulacio_demanada{1, 4}, {}});
+    EXPECT_EQ(t.estat(), "Tauler simulat: 1 comandaments de 4 botons; feu clic a les caselles");
+    t.f.fitxers.posar("/ex/animals.brd", prova::dades("exercicis/animals.brd"));
+    executar_ordres(*t.p, {simulacio_demanada{2, 8}, "/ex\\animals.brd"});
+    EXPECT_EQ(t.s().n_joysticks, 2);
+    EXPECT_EQ(t.s().n_botons, 16);
+    EXPECT_TRUE(t.form1().existeix("Check2", 16));
+    EXPECT_EQ(t.form1().caption(), "Quorvel - animals.brd");
+    EXPECT_TRUE(t.estat().starts_with("Exercici obert: animals.brd")) << t.estat();
+    EXPECT_EQ(t.escenaris.oberts, 1);
+    EXPECT_TRUE(t.form1().obtenir("t_joystick").habilitat);
+    // No dialog was asked for: the file came from the command line.
+    EXPECT_TRUE(t.f.dialegs.peticions.empty());
+}
+
+} // namespace
+} // namespace quorvel
