@@ -1,4 +1,5 @@
 #include "app/sessio.h"
+#include "content/caselles_tauler.h"
 #include "content/exercici_fitxer.h"
 #include "core/dialegs_fitxer.h"
 #include "core/finestra.h"
@@ -370,6 +371,60 @@ TEST_F(exercici_fitxer, findings_name_the_line_and_the_fault) {
     exercici_carregar(s, f, "/ex\\cap.brd", &falta);
     ASSERT_EQ(falta.size(), 1u);
     EXPECT_EQ(falta[0].linia, 0u);
+}
+
+TEST_F(exercici_fitxer, cells_beyond_the_board_name_their_line) {
+    struct cas {
+        std::string text;
+        int caselles;
+        std::vector<std::pair<std::size_t, std::string>> esperades;
+    };
+    const std::string g = "G\tgeneral\r\n";
+    const std::vector<cas> casos = {
+        {capcalera("6") + linies({"N\t1"}) + g + item("u", "B", "M"), 12, {}},
+        {capcalera("6") + linies({"N\t1"}) + g + item("u", "B", "M"),
+         8,
+         {{9, "item 1 especials names cell 12, beyond a board of 8 cells"}}},
+        {capcalera("7") + linies({"N\t2"}) + g + item("u", "BM") + item("d", "7*", "NO"),
+         8,
+         {{7, "item 1 correctes names cell 12"},
+          {16, "item 2 correctes: '7' stands for no cell"},
+          {18, "item 2 especials names cells 13, 14,"}}},
+        // Type 8 reads rules where the sequence stands; a sequence of "*" is any cell.
+        {capcalera("8") + linies({"N\t1", "G", "C\t", "R\tB", "X\t\"M\"", "Y\t\"M\"", "E\tC", "M\t",
+                                  "M\t", "M\t", "M\t", "M\t"}),
+         2,
+         {}},
+        {capcalera("30") + linies({"N\t1"}) + g +
+             linies({"C\t", "R\tBJ", "S\t*", "E\t", "M\t", "M\t", "M\t", "M\t", "M\t"}),
+         8,
+         {{7, "item 1 correctes names cell 9"}}},
+        {capcalera("4") + linies({"N\t3", "Num\t1", "A\tgos.wav", "B\tgos.wav", "C\tgos.wav"}),
+         2,
+         {{4, "list entries 3 to 3 are for cells beyond a board of 2 cells"}}},
+        // The counting types' items name no cells.
+        {capcalera("24") + linies({"N\t1"}) + g + item("u", "Z", "Z"), 4, {}},
+    };
+    for (const auto& c : casos) {
+        exercici_inicialitzar(s, {});
+        (void)avisos(c.text);
+        const auto a = caselles_fora_del_tauler(s, c.caselles);
+        std::string trobades;
+        for (const auto& x : a) {
+            trobades += std::to_string(x.linia) + ": " + x.missatge + "\n";
+        }
+        ASSERT_EQ(a.size(), c.esperades.size()) << c.text << trobades;
+        for (std::size_t k = 0; k < a.size(); ++k) {
+            EXPECT_EQ(a[k].linia, c.esperades[k].first) << trobades;
+            EXPECT_NE(a[k].missatge.find(c.esperades[k].second), std::string::npos) << trobades;
+        }
+    }
+    // Loaded without findings, the cells are still checked; the line is unknown.
+    exercici_inicialitzar(s, {});
+    carregar(capcalera("6") + linies({"N\t1"}) + g + item("u", "B", "M"));
+    const auto a = caselles_fora_del_tauler(s, 8);
+    ASSERT_EQ(a.size(), 1u);
+    EXPECT_EQ(a[0].linia, 0u);
 }
 
 TEST_F(exercici_fitxer, sample_files_give_no_findings_and_same_values) {
