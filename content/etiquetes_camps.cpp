@@ -1,5 +1,6 @@
 #include "content/etiquetes_camps.h"
 
+#include <array>
 #include <unordered_map>
 
 namespace quorvel {
@@ -140,13 +141,18 @@ std::string etiqueta_normalitzada(std::string_view etiqueta) {
 }
 
 std::uint32_t camps_de_etiqueta(std::string_view etiqueta) {
-    // Long texts are values written without a label, not labels.
+    // Long texts are values written without a label, not labels. Every
+    // record of a file is looked up: the label is normalised in place.
     constexpr std::size_t mida_maxima = 32;
     const std::string_view t = retallat(etiqueta);
     if (t.empty() || t.size() > mida_maxima) {
         return 0;
     }
-    const std::string net = etiqueta_normalitzada(t);
+    std::array<char, mida_maxima> buffer{};
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        buffer[i] = sense_accent(static_cast<unsigned char>(t[i]));
+    }
+    const std::string_view net(buffer.data(), t.size());
     if (const std::uint32_t camps = buscar(net); camps != 0) {
         return camps;
     }
@@ -168,16 +174,19 @@ std::uint32_t camps_de_etiqueta(std::string_view etiqueta) {
     return 0;
 }
 
-bool etiqueta_desplacada(std::string_view registre, camp_fitxer esperat) {
+lectura_etiqueta etiqueta_del_registre(std::string_view registre, camp_fitxer esperat) {
     if (esperat == camp_fitxer::lliure) {
-        return false;
+        return lectura_etiqueta::lliure;
     }
     const auto tab = registre.find('\t');
     if (tab == std::string_view::npos) {
-        return false;
+        return lectura_etiqueta::lliure;
     }
     const std::uint32_t camps = camps_de_etiqueta(registre.substr(0, tab));
-    return camps != 0 && (camps & bit(esperat)) == 0;
+    if (camps == 0) {
+        return lectura_etiqueta::lliure;
+    }
+    return (camps & bit(esperat)) != 0 ? lectura_etiqueta::propia : lectura_etiqueta::altra;
 }
 
 } // namespace quorvel

@@ -44,8 +44,10 @@ std::string etiqueta_normalitzada(std::string_view etiqueta);
 // that is not a known field label.
 std::uint32_t camps_de_etiqueta(std::string_view etiqueta);
 
-// True when the record's label is a known one that does not name the field
-// expected at its position. A record without a TAB has no label.
-bool etiqueta_desplacada(std::string_view registre, camp_fitxer esperat);
+// What a record's label says about the field expected at its position: no
+// known field (free text, no TAB, or nothing expected), that field, or
+// another one.
+enum class lectura_etiqueta { lliure, propia, altra };
+lectura_etiqueta etiqueta_del_registre(std::string_view registre, camp_fitxer esperat);
 
 } // namespace quorvel

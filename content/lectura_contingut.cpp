@@ -105,15 +105,19 @@ std::string lectura_contingut::registre(std::string_view que, camp_fitxer camp) 
     if (avisos_ == nullptr || passat_final_ || camp == camp_fitxer::lliure) {
         return r;
     }
-    if (etiqueta_desplacada(r, camp)) {
+    switch (etiqueta_del_registre(r, camp)) {
+    case lectura_etiqueta::altra:
         if (!desplacat_) {
             avisar("the record " + citar(r) + " is read as " + std::string(que) +
                    ", but its label names another field: a record above it is missing or extra");
         }
         desplacat_ = true;
-    } else if (const auto fi = r.find('\t');
-               fi != std::string::npos && camps_de_etiqueta(r.substr(0, fi)) != 0) {
+        break;
+    case lectura_etiqueta::propia:
         desplacat_ = false;
+        break;
+    case lectura_etiqueta::lliure:
+        break;
     }
     return r;
 }
