@@ -109,8 +109,8 @@ class lectura_exercici {
     estat_contingut& s_;
     lectura_contingut lr_;
     std::vector<avis_lectura>* avisos_;
-    // Records of the body read so far, counted from the first after the
-    // general instruction, and the count's line.
+    // The reader's record count where the body's entries begin, after the
+    // general instruction, so that the records after the count are known.
     std::size_t inici_cos_ = 0;
 };
 
