@@ -2,6 +2,7 @@
 // with it. Item 0 of the session's table is the current question.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace quorvel {
@@ -18,6 +19,13 @@ struct element_exercici {
     std::string media_3;
     std::string media_4;
     std::string media_5;
+};
+
+// The lines an item's cell lists stand on in its file (0 when not known).
+struct linies_element {
+    std::size_t correctes = 0;
+    std::size_t sequencia = 0;
+    std::size_t especials = 0;
 };
 
 } // namespace quorvel

@@ -9,8 +9,10 @@
 #include "core/taula.h"
 #include "i18n/estat_idioma.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -33,6 +35,10 @@ struct estat_contingut : estat_idioma {
     taula<element_exercici> elements;
     std::string consigna_exercici;
     std::int16_t valor_extra = 0;
+    // Where the count and each item's cell lists stand in the file, kept by a
+    // load that notes findings, for checking the cells against a board.
+    std::size_t linia_compte = 0;
+    std::vector<linies_element> linies_elements;
 
     // Scenario.
     std::string graella_fitxer;

@@ -74,27 +74,62 @@ bool es_enter_pla(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// Record counts of a body: the records of one item or list entry, and those
+// that follow the last one.
+struct forma_cos {
+    std::size_t per_element;
+    std::size_t finals;
+    // What the count counts, for the notes: one, and more than one.
+    std::string_view nom;
+    std::string_view noms;
+};
+
 class lectura_exercici {
   public:
     lectura_exercici(estat_contingut& s, servei_fitxers& fitxers, std::vector<avis_lectura>* avisos)
-        : s_(s), lr_(s, fitxers, avisos) {}
+        : s_(s), lr_(s, fitxers, avisos), avisos_(avisos) {}
 
     void llegir(const std::string& cami);
 
   private:
     void cos_llista();
     void cos_items(bool amb_respostes);
-    void item(int i, bool textos_entre_cometes);
-    void text_entre_cometes(int i, std::string element_exercici::*camp, std::string_view nom);
-    void expandit(int i, std::string element_exercici::*camp, std::string_view nom);
-    void media(int i, std::string element_exercici::*camp, std::string_view nom);
+    void item(int i, const tipus_exercici& tipus);
+    void text_entre_cometes(int i, std::string element_exercici::*camp, std::string_view nom,
+                            camp_fitxer camp_esperat);
+    std::string expandit(int i, std::string element_exercici::*camp, std::string_view nom,
+                         camp_fitxer camp_esperat);
+    std::string media(int i, std::string element_exercici::*camp, std::string_view nom,
+                      camp_fitxer camp_esperat);
     void comprovar_codis(std::string_view text, const std::string& q);
     void comptador(std::int16_t& n, std::string_view nom);
+    void comprovar_compte(std::int16_t declarat, std::size_t llegits, const forma_cos& forma);
     [[nodiscard]] std::string que(std::string_view prefix, long long i, std::string_view nom) const;
 
     estat_contingut& s_;
     lectura_contingut lr_;
+    std::vector<avis_lectura>* avisos_;
+    // The reader's record count where the body's entries begin, after the
+    // general instruction, so that the records after the count are known.
+    std::size_t inici_cos_ = 0;
 };
+
+bool es_buit(std::string_view text) {
+    return retallar_espais(text).empty();
+}
+
+// The types whose first press must be one of an item's correctes.
+bool necessita_correctes(const tipus_exercici& tipus) {
+    const int t = tipus.numero;
+    return (t >= 6 && t <= 8) || (t >= 15 && t <= 17) || t == 30 || t == 31;
+}
+
+// The types whose stage is the item's own scenario (media_5).
+bool necessita_escenari(const tipus_exercici& tipus) {
+    return tipus.familia == familia_exercici::camins_fletxes ||
+           tipus.familia == familia_exercici::comptar ||
+           tipus.familia == familia_exercici::comptar_fins;
+}
 
 std::string lectura_exercici::que(std::string_view prefix, long long i,
                                   std::string_view nom) const {
@@ -111,9 +146,10 @@ std::string lectura_exercici::que(std::string_view prefix, long long i,
 
 void lectura_exercici::llegir(const std::string& cami) {
     lr_.obrir(cami);
-    lr_.registre("the first record");
-    lr_.registre("the second record");
-    s_.tipus_exercici = lr_.valor("the exercise type");
+    lr_.registre("the first record", camp_fitxer::capcalera);
+    lr_.registre("the second record", camp_fitxer::capcalera);
+    const std::size_t avisos_abans = avisos_ == nullptr ? 0 : avisos_->size();
+    s_.tipus_exercici = lr_.valor("the exercise type", camp_fitxer::tipus);
     const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
     switch (cos_del_tipus(tipus)) {
     case cos_exercici::llista:
@@ -126,17 +162,51 @@ void lectura_exercici::llegir(const std::string& cami) {
         cos_items(false);
         break;
     case cos_exercici::cap:
-        if (!lr_.passat_final() && !s_.tipus_exercici.empty() && !es_enter_pla(s_.tipus_exercici)) {
+        if (!lr_.amb_avisos() || lr_.passat_final()) {
+            return;
+        }
+        if (!s_.tipus_exercici.empty() && !es_enter_pla(s_.tipus_exercici)) {
             lr_.avisar("the type " + citar(s_.tipus_exercici) +
                        " is not written as a plain number, so no body is read");
+        } else if (tipus.familia == familia_exercici::desconegut) {
+            lr_.avisar("the type " + s_.tipus_exercici +
+                       " names no exercise type: no body is read and no cell reacts");
+        } else if (s_.tipus_exercici.empty() && avisos_->size() == avisos_abans) {
+            lr_.avisar("the exercise type is empty: no body is read and no cell reacts");
+        }
+        // A file that names no type it can play is usually written with
+        // spaces for TABs throughout: each such record is named.
+        if (tipus.familia == familia_exercici::desconegut || s_.tipus_exercici.empty()) {
+            lr_.comprovar_tabs_restants();
         }
         return;
     }
-    lr_.comprovar_sobrants();
+}
+
+void lectura_exercici::comprovar_compte(std::int16_t declarat, std::size_t llegits,
+                                        const forma_cos& forma) {
+    if (!lr_.amb_avisos() || declarat < 0 || s_.linia_compte == 0) {
+        return;
+    }
+    const std::size_t esperats = static_cast<std::size_t>(declarat) * forma.per_element;
+    const std::size_t sense_finals = llegits > forma.finals ? llegits - forma.finals : 0;
+    if (sense_finals == esperats) {
+        return;
+    }
+    const std::size_t presents = sense_finals / forma.per_element;
+    const std::size_t resta = sense_finals % forma.per_element;
+    std::string missatge = "the count says " + text_decimal(declarat) + " " +
+                           std::string(declarat == 1 ? forma.nom : forma.noms) +
+                           ", but the file holds " + text_decimal(static_cast<long long>(presents));
+    if (resta != 0) {
+        missatge += " and " + text_decimal(static_cast<long long>(resta)) + " record" +
+                    (resta == 1 ? "" : "s") + " more";
+    }
+    avisos_->push_back({s_.linia_compte, missatge});
 }
 
 void lectura_exercici::comptador(std::int16_t& n, std::string_view nom) {
-    const std::string v = lr_.valor(nom);
+    const std::string v = lr_.valor(nom, camp_fitxer::compte);
     lr_.comprovar_nombre(v, nom);
     if (!pas([&] { n = a_enter16(valor_numeric(v)); })) {
         lr_.avisar(std::string(nom) + " " + citar(v) + " does not fit 16 bits; the previous " +
@@ -149,17 +219,32 @@ void lectura_exercici::comptador(std::int16_t& n, std::string_view nom) {
 
 void lectura_exercici::cos_llista() {
     comptador(s_.n_items, "the item count");
-    const std::string consigna = lr_.valor("the number");
+    s_.linia_compte = lr_.passat_final() ? 0 : lr_.linia();
+    const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
+    const bool notes = tipus.numero == 5 || tipus.numero == 12;
+    const bool trobar = tipus.familia == familia_exercici::escoltar_i_trobar;
+    if (lr_.amb_avisos() && !lr_.passat_final() && s_.n_items >= 0) {
+        if (trobar && s_.n_items < 2) {
+            lr_.avisar("cells 1 to one less than the count are asked: a count of " +
+                       text_decimal(s_.n_items) + " leaves nothing to ask");
+        } else if (s_.n_items == 0) {
+            lr_.avisar("the count names no list entries: no cell reacts");
+        }
+    }
+    const std::string consigna = lr_.valor("the number", camp_fitxer::consigna_general);
     lr_.comprovar_nombre(consigna, "the number");
     pas([&] { s_.consigna_exercici = text_decimal_valor(valor_numeric(consigna)); });
     // A negative count leaves an empty list rather than an earlier exercise's.
     pas([&] { s_.llista_exercici.redimensionar(0, std::max(s_.n_items + 1, 0)); });
+    inici_cos_ = lr_.registres_trobats();
 
-    const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
-    const bool notes = tipus.numero == 5 || tipus.numero == 12;
     for (int i = 1; i <= s_.n_items && !lr_.passat_final(); ++i) {
         const std::string q = que("list entry", i, "");
-        const std::string v = lr_.valor(q);
+        const std::string v = lr_.valor(q, camp_fitxer::entrada);
+        // The last entry of listen-and-find is never asked.
+        if (lr_.amb_avisos() && !lr_.passat_final() && es_buit(v) && !(trobar && i == s_.n_items)) {
+            lr_.avisar(q + " is empty, so cell " + text_decimal(i) + " plays nothing");
+        }
         pas([&] {
             const std::string resolt = lr_.resoldre(v);
             // Types 5 and 12 list MIDI notes, not media.
@@ -172,9 +257,9 @@ void lectura_exercici::cos_llista() {
         });
     }
     if (notes) {
-        const std::string entrada = lr_.valor("list entry 0");
+        const std::string entrada = lr_.valor("list entry 0", camp_fitxer::instrument);
         pas([&] { s_.llista_exercici[0] = entrada; });
-        const std::string extra = lr_.valor("valor_extra");
+        const std::string extra = lr_.valor("valor_extra", camp_fitxer::canal);
         if (!pas([&] { s_.valor_extra = enter16_estricte(extra); }) && !lr_.passat_final()) {
             lr_.avisar("valor_extra " + citar(extra) + " is not a 16-bit number; " +
                        text_decimal(s_.valor_extra) + " is kept");
@@ -189,60 +274,101 @@ void lectura_exercici::cos_llista() {
             e.sequencia = "*";
             e.especials = "*";
         });
-        media(1, &element_exercici::media_1, "media_1");
-        media(1, &element_exercici::media_2, "media_2");
-        media(1, &element_exercici::media_3, "media_3");
-        media(1, &element_exercici::media_4, "media_4");
+        media(1, &element_exercici::media_1, "media_1", camp_fitxer::media_1);
+        media(1, &element_exercici::media_2, "media_2", camp_fitxer::media_2);
+        media(1, &element_exercici::media_3, "media_3", camp_fitxer::media_3);
+        media(1, &element_exercici::media_4, "media_4", camp_fitxer::media_4);
         pas([&] { s_.elements[1].media_5.clear(); });
     }
+    const std::size_t llegits = lr_.registres_trobats() - inici_cos_;
+    const std::size_t finals = (notes ? 2 : 0) + (trobar ? 4 : 0);
+    comprovar_compte(s_.n_items, llegits + lr_.comprovar_sobrants(),
+                     {1, finals, "list entry", "list entries"});
 }
 
 void lectura_exercici::cos_items(bool amb_respostes) {
     comptador(s_.n_elements, "the item count");
-    s_.consigna_exercici = lr_.valor("the general instruction");
+    s_.linia_compte = lr_.passat_final() ? 0 : lr_.linia();
+    if (lr_.amb_avisos() && !lr_.passat_final() && s_.n_elements == 0) {
+        lr_.avisar("the count names no items: there is no question to ask");
+    }
+    s_.consigna_exercici = lr_.valor("the general instruction", camp_fitxer::consigna_general);
     // A negative count leaves no items rather than an earlier exercise's.
     pas([&] { s_.elements.redimensionar(0, std::max(s_.n_elements + 1, 0)); });
+    s_.linies_elements.clear();
+    if (lr_.amb_avisos()) {
+        s_.linies_elements.resize(static_cast<std::size_t>(std::max(s_.n_elements + 1, 0)));
+    }
+    inici_cos_ = lr_.registres_trobats();
     const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
-    const bool textos = tipus.numero == 8 || tipus.numero == 17;
     // Past the end of the file the items would read only empty records, and
     // they are empty as created.
     for (int i = 1; i <= s_.n_elements && !lr_.passat_final(); ++i) {
-        item(i, textos);
+        item(i, tipus);
     }
     if (amb_respostes) {
         pas([&] { s_.llista_exercici.redimensionar(0, 4); });
         for (int k = 0; k <= 4; ++k) {
             const std::string q = que("answer", k, "");
-            const std::string v = lr_.valor(q);
+            const std::string v = lr_.valor(q, camp_fitxer::pista);
+            if (lr_.amb_avisos() && !lr_.passat_final() && es_buit(v)) {
+                lr_.avisar(q + " is empty, so that hint plays nothing");
+            }
             comprovar_codis(v, q);
             pas([&] { s_.llista_exercici[k] = codis_expandir(s_, v); });
         }
     }
+    const bool textos = tipus.numero == 8 || tipus.numero == 17;
+    const std::size_t llegits = lr_.registres_trobats() - inici_cos_;
+    comprovar_compte(s_.n_elements, llegits + lr_.comprovar_sobrants(),
+                     {textos ? 10u : 9u, amb_respostes ? 5u : 0u, "item", "items"});
 }
 
-void lectura_exercici::item(int i, bool textos_entre_cometes) {
-    const std::string consigna = lr_.valor(que("item", i, "consigna"));
+void lectura_exercici::item(int i, const tipus_exercici& tipus) {
+    const bool avisos = lr_.amb_avisos();
+    const auto ui = static_cast<std::size_t>(i);
+    const std::string consigna = lr_.valor(que("item", i, "consigna"), camp_fitxer::consigna);
     pas([&] { s_.elements[i].consigna = consigna; });
-    expandit(i, &element_exercici::correctes, "correctes");
-    if (textos_entre_cometes) {
-        text_entre_cometes(i, &element_exercici::text_1, "text_1");
-        text_entre_cometes(i, &element_exercici::text_2, "text_2");
+    const std::string correctes =
+        expandit(i, &element_exercici::correctes, "correctes", camp_fitxer::correctes);
+    if (avisos && !lr_.passat_final()) {
+        s_.linies_elements[ui].correctes = lr_.linia();
+        if (necessita_correctes(tipus) && es_buit(correctes)) {
+            lr_.avisar(que("item", i, "correctes") +
+                       " is empty: no first press is right, so the question cannot be answered");
+        }
+    }
+    if (tipus.numero == 8 || tipus.numero == 17) {
+        text_entre_cometes(i, &element_exercici::text_1, "text_1", camp_fitxer::regla_columnes);
+        text_entre_cometes(i, &element_exercici::text_2, "text_2", camp_fitxer::regla_files);
     } else {
-        const std::string sequencia = lr_.valor(que("item", i, "sequencia"));
+        const std::string sequencia =
+            lr_.valor(que("item", i, "sequencia"), camp_fitxer::sequencia);
+        if (avisos && !lr_.passat_final()) {
+            s_.linies_elements[ui].sequencia = lr_.linia();
+        }
         pas([&] { s_.elements[i].sequencia = sequencia; });
     }
-    expandit(i, &element_exercici::especials, "especials");
-    media(i, &element_exercici::media_1, "media_1");
-    media(i, &element_exercici::media_2, "media_2");
-    media(i, &element_exercici::media_3, "media_3");
-    media(i, &element_exercici::media_4, "media_4");
-    media(i, &element_exercici::media_5, "media_5");
+    expandit(i, &element_exercici::especials, "especials", camp_fitxer::especials);
+    if (avisos && !lr_.passat_final()) {
+        s_.linies_elements[ui].especials = lr_.linia();
+    }
+    media(i, &element_exercici::media_1, "media_1", camp_fitxer::media_1);
+    media(i, &element_exercici::media_2, "media_2", camp_fitxer::media_2);
+    media(i, &element_exercici::media_3, "media_3", camp_fitxer::media_3);
+    media(i, &element_exercici::media_4, "media_4", camp_fitxer::media_4);
+    const std::string escenari =
+        media(i, &element_exercici::media_5, "media_5", camp_fitxer::escenari);
+    if (avisos && !lr_.passat_final() && necessita_escenari(tipus) && es_buit(escenari)) {
+        lr_.avisar(que("item", i, "media_5") +
+                   " names no scenario, and this type shows its stage only through one");
+    }
 }
 
 void lectura_exercici::text_entre_cometes(int i, std::string element_exercici::*camp,
-                                          std::string_view nom) {
+                                          std::string_view nom, camp_fitxer camp_esperat) {
     const std::string q = que("item", i, nom);
-    const std::string r = lr_.registre(q);
+    const std::string r = lr_.registre(q, camp_esperat);
     const std::string text = camp_extreure(s_, r, 2, "\"");
     if (lr_.amb_avisos() && !lr_.passat_final()) {
         const auto cometes = std::count(r.begin(), r.end(), '"');
@@ -257,21 +383,25 @@ void lectura_exercici::text_entre_cometes(int i, std::string element_exercici::*
     pas([&] { s_.elements[i].*camp = text; });
 }
 
-void lectura_exercici::expandit(int i, std::string element_exercici::*camp, std::string_view nom) {
+std::string lectura_exercici::expandit(int i, std::string element_exercici::*camp,
+                                       std::string_view nom, camp_fitxer camp_esperat) {
     const std::string q = que("item", i, nom);
-    const std::string v = lr_.valor(q);
+    std::string v = lr_.valor(q, camp_esperat);
     comprovar_codis(v, q);
     pas([&] { s_.elements[i].*camp = codis_expandir(s_, v); });
+    return v;
 }
 
-void lectura_exercici::media(int i, std::string element_exercici::*camp, std::string_view nom) {
+std::string lectura_exercici::media(int i, std::string element_exercici::*camp,
+                                    std::string_view nom, camp_fitxer camp_esperat) {
     const std::string q = que("item", i, nom);
-    const std::string v = lr_.valor(q);
+    std::string v = lr_.valor(q, camp_esperat);
     pas([&] {
         const std::string resolt = lr_.resoldre(v);
         lr_.comprovar_media(resolt, q);
         s_.elements[i].*camp = resolt;
     });
+    return v;
 }
 
 void lectura_exercici::comprovar_codis(std::string_view text, const std::string& q) {
@@ -338,7 +468,15 @@ void exercici_carregar(estat_contingut& s, servei_fitxers& fitxers, const std::s
     // A folder that cannot be made current only leaves relative media
     // names to the current folder as it is.
     (void)fitxers.canviar_carpeta_actual(s.carpeta_exercici);
+    const std::size_t abans = avisos == nullptr ? 0 : avisos->size();
     lectura_exercici(s, fitxers, avisos).llegir(llegir);
+    // Some findings are known only at the end (a count against what
+    // followed it): the author reads them in the order of the file.
+    if (avisos != nullptr) {
+        std::stable_sort(
+            avisos->begin() + static_cast<std::ptrdiff_t>(abans), avisos->end(),
+            [](const avis_lectura& a, const avis_lectura& b) { return a.linia < b.linia; });
+    }
 }
 
 void exercici_obrir(estat_contingut& s, servei_fitxers& fitxers, finestra& form1,

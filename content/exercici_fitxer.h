@@ -25,7 +25,11 @@ inline constexpr std::string_view titol_obrir_exercici = "Obrir exercici";
 // trailing separator, or the whole path when the file does not exist), makes
 // that folder the current one, and reads the body the type selects. Values a
 // body does not name keep what an earlier exercise left. Steps that fail are
-// skipped; when avisos is given, what was skipped or guessed is noted there.
+// skipped; when avisos is given, what was skipped or guessed is noted there,
+// in the order of the file, with what an author most likely got wrong: a type
+// that names none, a label that names another field than the one read (a
+// record missing or extra above it), a count that does not match the records
+// after it, and what the type needs that the file leaves empty.
 void exercici_carregar(estat_contingut& s, servei_fitxers& fitxers, const std::string& cami,
                        std::vector<avis_lectura>* avisos = nullptr);
 

@@ -100,8 +100,26 @@ void lectura_contingut::obrir(const std::string& cami) {
     lector_ = lector(std::move(*text));
 }
 
-std::string lectura_contingut::registre(std::string_view que) {
-    return seguent(que, true);
+std::string lectura_contingut::registre(std::string_view que, camp_fitxer camp) {
+    std::string r = seguent(que, true);
+    if (avisos_ == nullptr || passat_final_ || camp == camp_fitxer::lliure) {
+        return r;
+    }
+    switch (etiqueta_del_registre(r, camp)) {
+    case lectura_etiqueta::altra:
+        if (!desplacat_) {
+            avisar("the record " + citar(r) + " is read as " + std::string(que) +
+                   ", but its label names another field: a record above it is missing or extra");
+        }
+        desplacat_ = true;
+        break;
+    case lectura_etiqueta::propia:
+        desplacat_ = false;
+        break;
+    case lectura_etiqueta::lliure:
+        break;
+    }
+    return r;
 }
 
 std::string lectura_contingut::seguent(std::string_view que, bool notar_final) {
@@ -122,6 +140,7 @@ std::string lectura_contingut::seguent(std::string_view que, bool notar_final) {
     }
     if (trobat) {
         linia_ = linia;
+        ++trobats_;
     } else if (!passat_final_ && notar_final) {
         avisar("the file ends here; " + std::string(que) +
                " and everything after it read as empty");
@@ -130,8 +149,8 @@ std::string lectura_contingut::seguent(std::string_view que, bool notar_final) {
     return r;
 }
 
-std::string lectura_contingut::valor(std::string_view que) {
-    const std::string r = registre(que);
+std::string lectura_contingut::valor(std::string_view que, camp_fitxer camp) {
+    const std::string r = registre(que, camp);
     if (avisos_ != nullptr && r.find('\t') == std::string::npos && !retallar_espais(r).empty()) {
         avisar("the record " + citar(r) + " has no TAB, so " + std::string(que) + " is empty");
     }
@@ -201,7 +220,31 @@ bool lectura_contingut::existeix(const std::string& nom) {
     return hi_es;
 }
 
-void lectura_contingut::comprovar_sobrants() {
+std::size_t lectura_contingut::comprovar_sobrants() {
+    if (avisos_ == nullptr || passat_final_) {
+        return 0;
+    }
+    // Empty records after the last one that holds anything are the blank
+    // lines editors leave at the end: they are not counted.
+    std::size_t llegits = 0;
+    std::size_t sobrants = 0;
+    while (!lector_.al_final()) {
+        const std::string r = seguent("", false);
+        if (passat_final_) {
+            break;
+        }
+        ++llegits;
+        if (!retallar_espais(r).empty()) {
+            if (sobrants == 0) {
+                avisar("records from " + citar(r) + " on are after the end of what is read");
+            }
+            sobrants = llegits;
+        }
+    }
+    return sobrants;
+}
+
+void lectura_contingut::comprovar_tabs_restants() {
     if (avisos_ == nullptr || passat_final_) {
         return;
     }
@@ -210,9 +253,8 @@ void lectura_contingut::comprovar_sobrants() {
         if (passat_final_) {
             return;
         }
-        if (!retallar_espais(r).empty()) {
-            avisar("records from " + citar(r) + " on are after the end of what is read");
-            return;
+        if (r.find('\t') == std::string::npos && !retallar_espais(r).empty()) {
+            avisar("the record " + citar(r) + " has no TAB, so its value reads as empty");
         }
     }
 }

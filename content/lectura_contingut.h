@@ -4,6 +4,7 @@
 // the same records and fills the same values.
 #pragma once
 
+#include "content/etiquetes_camps.h"
 #include "core/lector.h"
 
 #include <cstddef>
@@ -49,15 +50,20 @@ class lectura_contingut {
     void obrir(const std::string& cami);
 
     // The next record that is not a comment; empty text past the end of the
-    // file. que names what the record was expected to hold, for the notes.
-    std::string registre(std::string_view que);
+    // file. que names what the record was expected to hold, for the notes;
+    // camp is the field read there, whose label the notes check.
+    std::string registre(std::string_view que, camp_fitxer camp = camp_fitxer::lliure);
 
     // The value of the next record: the text after its first TAB.
-    std::string valor(std::string_view que);
+    std::string valor(std::string_view que, camp_fitxer camp = camp_fitxer::lliure);
 
     [[nodiscard]] bool amb_avisos() const { return avisos_ != nullptr; }
     // True once a record was asked for after the end of the file.
     [[nodiscard]] bool passat_final() const { return passat_final_; }
+    // Records read so far that the file held (only counted when notes are wanted).
+    [[nodiscard]] std::size_t registres_trobats() const { return trobats_; }
+    // The line of the record read last.
+    [[nodiscard]] std::size_t linia() const { return linia_; }
 
     // ruta_resoldre of the text. Files do not come and go while one file is
     // read, so a name met again (the same feedback sound in every item) is
@@ -74,8 +80,12 @@ class lectura_contingut {
     // Notes every name of a resolved media list that names no existing file.
     void comprovar_media(const std::string& resolt, std::string_view que);
 
-    // Notes records left in the file after everything the loader reads.
-    void comprovar_sobrants();
+    // Notes records left in the file after everything the loader reads, and
+    // returns how many there are.
+    std::size_t comprovar_sobrants();
+
+    // Notes every record left that has no TAB (its value would read as empty).
+    void comprovar_tabs_restants();
 
   private:
     std::string seguent(std::string_view que, bool notar_final);
@@ -90,6 +100,10 @@ class lectura_contingut {
     lector ombra_;
     std::size_t linia_ = 0;
     bool passat_final_ = false;
+    std::size_t trobats_ = 0;
+    // A label that named another field was noted; the next ones would only
+    // repeat the same shift until a label names its own field again.
+    bool desplacat_ = false;
     std::unordered_map<std::string, std::string> resolts_;
     std::unordered_map<std::string, bool> existents_;
 };

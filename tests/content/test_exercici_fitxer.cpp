@@ -1,4 +1,5 @@
 #include "app/sessio.h"
+#include "content/caselles_tauler.h"
 #include "content/exercici_fitxer.h"
 #include "core/dialegs_fitxer.h"
 #include "core/finestra.h"
@@ -26,6 +27,14 @@ std::string item(const std::string& consigna, const std::string& correctes = "B"
                  const std::string& especials = "", const std::string& media_1 = "") {
     return linies({"C\t" + consigna, "R\t" + correctes, "S\tC", "E\t" + especials, "M\t" + media_1,
                    "M\t", "M\t", "M\t", "M\t"});
+}
+
+std::string etiquetat(const std::vector<std::string>& registres) {
+    std::string text;
+    for (const auto& r : registres) {
+        text += r + "\r\n";
+    }
+    return text;
 }
 
 class exercici_fitxer : public ::testing::Test {
@@ -253,50 +262,169 @@ TEST_F(exercici_fitxer, short_and_long_files) {
 }
 
 TEST_F(exercici_fitxer, findings_name_the_line_and_the_fault) {
-    struct cas {
-        std::string text;
+    struct trobada {
         std::size_t linia;
         std::string fragment;
     };
+    struct cas {
+        std::string text;
+        std::vector<trobada> esperades;
+    };
     const std::string g = "G\tgeneral\r\n";
+    const std::string consigna = "Consigna\tgeneral\r\n";
     const std::vector<cas> casos = {
-        {capcalera(" 6"), 3, "is not written as a plain number"},
-        {capcalera("6") + linies({"N\tdos"}) + g, 4, "'dos' is not a number; read as 0"},
-        {capcalera("6") + linies({"N\t40000"}) + g + item("u"), 4,
-         "does not fit 16 bits; the previous 1 is kept"},
-        {capcalera("6") + linies({"N\t-3"}) + g, 4, "is negative"},
-        {capcalera("6") + linies({"N\t1"}) + g + item("u", "B(LU"), 7, "has no closing ')'"},
-        {capcalera("6") + linies({"N\t1"}) + g + item("u", "(XX)"), 7, "is unknown"},
-        {capcalera("6") + linies({"N\t1"}) + g + item("u", "B", "(PLM)"), 9,
-         "cannot be drawn on a board of 12 cells in rows of 4"},
-        {capcalera("6") + linies({"N\t1"}) + g + item("u", "B", "", "lleo.gif"), 10,
-         "'lleo.gif' is found neither"},
-        {capcalera("6") + linies({"N\t2"}) + g + item("u"), 14, "the file ends here"},
-        {capcalera("6") + linies({"N\t1"}) + g + item("u") + "sobra\r\n", 15, "after the end"},
-        {capcalera("6") + linies({"N 1"}) + g, 4, "has no TAB"},
+        {capcalera(" 6"), {{3, "is not written as a plain number"}}},
+        {capcalera("6") + linies({"N\tdos"}) + g,
+         {{4, "'dos' is not a number; read as 0"}, {4, "the count names no items"}}},
+        {capcalera("6") + linies({"N\t40000"}) + g + item("u"),
+         {{4, "does not fit 16 bits; the previous 1 is kept"}}},
+        {capcalera("6") + linies({"N\t-3"}) + g, {{4, "is negative"}}},
+        {capcalera("6") + linies({"N\t1"}) + g + item("u", "B(LU"), {{7, "has no closing ')'"}}},
+        {capcalera("6") + linies({"N\t1"}) + g + item("u", "(XX)"), {{7, "is unknown"}}},
+        {capcalera("6") + linies({"N\t1"}) + g + item("u", "B", "(PLM)"),
+         {{9, "cannot be drawn on a board of 12 cells in rows of 4"}}},
+        {capcalera("6") + linies({"N\t1"}) + g + item("u", "B", "", "lleo.gif"),
+         {{10, "'lleo.gif' is found neither"}}},
+        {capcalera("6") + linies({"N 1"}) + g, {{4, "has no TAB"}, {4, "names no items"}}},
         {capcalera("8") + linies({"N\t1", "G\t", "C\t", "R\tB", "X\txf", "Y\t\"y\"", "E\t", "M\t",
                                   "M\t", "M\t", "M\t", "M\t"}),
-         8, "no text between double quotes"},
+         {{8, "no text between double quotes"}}},
         {capcalera("8") + linies({"N\t1", "G\t", "C\t", "R\tB", "X\t\"x\"", "Y\t\"y", "E\t", "M\t",
                                   "M\t", "M\t", "M\t", "M\t"}),
-         9, "no closing double quote"},
-        {capcalera("5") + linies({"N\t1", "Num\t1", "A\tdo", "Z\t", "X\t1"}), 6,
-         "'do' is not a number"},
-        {capcalera("5") + linies({"N\t0", "Num\t1", "Z\t", "X\tu"}), 7,
-         "valor_extra 'u' is not a 16-bit number; 0 is kept"},
-        {capcalera("3") + linies({"N\t1", "Num\t1", "A\tlleo.gif"}), 6, "'lleo.gif' is found"},
+         {{9, "no closing double quote"}}},
+        {capcalera("5") + linies({"N\t1", "Num\t1", "A\tdo", "Z\t", "X\t1"}),
+         {{6, "'do' is not a number"}}},
+        {capcalera("5") + linies({"N\t0", "Num\t1", "Z\t", "X\tu"}),
+         {{4, "the count names no list entries"},
+          {7, "valor_extra 'u' is not a 16-bit number; 0 is kept"}}},
+        {capcalera("3") + linies({"N\t1", "Num\t1", "A\tlleo.gif"}), {{6, "'lleo.gif' is found"}}},
+
+        // A type that names none, and spaces written for TABs.
+        {capcalera("66") + linies({"N\t1"}),
+         {{3, "the type 66 names no exercise type: no body is read"}}},
+        {linies({"Exercici Prova", "Autor Escola", "Tipus   6", "Preguntes   1", "Consigna   g"}),
+         {{3, "has no TAB, so the exercise type is empty"},
+          {4, "'Preguntes   1' has no TAB"},
+          {5, "'Consigna   g' has no TAB"}}},
+        {capcalera("") + linies({"N\t1"}), {{3, "the exercise type is empty"}}},
+
+        // Counts against the records that follow them.
+        {capcalera("6") + linies({"N\t2"}) + g + item("u"),
+         {{4, "the count says 2 items, but the file holds 1"}, {14, "the file ends here"}}},
+        {capcalera("6") + linies({"N\t1"}) + g + item("u") + "sobra\r\n",
+         {{4, "the count says 1 item, but the file holds 1 and 1 record more"},
+          {15, "after the end"}}},
+        {capcalera("6") + linies({"Preguntes\t1"}) + consigna + item("u") + item("d"),
+         {{4, "the count says 1 item, but the file holds 2"}, {15, "records from 'C\\td' on"}}},
+        {capcalera("5") +
+             linies({"N\t2", "Num\t1", "Do\t60", "Re\t62", "Mi\t64", "Instrument\t0", "Canal\t0"}),
+         {{4, "the count says 2 list entries, but the file holds 3"},
+          {9, "'Instrument\\t0' is read as valor_extra, but its label names another field"},
+          {10, "records from 'Canal\\t0' on"}}},
+
+        // A label naming another field than the one read: a record is missing.
+        {capcalera("6") + linies({"Preguntes\t1"}) + consigna +
+             etiquetat({"Pregunta 1\tq", "Correctes\tB", "Especials\tC", "So b\xE9\t",
+                        "So malament\t", "So final\t", "So 4\t", "Escenari\t"}),
+         {{4, "the count says 1 item, but the file holds 0 and 8 records more"},
+          {8, "'Especials\\tC' is read as item 1 sequencia, but its label names another field"},
+          {13, "the file ends here"}}},
+        {linies({"Exercici\tProva", "Tipus\t6", "Preguntes\t1"}),
+         {{2, "'Tipus\\t6' is read as the second record, but its label names another field"},
+          {3, "the type 1 names no exercise type"}}},
+
+        // What a type needs and the file leaves empty.
+        {capcalera("6") + linies({"N\t1"}) + g + item("u", ""),
+         {{7, "item 1 correctes is empty: no first press is right"}}},
+        {capcalera("20") + linies({"N\t1"}) + g + item("u"),
+         {{14, "item 1 media_5 names no scenario"}}},
+        {capcalera("4") + linies({"N\t2", "Num\t1", "A\tgos.wav", "B\t"}),
+         {{7, "list entry 2 is empty, so cell 2 plays nothing"}}},
+        {capcalera("11") + linies({"N\t1", "Num\t1", "A\tgos.wav", "M\t", "M\t", "M\t", "M\t"}),
+         {{4, "a count of 1 leaves nothing to ask"}}},
+        {capcalera("51") + linies({"N\t1"}) + g + item("u") +
+             linies({"P\ta.wav", "P\ta.wav", "P\ta.wav", "P\ta.wav", "P\t"}),
+         {{19, "answer 4 is empty"}}},
+
+        // Labels are free text: a misspelt or unknown one says nothing.
+        {capcalera("6") + linies({"Preguntes\t1", "Consinga\tg"}) +
+             etiquetat({"Pregunta 1\tq", "Correctes\tB", "Seq\xFC\xE8ncia\t", "Especials\tC",
+                        "So b\xE9\t", "So malament\t", "So final\t", "So 4\t", "Escenari\t"}),
+         {}},
     };
     for (const auto& c : casos) {
         exercici_inicialitzar(s, {});
         const auto a = avisos(c.text);
-        ASSERT_EQ(a.size(), 1u) << c.text << (a.empty() ? "" : a[0].missatge);
-        EXPECT_EQ(a[0].linia, c.linia) << c.text;
-        EXPECT_NE(a[0].missatge.find(c.fragment), std::string::npos) << a[0].missatge;
+        std::string trobades;
+        for (const auto& x : a) {
+            trobades += std::to_string(x.linia) + ": " + x.missatge + "\n";
+        }
+        ASSERT_EQ(a.size(), c.esperades.size()) << c.text << trobades;
+        for (std::size_t k = 0; k < a.size(); ++k) {
+            EXPECT_EQ(a[k].linia, c.esperades[k].linia) << c.text << trobades;
+            EXPECT_NE(a[k].missatge.find(c.esperades[k].fragment), std::string::npos)
+                << c.esperades[k].fragment << "\n"
+                << trobades;
+        }
     }
     std::vector<avis_lectura> falta;
     exercici_carregar(s, f, "/ex\\cap.brd", &falta);
     ASSERT_EQ(falta.size(), 1u);
     EXPECT_EQ(falta[0].linia, 0u);
+}
+
+TEST_F(exercici_fitxer, cells_beyond_the_board_name_their_line) {
+    struct cas {
+        std::string text;
+        int caselles;
+        std::vector<std::pair<std::size_t, std::string>> esperades;
+    };
+    const std::string g = "G\tgeneral\r\n";
+    const std::vector<cas> casos = {
+        {capcalera("6") + linies({"N\t1"}) + g + item("u", "B", "M"), 12, {}},
+        {capcalera("6") + linies({"N\t1"}) + g + item("u", "B", "M"),
+         8,
+         {{9, "item 1 especials names cell 12, beyond a board of 8 cells"}}},
+        {capcalera("7") + linies({"N\t2"}) + g + item("u", "BM") + item("d", "7*", "NO"),
+         8,
+         {{7, "item 1 correctes names cell 12"},
+          {16, "item 2 correctes: '7' stands for no cell"},
+          {18, "item 2 especials names cells 13, 14,"}}},
+        // Type 8 reads rules where the sequence stands; a sequence of "*" is any cell.
+        {capcalera("8") + linies({"N\t1", "G", "C\t", "R\tB", "X\t\"M\"", "Y\t\"M\"", "E\tC", "M\t",
+                                  "M\t", "M\t", "M\t", "M\t"}),
+         2,
+         {}},
+        {capcalera("30") + linies({"N\t1"}) + g +
+             linies({"C\t", "R\tBJ", "S\t*", "E\t", "M\t", "M\t", "M\t", "M\t", "M\t"}),
+         8,
+         {{7, "item 1 correctes names cell 9"}}},
+        {capcalera("4") + linies({"N\t3", "Num\t1", "A\tgos.wav", "B\tgos.wav", "C\tgos.wav"}),
+         2,
+         {{4, "list entries 3 to 3 are for cells beyond a board of 2 cells"}}},
+        // The counting types' items name no cells.
+        {capcalera("24") + linies({"N\t1"}) + g + item("u", "Z", "Z"), 4, {}},
+    };
+    for (const auto& c : casos) {
+        exercici_inicialitzar(s, {});
+        (void)avisos(c.text);
+        const auto a = caselles_fora_del_tauler(s, c.caselles);
+        std::string trobades;
+        for (const auto& x : a) {
+            trobades += std::to_string(x.linia) + ": " + x.missatge + "\n";
+        }
+        ASSERT_EQ(a.size(), c.esperades.size()) << c.text << trobades;
+        for (std::size_t k = 0; k < a.size(); ++k) {
+            EXPECT_EQ(a[k].linia, c.esperades[k].first) << trobades;
+            EXPECT_NE(a[k].missatge.find(c.esperades[k].second), std::string::npos) << trobades;
+        }
+    }
+    // Loaded without findings, the cells are still checked; the line is unknown.
+    exercici_inicialitzar(s, {});
+    carregar(capcalera("6") + linies({"N\t1"}) + g + item("u", "B", "M"));
+    const auto a = caselles_fora_del_tauler(s, 8);
+    ASSERT_EQ(a.size(), 1u);
+    EXPECT_EQ(a[0].linia, 0u);
 }
 
 TEST_F(exercici_fitxer, sample_files_give_no_findings_and_same_values) {

@@ -68,6 +68,38 @@ comprovar joysticks 'isinstance(j, list)' env SDL_VIDEODRIVER=dummy "$eina" joys
 printf 'a\tb\r\nc\td\r\nTipus\t6\r\nItems\tmany\r\n' >"$tmp/trencat.brd"
 estat lint_finds_a_broken_file 1 "$eina" exercise "$tmp/trencat.brd" --lint
 estat lint_passes_a_clean_file 0 "$eina" exercise "$src/data/mostra_caselles.brd" --lint
+comprovar exercise_cells \
+    '[a["linia"] for a in j["fora_del_tauler"]] == [14, 23] and j["fora_del_tauler"][0]["missatge"] == "item 1 especials names cell 12, beyond a board of 8 cells"' \
+    "$eina" exercise "$src/data/mostra_caselles.brd" --cells 8
+comprovar exercise_cells_fit 'j["fora_del_tauler"] == [] and j["n_elements"] == 2' \
+    "$eina" exercise "$src/data/mostra_caselles.brd" --cells 12
+
+# The faults teachers make in a copy of a bundled exercise, each named at its
+# line; a misspelt label is free text and says nothing.
+cp -r "$src/data/exercicis/04_troba" "$tmp/troba"
+lint_troba() {
+    nom=$1; esperat=$2; sed "$3" "$tmp/troba/troba.brd" >"$tmp/troba/$nom.brd"
+    set +e; "$eina" exercise "$tmp/troba/$nom.brd" --lint --cells 16 >"$tmp/lint.txt"; rebut=$?; set -e
+    trobat=
+    if [ -z "$esperat" ]; then
+        [ -s "$tmp/lint.txt" ] || trobat=1
+    else
+        ! grep -q "^$esperat" "$tmp/lint.txt" || trobat=1
+    fi
+    if [ "$rebut" -ne $(( ${#esperat} > 0 )) ] || [ -z "$trobat" ]; then
+        echo "FAIL lint_$nom: exit $rebut, expected '$esperat'"; cat "$tmp/lint.txt"; fallades=$((fallades + 1))
+    else
+        echo "ok lint_$nom"
+    fi
+}
+lint_troba type_66 'line 8: the type 66 names no exercise type' 's/^Tipus\t6/Tipus\t66/'
+lint_troba spaces 'line 9: ' 's/\t/   /'
+lint_troba spaces_type 'line 8: ' 's/\t/   /'
+lint_troba no_sequence "line 24: the record 'Especials" '24d'
+lint_troba three_of_two 'line 9: the count says 3 items, but the file holds 2' '31,$d'
+lint_troba misspelt '' 's/^Consigna\t/Consinga\t/'
+lint_troba cells_beyond 'line 15: item 1 especials names cell 20' 's/^Especials\tM/Especials\tU/'
+
 estat evaluator_failure 1 "$eina" expression "1 / 0"
 estat usage_without_subcommand 2 "$eina"
 estat usage_unknown_subcommand 2 "$eina" bogus

@@ -1,8 +1,10 @@
 // quorvel-inspect exercise FILE: what the program holds after loading an
 // exercise file into a freshly started session, on a board of C cells in rows
-// of N columns. The program folder defaults to this tool's own folder, as the
+// of N columns, and with --cells, which cells it names that a board of that
+// many cells lacks. The program folder defaults to this tool's own folder, as the
 // program's is the folder of its executable.
 #include "app/sessio.h"
+#include "content/caselles_tauler.h"
 #include "content/exercici_fitxer.h"
 #include "engine/exercici_inicialitzar.h"
 #include "platform/local/fitxers_disc.h"
@@ -10,6 +12,7 @@
 #include "tools/inspect/ordres.h"
 #include "tools/inspect/sortida.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -25,6 +28,7 @@ struct opcions {
     int joysticks = 1;
     std::optional<std::string> programa;
     bool lint = false;
+    std::optional<int> caselles;
 };
 
 nlohmann::json element_json(const element_exercici& e) {
@@ -46,8 +50,18 @@ int executar(const opcions& o) {
         o.programa ? sense_separador_final(text_programa(*o.programa)) : carpeta_executable();
     fitxers_disc fitxers;
     std::vector<avis_lectura> avisos;
-    exercici_carregar(s, fitxers, text_programa(o.fitxer), o.lint ? &avisos : nullptr);
+    // The lines of the cell lists are kept only by a load that notes findings.
+    const bool amb_avisos = o.lint || o.caselles.has_value();
+    exercici_carregar(s, fitxers, text_programa(o.fitxer), amb_avisos ? &avisos : nullptr);
+    std::vector<avis_lectura> fora;
+    if (o.caselles) {
+        fora = caselles_fora_del_tauler(s, *o.caselles);
+    }
     if (o.lint) {
+        avisos.insert(avisos.end(), fora.begin(), fora.end());
+        std::stable_sort(
+            avisos.begin(), avisos.end(),
+            [](const avis_lectura& a, const avis_lectura& b) { return a.linia < b.linia; });
         return imprimir_avisos(avisos);
     }
     nlohmann::json llista = nullptr;
@@ -64,15 +78,23 @@ int executar(const opcions& o) {
             elements.push_back(element_json(e));
         }
     }
-    imprimir({{"tipus_exercici", text_json(s.tipus_exercici)},
-              {"fitxer_exercici", text_json(s.fitxer_exercici)},
-              {"carpeta_exercici", text_json(s.carpeta_exercici)},
-              {"consigna_exercici", text_json(s.consigna_exercici)},
-              {"n_items", s.n_items},
-              {"llista_exercici", llista},
-              {"valor_extra", s.valor_extra},
-              {"n_elements", s.n_elements},
-              {"elements", elements}});
+    nlohmann::json sortida = {{"tipus_exercici", text_json(s.tipus_exercici)},
+                              {"fitxer_exercici", text_json(s.fitxer_exercici)},
+                              {"carpeta_exercici", text_json(s.carpeta_exercici)},
+                              {"consigna_exercici", text_json(s.consigna_exercici)},
+                              {"n_items", s.n_items},
+                              {"llista_exercici", llista},
+                              {"valor_extra", s.valor_extra},
+                              {"n_elements", s.n_elements},
+                              {"elements", elements}};
+    if (o.caselles) {
+        nlohmann::json llista_fora = nlohmann::json::array();
+        for (const auto& a : fora) {
+            llista_fora.push_back({{"linia", a.linia}, {"missatge", text_json(a.missatge)}});
+        }
+        sortida["fora_del_tauler"] = llista_fora;
+    }
+    imprimir(sortida);
     return 0;
 }
 
@@ -81,17 +103,30 @@ void configurar(CLI::App& app, int& codi_sortida) {
     auto* ordre = app.add_subcommand("exercise", "Shows what the program holds after loading an "
                                                  "exercise file");
     ordre->add_option("FILE", o->fitxer, "exercise file (.brd)")->required();
-    ordre->add_option("--botons", o->botons, "number of cells of the board (n_botons), default 12")
-        ->check(CLI::Range(0, 32767));
+    auto* botons = ordre
+                       ->add_option("--botons", o->botons,
+                                    "number of cells of the board (n_botons), default 12")
+                       ->check(CLI::Range(0, 32767));
     ordre->add_option("--columnes", o->columnes, "cells per row (n_columnes), default 4")
         ->check(CLI::Range(0, 32767));
     ordre->add_option("--joysticks", o->joysticks, "number of players (n_joysticks), default 1")
         ->check(CLI::Range(0, 32767));
     ordre->add_option("--program", o->programa,
                       "program folder, where bdr.tmp lives (default: this tool's folder)");
+    ordre
+        ->add_option("--cells", o->caselles,
+                     "a board of N cells: name the cells the exercise asks for beyond it "
+                     "(with --lint, as findings; otherwise under fora_del_tauler); also the "
+                     "board the file is read on unless --botons is given")
+        ->check(CLI::Range(0, 32767));
     ordre->add_flag("--lint", o->lint,
                     "print what the reader had to skip or guess, one line each; exit 1 if any");
-    ordre->callback([o, &codi_sortida] { codi_sortida = executar(*o); });
+    ordre->callback([o, botons, &codi_sortida] {
+        if (o->caselles && botons->count() == 0) {
+            o->botons = *o->caselles;
+        }
+        codi_sortida = executar(*o);
+    });
 }
 
 const registrador registre{"exercise", configurar};

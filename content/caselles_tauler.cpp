@@ -1,0 +1,106 @@
+#include "content/caselles_tauler.h"
+
+#include "content/estat_contingut.h"
+#include "content/tipus_exercici.h"
+#include "core/lletra_casella.h"
+#include "core/nombres.h"
+#include "core/text.h"
+
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+namespace {
+
+// The cells named in an item's fields, by type: which fields hold cells.
+struct camps_amb_caselles {
+    bool correctes = false;
+    bool sequencia = false;
+    bool especials = false;
+};
+
+camps_amb_caselles camps_del_tipus(const tipus_exercici& tipus) {
+    switch (tipus.familia) {
+    case familia_exercici::recorregut:
+    case familia_exercici::camins_fletxes:
+    case familia_exercici::parelles:
+    case familia_exercici::cursa:
+        // Types 8 and 17 read rules where the others read the sequence, and
+        // type 15 draws its own.
+        return {true, tipus.numero != 8 && tipus.numero != 15 && tipus.numero != 17, true};
+    default:
+        return {};
+    }
+}
+
+void revisar(std::string_view lletres, int n_caselles, std::size_t linia, const std::string& que,
+             std::vector<avis_lectura>& avisos) {
+    std::string fora;
+    std::string cap;
+    for (const char c : lletres) {
+        // "*" stands for any cell.
+        if (c == '*') {
+            continue;
+        }
+        const int k = casella_lletra(c);
+        if (k < 1) {
+            cap += c;
+        } else if (k > n_caselles) {
+            fora += (fora.empty() ? "" : ", ") + text_decimal(k);
+        }
+    }
+    if (!fora.empty()) {
+        avisos.push_back({linia, que + " names cell" +
+                                     (fora.find(',') == std::string::npos ? " " : "s ") + fora +
+                                     ", beyond a board of " + text_decimal(n_caselles) + " cells"});
+    }
+    if (!cap.empty()) {
+        avisos.push_back(
+            {linia, que + ": " + citar(cap) + " stands for no cell (cells are B, C, D...)"});
+    }
+}
+
+} // namespace
+
+std::vector<avis_lectura> caselles_fora_del_tauler(const estat_contingut& s, int n_caselles) {
+    std::vector<avis_lectura> avisos;
+    const tipus_exercici tipus = tipus_de_text(s.tipus_exercici);
+    switch (tipus.familia) {
+    case familia_exercici::escoltar_tauler:
+    case familia_exercici::midi:
+    case familia_exercici::escoltar_i_trobar:
+        if (s.n_items > n_caselles) {
+            avisos.push_back(
+                {s.linia_compte, "list entries " + text_decimal(n_caselles + 1) + " to " +
+                                     text_decimal(s.n_items) + " are for cells beyond a board of " +
+                                     text_decimal(n_caselles) + " cells: they are never heard"});
+        }
+        return avisos;
+    default:
+        break;
+    }
+    const camps_amb_caselles camps = camps_del_tipus(tipus);
+    if (!s.elements.te_emmagatzematge()) {
+        return avisos;
+    }
+    for (int i = 1; i <= s.n_elements && s.elements.dins(i); ++i) {
+        const element_exercici& e = s.elements[i];
+        const auto ui = static_cast<std::size_t>(i);
+        const linies_element linies =
+            ui < s.linies_elements.size() ? s.linies_elements[ui] : linies_element{};
+        const std::string item = "item " + text_decimal(i) + " ";
+        if (camps.correctes) {
+            revisar(e.correctes, n_caselles, linies.correctes, item + "correctes", avisos);
+        }
+        if (camps.sequencia) {
+            revisar(e.sequencia, n_caselles, linies.sequencia, item + "sequencia", avisos);
+        }
+        if (camps.especials) {
+            revisar(e.especials, n_caselles, linies.especials, item + "especials", avisos);
+        }
+    }
+    return avisos;
+}
+
+} // namespace quorvel
