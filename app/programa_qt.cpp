@@ -1,14 +1,20 @@
 #include "app/programa_qt.h"
 
+#include "app/configuracio.h"
 #include "app/finestra_principal.h"
 #include "app/programa.h"
+#include "core/finestra.h"
+#include "core/noms_elements.h"
 #include "core/text.h"
+#include "platform/local/carpetes_usuari.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 #include "platform/local/rellotge_sistema.h"
+#include "platform/local/resultats_disc.h"
 #include "platform/midi/midi_sortida.h"
 #include "platform/qt/dialegs_qt.h"
 #include "platform/qt/eines_qt.h"
+#include "platform/qt/finestra_resultats.h"
 #include "platform/qt/media_qt.h"
 #include "platform/qt/vista_escenari.h"
 #include "platform/qt/vista_finestra.h"
@@ -18,6 +24,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 
 namespace quorvel {
 
@@ -47,12 +54,27 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     programa p(serveis{joystick, fitxers, perfil, media, midi, dialegs, eines, rellotge}, carpeta,
                escenaris);
 
+    const std::string carpeta_resultats =
+        carpetes_usuari_per(a_utf8(carpeta), false).dades + "/resultats";
+    resultats_disc resultats(carpeta_resultats);
+    p.exercicis().registre().connectar(resultats,
+                                       configuracio_resultats(p.app().estat(), fitxers, perfil));
+
     // The view shows the console as the model says: visible once loaded.
     vista_finestra consola(p.app().form1(), {finestra_principal_menus(), [&] {
                                                  p.app().tancar();
                                                  eines.sortir();
                                              }});
     eines.posar_propietari(&consola);
+    std::unique_ptr<finestra_resultats> finestra_res;
+    p.app().form1().en_clic(elements::mn_resultats, [&](std::optional<int>) {
+        if (!finestra_res) {
+            finestra_res = std::make_unique<finestra_resultats>(carpeta_resultats);
+        }
+        finestra_res->mostrar_avui(resultats.data_avui());
+        finestra_res->show();
+        finestra_res->raise();
+    });
     if (opcions.filtre_consola != nullptr) {
         consola.installEventFilter(opcions.filtre_consola);
     }

@@ -11,8 +11,9 @@
 namespace quorvel {
 
 motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
-    : s_(s), sv_(sv), form1_(form1), exercici_(s, sv, form1, vista),
-      despatxador_(exercici_, s, sv, form1, vista) {
+    : s_(s), sv_(sv), form1_(form1), registre_(s, sv.fitxers, sv.rellotge, form1),
+      exercici_(s, sv, form1, vista), despatxador_(exercici_, s, sv, form1, vista, registre_) {
+    exercici_.en_pregunta = [this] { registre_.pregunta_nova(); };
     form1_.en_canvi(elements::caselles,
                     [this](std::optional<int> k) { despatxador_.casella_canviada(k.value_or(0)); });
     form1_.en_clic(elements::engegar, [this](std::optional<int>) { exercici_.engegar(); });

@@ -5,6 +5,7 @@
 
 #include "engine/despatxador.h"
 #include "engine/exercici.h"
+#include "engine/registre_premudes.h"
 
 namespace quorvel {
 
@@ -19,6 +20,8 @@ class motor {
     motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista);
 
     [[nodiscard]] exercici& actual() { return exercici_; }
+    // The results log of the judged presses.
+    [[nodiscard]] registre_premudes& registre() { return registre_; }
 
     // One tick of t_joystick.
     void sondejar();
@@ -29,6 +32,7 @@ class motor {
     estat_joc& s_;
     serveis& sv_;
     finestra& form1_;
+    registre_premudes registre_;
     exercici exercici_;
     despatxador despatxador_;
 };
