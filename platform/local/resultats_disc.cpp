@@ -48,10 +48,25 @@ class descriptor {
 
 } // namespace
 
-resultats_disc::resultats_disc(std::string carpeta) : carpeta_(std::move(carpeta)) {}
+namespace {
+
+// Opening an exercise makes its folder the current one, so a relative path
+// is fixed against the folder current when the log is set up.
+std::string absolut(const std::string& cami) {
+    if (cami.empty()) {
+        return cami;
+    }
+    std::error_code error;
+    const std::filesystem::path p = std::filesystem::absolute(cami, error);
+    return error ? cami : p.string();
+}
+
+} // namespace
+
+resultats_disc::resultats_disc(std::string carpeta) : carpeta_(absolut(carpeta)) {}
 
 resultats_disc::resultats_disc(std::string carpeta, std::string fitxer)
-    : carpeta_(std::move(carpeta)), fitxer_(std::move(fitxer)) {}
+    : carpeta_(absolut(carpeta)), fitxer_(absolut(fitxer)) {}
 
 resultats_disc resultats_disc::un_fitxer(std::string fitxer) {
     std::string carpeta = std::filesystem::path(fitxer).parent_path().string();

@@ -11,7 +11,8 @@ namespace quorvel {
 
 class resultats_disc : public servei_resultats {
   public:
-    // carpeta: a local path (UTF-8).
+    // carpeta: a local path (UTF-8); a relative one is taken from the
+    // current folder now.
     explicit resultats_disc(std::string carpeta);
     // Every date's rows go to this local file.
     static resultats_disc un_fitxer(std::string fitxer);

@@ -60,6 +60,20 @@ TEST_F(resultats_disc_test, a_folder_that_cannot_be_made_writes_nothing) {
                      .afegir("2026-03-02", "h\r\n", "a\r\n"));
 }
 
+TEST_F(resultats_disc_test, relative_paths_stay_where_they_were_when_the_current_folder_moves) {
+    fs::create_directories(arrel_ / "altra");
+    const fs::path abans = fs::current_path();
+    fs::current_path(arrel_);
+    resultats_disc carpeta("dies");
+    auto fitxer = resultats_disc::un_fitxer("play/log.csv");
+    fs::current_path(arrel_ / "altra");
+    EXPECT_TRUE(carpeta.afegir("2026-03-02", "h\r\n", "a\r\n"));
+    EXPECT_TRUE(fitxer.afegir("2026-03-02", "h\r\n", "b\r\n"));
+    fs::current_path(abans);
+    EXPECT_EQ(contingut(arrel_ / "dies/2026-03-02.csv"), "h\r\na\r\n");
+    EXPECT_EQ(contingut(arrel_ / "play/log.csv"), "h\r\nb\r\n");
+}
+
 TEST_F(resultats_disc_test, one_given_file_takes_every_date) {
     auto r = resultats_disc::un_fitxer((arrel_ / "play" / "log.csv").string());
     EXPECT_TRUE(r.afegir("2026-03-02", "h\r\n", "a\r\n"));
