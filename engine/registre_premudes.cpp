@@ -30,9 +30,17 @@ long ms_entre(double inici, double fi) {
     return std::lround(segons * 1000.0);
 }
 
-// The exercise's title: the value of the file's first record.
+// The exercise's title: the value of the file's first record. Opening the
+// exercise made its folder the current one, where a file named by a relative
+// path is found by its name.
 std::string titol_de(const estat_joc& s, servei_fitxers& fitxers) {
-    const auto text = fitxers.llegir_text(s.fitxer_exercici);
+    auto text = fitxers.llegir_text(s.fitxer_exercici);
+    if (!text) {
+        const auto barra = s.fitxer_exercici.find_last_of("/\\");
+        const std::string nom =
+            barra == std::string::npos ? s.fitxer_exercici : s.fitxer_exercici.substr(barra + 1);
+        text = fitxers.llegir_text(fitxers.carpeta_actual() + "\\" + nom);
+    }
     if (!text) {
         return {};
     }

@@ -86,6 +86,16 @@ with tempfile.TemporaryDirectory() as tmp:
     if open(log, "rb").read().count(b"exercise_title") != 1:
         falla("a second run wrote the header again")
 
+    # Relative paths: opening the exercise moves the current folder, and the
+    # log and the title stay found.
+    os.symlink(f"{src}/tests/data/play", f"{tmp}/play")
+    r = subprocess.run([eina, "play", "play/resultats.brd", "--simulate", "2x8", "--program",
+                        programa, "--results", "relatiu.csv"], input=b"press 1\n",
+                       capture_output=True, timeout=60, cwd=tmp)
+    relatiu = f"{tmp}/relatiu.csv"
+    if not os.path.exists(relatiu) or '"Troba, la B"' not in open(relatiu).read():
+        falla(f"relative paths: {open(relatiu).read() if os.path.exists(relatiu) else 'no log'}")
+
     # A log that cannot be written: the exercise goes on all the same.
     open(f"{tmp}/fitxer", "w").close()
     r = play(programa, f"{tmp}/fitxer/log.csv", script)
