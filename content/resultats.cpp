@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <deque>
 #include <functional>
 #include <map>
 #include <tuple>
@@ -149,46 +150,81 @@ std::string fila_csv(const fila_resultat& f) {
     return fila;
 }
 
+void csv_recorrer(std::string_view text,
+                  const std::function<void(const std::vector<std::string_view>&)>& fila) {
+    std::vector<std::string_view> camps;
+    // Quoted fields with doubled quotes are unescaped here; a deque keeps
+    // the earlier ones in place while it grows.
+    std::deque<std::string> desfets;
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n) {
+        camps.clear();
+        desfets.clear();
+        while (true) {
+            if (i < n && text[i] == '"') {
+                const std::size_t inici = ++i;
+                bool doblades = false;
+                while (i < n) {
+                    if (text[i] == '"') {
+                        if (i + 1 < n && text[i + 1] == '"') {
+                            doblades = true;
+                            i += 2;
+                            continue;
+                        }
+                        break;
+                    }
+                    ++i;
+                }
+                std::string_view camp = text.substr(inici, i - inici);
+                if (doblades) {
+                    std::string& d = desfets.emplace_back();
+                    for (std::size_t j = 0; j < camp.size(); ++j) {
+                        d += camp[j];
+                        if (camp[j] == '"') {
+                            ++j;
+                        }
+                    }
+                    camp = d;
+                }
+                if (i < n) {
+                    ++i;
+                }
+                // What follows a closing quote up to the separator belongs to the field.
+                const std::size_t fi = std::min(text.find_first_of(",\r\n", i), n);
+                if (fi > i) {
+                    std::string& d = desfets.emplace_back(camp);
+                    d += text.substr(i, fi - i);
+                    camp = d;
+                }
+                i = fi;
+                camps.push_back(camp);
+            } else {
+                const std::size_t fi = std::min(text.find_first_of(",\r\n", i), n);
+                camps.push_back(text.substr(i, fi - i));
+                i = fi;
+            }
+            if (i < n && text[i] == ',') {
+                ++i;
+                continue;
+            }
+            break;
+        }
+        if (i < n && text[i] == '\r') {
+            ++i;
+        }
+        if (i < n && text[i] == '\n') {
+            ++i;
+        }
+        fila(camps);
+    }
+}
+
 std::vector<std::vector<std::string>> csv_llegir(std::string_view text) {
     std::vector<std::vector<std::string>> files;
-    std::vector<std::string> fila;
-    std::string camp;
-    bool cometes = false;
-    bool fila_oberta = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        fila_oberta = true;
-        if (cometes) {
-            if (c != '"') {
-                camp += c;
-            } else if (i + 1 < text.size() && text[i + 1] == '"') {
-                camp += '"';
-                ++i;
-            } else {
-                cometes = false;
-            }
-        } else if (c == '"') {
-            cometes = true;
-        } else if (c == ',') {
-            fila.push_back(std::move(camp));
-            camp.clear();
-        } else if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-            fila.push_back(std::move(camp));
-            camp.clear();
-            files.push_back(std::move(fila));
-            fila.clear();
-            fila_oberta = false;
-        } else {
-            camp += c;
-        }
-    }
-    if (fila_oberta) {
-        fila.push_back(std::move(camp));
-        files.push_back(std::move(fila));
-    }
+    csv_recorrer(text, [&](const std::vector<std::string_view>& camps) {
+        files.emplace_back(camps.begin(), camps.end());
+    });
     return files;
 }
 
@@ -198,57 +234,69 @@ acumulador_resultats::clau_hash::operator()(const std::pair<int, std::string>& c
 }
 
 void acumulador_resultats::afegir(std::string_view text_csv) {
-    const auto files = csv_llegir(text_csv);
-    if (files.empty()) {
-        return;
-    }
-    const auto& capcalera = files.front();
-    const auto columna = [&](std::string_view nom) -> std::optional<std::size_t> {
-        const auto it = std::find(capcalera.begin(), capcalera.end(), nom);
-        if (it == capcalera.end()) {
-            return std::nullopt;
+    struct columnes {
+        std::optional<std::size_t> moment, jugador, nom, resultat, ms_consigna, ms_anterior;
+    };
+    std::optional<columnes> c;
+    bool capcalera_dolenta = false;
+    // The players of this text by day: a few, so a scan beats hashing every row.
+    struct conegut {
+        int jugador;
+        std::string nom;
+        std::string data;
+        xifres* total;
+        xifres* dia;
+    };
+    std::vector<conegut> coneguts;
+    csv_recorrer(text_csv, [&](const std::vector<std::string_view>& f) {
+        if (capcalera_dolenta) {
+            return;
         }
-        return static_cast<std::size_t>(it - capcalera.begin());
-    };
-    const auto moment = columna(columna_moment);
-    const auto jugador = columna(columna_jugador);
-    const auto nom = columna(columna_nom);
-    const auto resultat = columna(columna_resultat);
-    const auto ms_consigna = columna(columna_ms_consigna);
-    const auto ms_anterior = columna(columna_ms_anterior);
-    if (!moment || !jugador || !resultat) {
-        ++files_dolentes_;
-        return;
-    }
-    const auto camp = [](const std::vector<std::string>& f,
-                         std::optional<std::size_t> i) -> std::string_view {
-        return i && *i < f.size() ? std::string_view(f[*i]) : std::string_view();
-    };
-    std::string data_anterior;
-    per_jugador* dia = nullptr;
-    for (std::size_t i = 1; i < files.size(); ++i) {
-        const auto& f = files[i];
+        if (!c) {
+            const auto columna = [&](std::string_view nom) -> std::optional<std::size_t> {
+                const auto it = std::find(f.begin(), f.end(), nom);
+                if (it == f.end()) {
+                    return std::nullopt;
+                }
+                return static_cast<std::size_t>(it - f.begin());
+            };
+            c = columnes{columna(columna_moment),      columna(columna_jugador),
+                         columna(columna_nom),         columna(columna_resultat),
+                         columna(columna_ms_consigna), columna(columna_ms_anterior)};
+            if (!c->moment || !c->jugador || !c->resultat) {
+                capcalera_dolenta = true;
+                ++files_dolentes_;
+            }
+            return;
+        }
         if (f.size() == 1 && f[0].empty()) {
-            continue;
+            return;
         }
-        const std::string_view instant = camp(f, moment);
-        const auto r = resultat_de_nom(camp(f, resultat));
+        const auto camp = [&](std::optional<std::size_t> i) -> std::string_view {
+            return i && *i < f.size() ? f[*i] : std::string_view();
+        };
+        const std::string_view instant = camp(c->moment);
+        const auto r = resultat_de_nom(camp(c->resultat));
         if (instant.size() < 10 || !r) {
             ++files_dolentes_;
-            continue;
+            return;
         }
         ++files_;
         const std::string_view data = instant.substr(0, 10);
-        if (dia == nullptr || data != data_anterior) {
-            data_anterior = std::string(data);
-            dia = &dies_[data_anterior];
+        const int jugador = static_cast<int>(enter_de(camp(c->jugador)).value_or(0));
+        const std::string_view nom = camp(c->nom);
+        auto it = std::find_if(coneguts.begin(), coneguts.end(), [&](const conegut& k) {
+            return k.jugador == jugador && k.nom == nom && k.data == data;
+        });
+        if (it == coneguts.end()) {
+            const std::pair<int, std::string> clau{jugador, std::string(nom)};
+            xifres* dia = &dies_[std::string(data)][clau];
+            coneguts.push_back({jugador, std::string(nom), std::string(data), &total_[clau], dia});
+            it = coneguts.end() - 1;
         }
-        const std::pair<int, std::string> clau{
-            static_cast<int>(enter_de(camp(f, jugador)).value_or(0)), std::string(camp(f, nom))};
-        const auto temps = enter_de(camp(f, ms_anterior)).has_value()
-                               ? enter_de(camp(f, ms_anterior))
-                               : enter_de(camp(f, ms_consigna));
-        for (xifres* x : {&total_[clau], &(*dia)[clau]}) {
+        const auto anterior = enter_de(camp(c->ms_anterior));
+        const auto temps = anterior ? anterior : enter_de(camp(c->ms_consigna));
+        for (xifres* x : {it->total, it->dia}) {
             ++x->premudes;
             if (*r == resultat_premuda::mal) {
                 ++x->errors;
@@ -259,7 +307,7 @@ void acumulador_resultats::afegir(std::string_view text_csv) {
                 x->temps.push_back(*temps);
             }
         }
-    }
+    });
 }
 
 resum_resultats acumulador_resultats::resum() const {

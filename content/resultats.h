@@ -5,6 +5,7 @@
 // this module is therefore UTF-8, not program text.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,6 +50,10 @@ std::string camp_csv(std::string_view camp);
 
 // The rows of a CSV text, each as its fields (the header is the first row).
 std::vector<std::vector<std::string>> csv_llegir(std::string_view text);
+// The same, one row at a time, without copying the fields that need no
+// unescaping; the views last until fila returns.
+void csv_recorrer(std::string_view text,
+                  const std::function<void(const std::vector<std::string_view>&)>& fila);
 
 // One player's figures. Right counts right, final, race-step and pair
 // presses; the share right is right / (right + wrong), the response time of
