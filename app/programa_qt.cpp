@@ -67,14 +67,14 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
                                              }});
     eines.posar_propietari(&consola);
     std::unique_ptr<finestra_resultats> finestra_res;
-    p.app().form1().en_clic(elements::mn_resultats, [&](std::optional<int>) {
+    p.exercicis().en_resultats = [&] {
         if (!finestra_res) {
             finestra_res = std::make_unique<finestra_resultats>(carpeta_resultats);
         }
         finestra_res->mostrar_avui(resultats.data_avui());
         finestra_res->show();
         finestra_res->raise();
-    });
+    };
     if (opcions.filtre_consola != nullptr) {
         consola.installEventFilter(opcions.filtre_consola);
     }

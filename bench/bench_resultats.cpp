@@ -7,6 +7,7 @@
 #include "app/sessio.h"
 #include "content/resultats.h"
 #include "core/finestra.h"
+#include "engine/jutjar.h"
 #include "engine/registre_premudes.h"
 #include "platform/local/resultats_disc.h"
 #include "tests/fakes/fakes.h"

@@ -26,6 +26,11 @@ motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
         pas([&] { casella_perdua_focus(form1_, k.value_or(0)); });
     });
     form1_.en_clic(elements::mn_fitxers, [this](std::optional<int>) { obrir_exercici(); });
+    form1_.en_clic(elements::mn_resultats, [this](std::optional<int>) {
+        if (en_resultats) {
+            en_resultats();
+        }
+    });
 }
 
 void motor::sondejar() {

@@ -22,6 +22,9 @@ class motor {
     [[nodiscard]] exercici& actual() { return exercici_; }
     // The results log of the judged presses.
     [[nodiscard]] registre_premudes& registre() { return registre_; }
+    // "Fitxers > Resultats": shows the results window, which the toolkit's
+    // wiring provides; without it the item does nothing.
+    std::function<void()> en_resultats;
 
     // One tick of t_joystick.
     void sondejar();
