@@ -62,6 +62,23 @@ void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perf
     llegir_marca(s.teclat, valor(seccio_joystick, "teclat"));
 }
 
+opcions_resultats configuracio_resultats(const sessio& s, servei_fitxers& fitxers,
+                                         servei_perfil& perfil) {
+    opcions_resultats o;
+    const std::string cami = configuracio_cami(s);
+    if (!fitxers.existeix_fitxer(cami)) {
+        return o;
+    }
+    llegir_marca(o.actiu, perfil.llegir("Resultats", "registre", "", cami));
+    for (int j = 1; j <= jugadors_maxim; ++j) {
+        std::string nom = perfil.llegir("Jugadors", std::to_string(j), "", cami);
+        if (!nom.empty()) {
+            o.noms.emplace(j, std::move(nom));
+        }
+    }
+    return o;
+}
+
 void configuracio_desar_idioma(const sessio& s, servei_perfil& perfil) {
     perfil.escriure(seccio_inici, "idioma", s.idioma, configuracio_cami(s));
 }

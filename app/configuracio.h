@@ -2,6 +2,8 @@
 // written only when the operator picks a language.
 #pragma once
 
+#include "engine/registre_premudes.h"
+
 #include <string>
 
 namespace quorvel {
@@ -18,6 +20,14 @@ std::string configuracio_cami(const sessio& s);
 // the file, and what the stage shows over its pictures (section "Escenari":
 // senyal, consigna, numeros); a missing file or key leaves the value as it was.
 void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perfil);
+
+// The results log's settings: "registre" in section "Resultats" (a flag; the
+// log is on unless it is set to a false value) and the players' names, one
+// key per pad number in section "Jugadors" ("1=Anna"), for pads 1 to
+// jugadors_maxim.
+inline constexpr int jugadors_maxim = 32;
+opcions_resultats configuracio_resultats(const sessio& s, servei_fitxers& fitxers,
+                                         servei_perfil& perfil);
 
 // Writes "idioma" in section "inici".
 void configuracio_desar_idioma(const sessio& s, servei_perfil& perfil);

@@ -1,17 +1,22 @@
 #include "app/programa_qt.h"
 
+#include "app/configuracio.h"
 #include "app/finestra_principal.h"
 #include "app/linia_ordres.h"
 #include "app/programa.h"
 #include "board/simulacio.h"
+#include "core/finestra.h"
 #include "core/noms_elements.h"
 #include "core/text.h"
+#include "platform/local/carpetes_usuari.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 #include "platform/local/rellotge_sistema.h"
+#include "platform/local/resultats_disc.h"
 #include "platform/midi/midi_sortida.h"
 #include "platform/qt/dialegs_qt.h"
 #include "platform/qt/eines_qt.h"
+#include "platform/qt/finestra_resultats.h"
 #include "platform/qt/media_qt.h"
 #include "platform/qt/sondeig_immediat.h"
 #include "platform/qt/teclat_filtre.h"
@@ -26,6 +31,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 namespace quorvel {
@@ -155,6 +161,12 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     programa p(serveis{joystick, fitxers, perfil, media, midi, dialegs, eines, rellotge}, carpeta,
                escenaris);
 
+    const std::string carpeta_resultats =
+        carpetes_usuari_per(a_utf8(carpeta), false).dades + "/resultats";
+    resultats_disc resultats(carpeta_resultats);
+    p.exercicis().registre().connectar(resultats,
+                                       configuracio_resultats(p.app().estat(), fitxers, perfil));
+
     // The view shows the console as the model says: visible once loaded.
     vista_finestra consola(p.app().form1(), {finestra_principal_menus(),
                                              [&] {
@@ -176,6 +188,15 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
                form1.obtenir(elements::t_configurar).habilitat;
     });
     qt.installEventFilter(&teclat);
+    std::unique_ptr<finestra_resultats> finestra_res;
+    p.exercicis().en_resultats = [&] {
+        if (!finestra_res) {
+            finestra_res = std::make_unique<finestra_resultats>(carpeta_resultats);
+        }
+        finestra_res->mostrar_avui(resultats.data_avui());
+        finestra_res->show();
+        finestra_res->raise();
+    };
     if (opcions.filtre_consola != nullptr) {
         consola.installEventFilter(opcions.filtre_consola);
     }

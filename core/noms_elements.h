@@ -50,6 +50,8 @@ inline constexpr std::string_view t_configurar = "t_configurar";
 inline constexpr std::string_view mn_opcions = "mn_opcions";
 // Opens an exercise.
 inline constexpr std::string_view mn_fitxers = "mn_fixters";
+// Shows the results of the players (today's or a chosen log's).
+inline constexpr std::string_view mn_resultats = "mn_resultats";
 // The board tools menu.
 inline constexpr std::string_view mn_eines = "mn_eines";
 // Makes a new board map.

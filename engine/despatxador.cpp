@@ -12,6 +12,7 @@
 #include "engine/despatxador_comu.h"
 #include "engine/estat_joc.h"
 #include "engine/exercici.h"
+#include "engine/registre_premudes.h"
 #include "platform/serveis.h"
 #include "platform/vista_escenari.h"
 #include "stage/media.h"
@@ -24,8 +25,8 @@ namespace quorvel {
 using namespace despatxament;
 
 despatxador::despatxador(exercici& ex, estat_joc& s, serveis& sv, finestra& form1,
-                         servei_escenari& vista)
-    : ex_(ex), s_(s), sv_(sv), form1_(form1), vista_(vista) {}
+                         servei_escenari& vista, registre_premudes& registre)
+    : ex_(ex), s_(s), sv_(sv), form1_(form1), vista_(vista), registre_(registre) {}
 
 retroaccio despatxador::retro() {
     return retroaccio{[this] { ex_.be(); }, [this] { ex_.mal(); }, [this] { ex_.be_final(); },
@@ -33,11 +34,15 @@ retroaccio despatxador::retro() {
 }
 
 std::int16_t despatxador::jutjar(int k, int tipus) {
-    return resposta_jutjar(s_, sv_.fitxers, retro(), k, tipus);
+    const auto premuda = registre_.abans_de_jutjar(k);
+    const std::int16_t resultat = resposta_jutjar(s_, sv_.fitxers, retro(), k, tipus);
+    registre_.jutjada(premuda, resultat, false);
+    return resultat;
 }
 
 void despatxador::cursa(int k, int tipus) {
-    cursa_jutjar(s_, vista_.pantalla(), retro(), k, tipus);
+    const auto premuda = registre_.abans_de_jutjar(k);
+    registre_.jutjada(premuda, cursa_jutjar(s_, vista_.pantalla(), retro(), k, tipus), true);
 }
 
 finestra& despatxador::escenari() {

@@ -26,16 +26,19 @@ struct estat_joc;
 struct serveis;
 class finestra;
 class exercici;
+class registre_premudes;
 class servei_escenari;
 
 class despatxador {
   public:
-    despatxador(exercici& ex, estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista);
+    despatxador(exercici& ex, estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista,
+                registre_premudes& registre);
 
     // Check2_Change for cell k. Every failing step is skipped.
     void casella_canviada(int k);
 
-    // The judgements with the exercise's feedback and stage.
+    // The judgements with the exercise's feedback and stage; each judged
+    // press goes to the results log.
     std::int16_t jutjar(int k, int tipus);
     void cursa(int k, int tipus);
 
@@ -70,6 +73,7 @@ class despatxador {
     serveis& sv_;
     finestra& form1_;
     servei_escenari& vista_;
+    registre_premudes& registre_;
 
     // The listening wait of type 3 that runs: since when, and for which run
     // of the exercise.

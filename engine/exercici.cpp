@@ -110,6 +110,9 @@ void exercici::engegar() {
         pas([&] { escenari_obrir(); });
     }
     pas([&] { consigna_mostra(); });
+    if (en_pregunta) {
+        en_pregunta();
+    }
     pas([&] {
         // An interval that is no finite number a timer can take keeps the
         // previous one; the polling starts all the same.

@@ -21,6 +21,9 @@ class exercici {
   public:
     // Told of each start, stop and feedback (the authors' dry run prints them).
     std::function<void(avis_exercici)> en_avis;
+    // Told when a question has been put to the players: its instruction given,
+    // the polling about to start (the results log times answers from here).
+    std::function<void()> en_pregunta;
 
     exercici(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista);
     ~exercici();

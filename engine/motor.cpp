@@ -17,8 +17,9 @@
 namespace quorvel {
 
 motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
-    : s_(s), sv_(sv), form1_(form1), vista_(vista), exercici_(s, sv, form1, vista),
-      despatxador_(exercici_, s, sv, form1, vista) {
+    : s_(s), sv_(sv), form1_(form1), vista_(vista), registre_(s, sv.fitxers, sv.rellotge, form1),
+      exercici_(s, sv, form1, vista), despatxador_(exercici_, s, sv, form1, vista, registre_) {
+    exercici_.en_pregunta = [this] { registre_.pregunta_nova(); };
     form1_.en_canvi(elements::caselles,
                     [this](std::optional<int> k) { despatxador_.casella_canviada(k.value_or(0)); });
     form1_.en_clic(elements::engegar, [this](std::optional<int>) { engegar(); });
@@ -31,6 +32,11 @@ motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
         pas([&] { casella_perdua_focus(form1_, k.value_or(0)); });
     });
     form1_.en_clic(elements::mn_fitxers, [this](std::optional<int>) { obrir_exercici(); });
+    form1_.en_clic(elements::mn_resultats, [this](std::optional<int>) {
+        if (en_resultats) {
+            en_resultats();
+        }
+    });
     // With one screen the stage covers the console: leaving it must give the
     // operator the console back with the exercise stopped.
     vista_.en_sortida([this] { form1_.clic(elements::aturar); });

@@ -7,6 +7,7 @@
 #include "content/lectura_contingut.h"
 #include "engine/despatxador.h"
 #include "engine/exercici.h"
+#include "engine/registre_premudes.h"
 
 #include <string>
 #include <vector>
@@ -27,6 +28,11 @@ class motor {
     motor& operator=(const motor&) = delete;
 
     [[nodiscard]] exercici& actual() { return exercici_; }
+    // The results log of the judged presses.
+    [[nodiscard]] registre_premudes& registre() { return registre_; }
+    // "Fitxers > Resultats": shows the results window, which the toolkit's
+    // wiring provides; without it the item does nothing.
+    std::function<void()> en_resultats;
 
     // One tick of t_joystick.
     void sondejar();
@@ -47,6 +53,7 @@ class motor {
     serveis& sv_;
     finestra& form1_;
     servei_escenari& vista_;
+    registre_premudes registre_;
     exercici exercici_;
     despatxador despatxador_;
 };

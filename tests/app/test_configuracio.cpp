@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
+#include <string>
 
 namespace quorvel {
 namespace {
@@ -126,6 +128,24 @@ TEST(configuracio, saving_the_language_writes_idioma_in_inici) {
     configuracio_desar_idioma(e.s, e.perfil);
     EXPECT_EQ(e.perfil.escriptures, 1);
     EXPECT_EQ((e.perfil.valors[{cami_ini, "inici", "idioma"}]), "espanyol.trad");
+}
+
+TEST(configuracio, results_log_on_unless_turned_off_and_names_by_pad) {
+    const struct {
+        const char* registre;
+        bool actiu;
+    } casos[] = {{nullptr, true}, {"0", false}, {"no", false}, {"1", true}, {"", true}};
+    for (const auto& c : casos) {
+        entorn e;
+        e.posar("jugadors", "1", "Anna");
+        e.posar("jugadors", "3", "Pau");
+        if (c.registre != nullptr) {
+            e.posar("resultats", "registre", c.registre);
+        }
+        const opcions_resultats o = configuracio_resultats(e.s, e.fitxers, e.perfil);
+        EXPECT_EQ(o.actiu, c.actiu) << (c.registre ? c.registre : "(none)");
+        EXPECT_EQ(o.noms, (std::map<int, std::string>{{1, "Anna"}, {3, "Pau"}}));
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/finestra.h"
+#include "platform/servei_resultats.h"
 #include "platform/serveis.h"
 #include "platform/simulat/temps_simulat.h"
 #include "platform/vista_escenari.h"
@@ -151,6 +152,30 @@ class escenari_fals : public servei_escenari {
     void posar_consigna(finestra&, const std::string& text) override { consignes.push_back(text); }
     void numerar_caselles(finestra&, int n) override { caselles_numerades = n; }
     void en_sortida(std::function<void()> gestor) override { sortida = std::move(gestor); }
+};
+
+// The results log in memory, one text per date; writing can be made to fail.
+class resultats_falsos : public servei_resultats {
+  public:
+    std::string avui = "2026-03-02";
+    bool escrivible = true;
+    int intents = 0;
+    std::map<std::string, std::string, std::less<>> logs;
+    std::string data_avui() override { return avui; }
+    bool afegir(std::string_view data, std::string_view capcalera,
+                std::string_view files) override {
+        ++intents;
+        if (!escrivible) {
+            return false;
+        }
+        std::string& log = logs[std::string(data)];
+        if (log.empty()) {
+            log = capcalera;
+        }
+        log += files;
+        return true;
+    }
+    [[nodiscard]] std::string lloc() const override { return "/dades/resultats"; }
 };
 
 // Every fake, wired as one set of services.

@@ -3,6 +3,7 @@
 // and settings, and simulated pads, media, MIDI, stage and clock; a script of
 // presses drives it, and everything the program does is printed as one JSON
 // object per line.
+#include "app/configuracio.h"
 #include "app/programa.h"
 #include "app/sessio.h"
 #include "content/tipus_exercici.h"
@@ -13,6 +14,7 @@
 #include "core/text.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
+#include "platform/local/resultats_disc.h"
 #include "platform/simulat/dispositius_simulats.h"
 #include "platform/simulat/temps_simulat.h"
 #include "tools/inspect/avisos.h"
@@ -49,6 +51,7 @@ struct opcions_play {
     unsigned llavor = 0;
     std::string pantalla = "1280x800";
     double media_ms = 0;
+    std::optional<std::string> resultats;
 };
 
 // "AxB" with two whole numbers from 1 up.
@@ -181,6 +184,14 @@ class sessio_seca {
         const int observador_consola = p.app().form1().observar(
             [this](const element& e, propietat pr) { canvi_consola(e, pr); });
         p.exercicis().actual().en_avis = [this](avis_exercici a) { avis(a); };
+        if (o_.resultats) {
+            // Asked for on the command line, the log is kept whatever the
+            // settings say; the players' names come from them.
+            resultats_.emplace(resultats_disc::un_fitxer(*o_.resultats));
+            opcions_resultats opcions = configuracio_resultats(p.app().estat(), fitxers_, perfil_);
+            opcions.actiu = true;
+            p.exercicis().registre().connectar(*resultats_, std::move(opcions));
+        }
         muntar_tauler();
         observar_passos();
         dialegs_.respostes.push_back(exercici);
@@ -472,6 +483,7 @@ class sessio_seca {
     dialegs_simulats dialegs_;
     escenari_simulat escenaris_;
     const opcions_play& o_;
+    std::optional<resultats_disc> resultats_;
     programa* p_ = nullptr;
     finestra* escenari_ = nullptr;
     int observador_escenari_ = 0;
@@ -529,6 +541,8 @@ const registrador registre_play("play", [](CLI::App& app, int& codi) {
     ordre->add_option("--screen", o->pantalla, "stage screen WIDTHxHEIGHT in pixels");
     ordre->add_option("--media-ms", o->media_ms, "how long every media item plays")
         ->check(CLI::Range(0.0, 3600000.0));
+    ordre->add_option("--results", o->resultats,
+                      "append the results log of the run (CSV) to this file");
     ordre->callback([o, &codi] { codi = executar(*o); });
 });
 

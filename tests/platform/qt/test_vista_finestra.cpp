@@ -343,8 +343,13 @@ TEST(vista_finestra, every_menu_item_runs_its_handler) {
         efecte fet;
     };
     const fn res = [](programa&) {};
+    bool resultats_mostrats = false;
     const std::vector<item> items{
         {"mn_fixters", {}, res, [](programa& c) { return c.f.dialegs.peticions.size() == 1; }},
+        {"mn_resultats",
+         {},
+         [&](programa& c) { c.exercicis.en_resultats = [&] { resultats_mostrats = true; }; },
+         [&](programa&) { return resultats_mostrats; }},
         {"mn_crear_mapa",
          {},
          [](programa& c) {

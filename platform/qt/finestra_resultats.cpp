@@ -1,0 +1,239 @@
+#include "platform/qt/finestra_resultats.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace quorvel {
+
+namespace {
+
+QString qt(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QString nom_jugador(int jugador, const std::string& nom) {
+    const QString pad = jugador > 0 ? QString::number(jugador) : QStringLiteral("-");
+    return nom.empty() ? pad : pad + QStringLiteral(" ") + qt(nom);
+}
+
+QChart* grafic(const QString& titol) {
+    auto* chart = new QChart;
+    chart->setTitle(titol);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    return chart;
+}
+
+// The last day a summary names, or empty.
+std::string darrer_dia(const resum_resultats& r) {
+    return r.sessions.empty() ? std::string() : r.sessions.back().data;
+}
+
+} // namespace
+
+finestra_resultats::finestra_resultats(std::string carpeta, QWidget* pare)
+    : QWidget(pare, Qt::Window), carpeta_(std::move(carpeta)), origen_(new QLabel),
+      taula_(new QTableWidget(0, 7)), encerts_(grafic(QStringLiteral("Encerts (%)"))),
+      temps_(grafic(QStringLiteral("Mediana del temps de resposta (ms)"))) {
+    setWindowTitle(QStringLiteral("Resultats"));
+    setObjectName(QStringLiteral("finestra_resultats"));
+    taula_->setHorizontalHeaderLabels({QStringLiteral("Jugador"), QStringLiteral("Nom"),
+                                       QStringLiteral("Premudes"), QStringLiteral("Encerts"),
+                                       QStringLiteral("Errors"), QStringLiteral("% encerts"),
+                                       QStringLiteral("Mediana (ms)")});
+    taula_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    taula_->verticalHeader()->hide();
+    taula_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    auto* avui = new QPushButton(QStringLiteral("Avui"));
+    auto* obrir = new QPushButton(QStringLiteral("Obrir registre..."));
+    auto* exportar_boto = new QPushButton(QStringLiteral("Exportar CSV..."));
+    connect(avui, &QPushButton::clicked, this, [this] { mostrar_avui(avui_); });
+    connect(obrir, &QPushButton::clicked, this, [this] {
+        const QString f = QFileDialog::getOpenFileName(
+            this, QStringLiteral("Obrir registre"), qt(carpeta_),
+            QStringLiteral("Registres de resultats (*.csv);;Tots els fitxers (*)"));
+        if (!f.isEmpty()) {
+            mostrar_fitxer(f.toStdString());
+        }
+    });
+    connect(exportar_boto, &QPushButton::clicked, this, [this] {
+        const QString f = QFileDialog::getSaveFileName(this, QStringLiteral("Exportar taula"),
+                                                       QString(), QStringLiteral("CSV (*.csv)"));
+        if (!f.isEmpty() && !exportar(f.toStdString())) {
+            origen_->setText(QStringLiteral("No s'ha pogut escriure ") + f);
+        }
+    });
+    auto* botons = new QHBoxLayout;
+    botons->addWidget(avui);
+    botons->addWidget(obrir);
+    botons->addWidget(exportar_boto);
+    botons->addStretch();
+
+    auto* grafics = new QHBoxLayout;
+    for (QChart* c : {encerts_, temps_}) {
+        auto* vista = new QChartView(c);
+        vista->setRenderHint(QPainter::Antialiasing);
+        vista->setMinimumSize(360, 260);
+        grafics->addWidget(vista);
+    }
+
+    auto* capa = new QVBoxLayout(this);
+    capa->addLayout(botons);
+    capa->addWidget(origen_);
+    capa->addWidget(taula_, 1);
+    capa->addLayout(grafics, 2);
+    resize(900, 640);
+}
+
+std::string finestra_resultats::llegir(const std::string& fitxer) const {
+    std::ifstream entrada(fitxer, std::ios::binary);
+    std::ostringstream text;
+    text << entrada.rdbuf();
+    return text.str();
+}
+
+void finestra_resultats::mostrar_avui(const std::string& dia) {
+    avui_ = dia;
+    const std::string fitxer = (std::filesystem::path(carpeta_) / (dia + ".csv")).string();
+    acumulador_resultats a;
+    a.afegir(llegir(fitxer));
+    mostrar("Sessi\xC3\xB3 d'avui (" + dia + ")", a.resum(), dia, fitxer);
+}
+
+void finestra_resultats::mostrar_fitxer(const std::string& fitxer) {
+    acumulador_resultats a;
+    a.afegir(llegir(fitxer));
+    const resum_resultats r = a.resum();
+    mostrar(std::filesystem::path(fitxer).filename().string(), r, darrer_dia(r), fitxer);
+}
+
+void finestra_resultats::mostrar(const std::string& titol, const resum_resultats& resum,
+                                 const std::string& dia, const std::string& fitxer_triat) {
+    origen_->setText(qt(titol));
+    jugadors_ = resum.jugadors;
+    omplir_taula();
+
+    std::vector<std::string> noms;
+    std::error_code error;
+    for (const auto& entrada : std::filesystem::directory_iterator(carpeta_, error)) {
+        noms.push_back(entrada.path().filename().string());
+    }
+    acumulador_resultats setmanes;
+    bool triat_llegit = false;
+    for (const std::string& nom : logs_dels_dies(noms, dia, dies_grafic)) {
+        const std::filesystem::path cami = std::filesystem::path(carpeta_) / nom;
+        triat_llegit = triat_llegit || std::filesystem::equivalent(cami, fitxer_triat, error);
+        setmanes.afegir(llegir(cami.string()));
+    }
+    if (!triat_llegit) {
+        setmanes.afegir(llegir(fitxer_triat));
+    }
+    omplir_grafics(setmanes.resum());
+}
+
+void finestra_resultats::omplir_taula() {
+    taula_->setRowCount(static_cast<int>(jugadors_.size()));
+    for (int i = 0; i < static_cast<int>(jugadors_.size()); ++i) {
+        const resum_jugador& j = jugadors_[static_cast<std::size_t>(i)];
+        const QString textos[] = {
+            j.jugador > 0 ? QString::number(j.jugador) : QString(),
+            qt(j.nom),
+            QString::number(j.premudes),
+            QString::number(j.encerts),
+            QString::number(j.errors),
+            j.proporcio_encerts ? QString::number(*j.proporcio_encerts * 100.0, 'f', 1) : QString(),
+            j.mediana_ms ? QString::number(*j.mediana_ms, 'f', 0) : QString(),
+        };
+        for (int c = 0; c < 7; ++c) {
+            taula_->setItem(i, c, new QTableWidgetItem(textos[c]));
+        }
+    }
+}
+
+void finestra_resultats::omplir_grafics(const resum_resultats& setmanes) {
+    for (QChart* c : {encerts_, temps_}) {
+        c->removeAllSeries();
+        for (QAbstractAxis* eix : c->axes()) {
+            c->removeAxis(eix);
+            delete eix;
+        }
+    }
+    std::map<std::pair<int, std::string>, std::pair<QLineSeries*, QLineSeries*>> series;
+    for (const resum_sessio& s : setmanes.sessions) {
+        const QDate dia = QDate::fromString(qt(s.data), Qt::ISODate);
+        const qreal x = static_cast<qreal>(QDateTime(dia, QTime(12, 0)).toMSecsSinceEpoch());
+        for (const resum_jugador& j : s.jugadors) {
+            auto& [encerts, temps] = series[{j.jugador, j.nom}];
+            if (encerts == nullptr) {
+                encerts = new QLineSeries;
+                temps = new QLineSeries;
+                encerts->setName(nom_jugador(j.jugador, j.nom));
+                temps->setName(nom_jugador(j.jugador, j.nom));
+                encerts->setPointsVisible(true);
+                temps->setPointsVisible(true);
+            }
+            if (j.proporcio_encerts) {
+                encerts->append(x, *j.proporcio_encerts * 100.0);
+            }
+            if (j.mediana_ms) {
+                temps->append(x, *j.mediana_ms);
+            }
+        }
+    }
+    for (QChart* c : {encerts_, temps_}) {
+        auto* eix_x = new QDateTimeAxis;
+        eix_x->setFormat(QStringLiteral("dd/MM"));
+        auto* eix_y = new QValueAxis;
+        eix_y->setLabelFormat(QStringLiteral("%.0f"));
+        c->addAxis(eix_x, Qt::AlignBottom);
+        c->addAxis(eix_y, Qt::AlignLeft);
+    }
+    qreal temps_maxim = 0;
+    for (const auto& [clau, parell] : series) {
+        for (QLineSeries* s : {parell.first, parell.second}) {
+            QChart* c = s == parell.first ? encerts_ : temps_;
+            c->addSeries(s);
+            s->attachAxis(c->axes(Qt::Horizontal).front());
+            s->attachAxis(c->axes(Qt::Vertical).front());
+        }
+        for (const QPointF& p : parell.second->points()) {
+            temps_maxim = std::max(temps_maxim, p.y());
+        }
+    }
+    encerts_->axes(Qt::Vertical).front()->setRange(0, 100);
+    temps_->axes(Qt::Vertical).front()->setRange(0, temps_maxim > 0 ? temps_maxim * 1.1 : 1000);
+    if (!setmanes.sessions.empty()) {
+        const QDate primer = QDate::fromString(qt(setmanes.sessions.front().data), Qt::ISODate);
+        const QDate darrer = QDate::fromString(qt(setmanes.sessions.back().data), Qt::ISODate);
+        for (QChart* c : {encerts_, temps_}) {
+            c->axes(Qt::Horizontal)
+                .front()
+                ->setRange(QDateTime(primer.addDays(-1), QTime(12, 0)),
+                           QDateTime(darrer.addDays(1), QTime(12, 0)));
+        }
+    }
+}
+
+bool finestra_resultats::exportar(const std::string& fitxer) const {
+    std::ofstream sortida(fitxer, std::ios::binary);
+    sortida << resum_csv(jugadors_);
+    return static_cast<bool>(sortida.flush());
+}
+
+} // namespace quorvel

@@ -1,0 +1,26 @@
+// Where the results log goes: appending rows to the day's log. Appending is
+// a platform service so that the logic that makes the rows runs without a
+// disk, and so that the program and the authors' dry run can send the rows
+// to different places.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+class servei_resultats {
+  public:
+    virtual ~servei_resultats() = default;
+    // Today's local date, "YYYY-MM-DD".
+    virtual std::string data_avui() = 0;
+    // Appends rows (UTF-8, CR LF ended) to the log of that date, writing the
+    // header first when the log is new or empty. False when nothing could be
+    // written.
+    virtual bool afegir(std::string_view data, std::string_view capcalera,
+                        std::string_view files) = 0;
+    // Where the logs go, as the operator is told (UTF-8).
+    [[nodiscard]] virtual std::string lloc() const = 0;
+};
+
+} // namespace quorvel
