@@ -3,6 +3,7 @@
 // exercise.
 #include "app/finestra_principal.h"
 #include "app/programa.h"
+#include "core/noms_elements.h"
 #include "core/text.h"
 #include "engine/motor.h"
 #include "platform/local/fitxers_disc.h"
@@ -108,7 +109,11 @@ TEST_F(programa_test, esc_on_the_stage_stops_the_exercise_and_gives_the_console_
                carpeta.string(), escenaris);
     aplicacio& app = p.app();
     motor& exercicis = p.exercicis();
-    vista_finestra consola(app.form1(), {finestra_principal_menus(), [] {}});
+    vista_finestra consola(app.form1(), {finestra_principal_menus(),
+                                         [] {},
+                                         std::string(elements::linia_estat),
+                                         std::string(elements::caselles),
+                                         {}});
     escenaris.posar_consola(&consola);
     ASSERT_TRUE(prova::esperar([&] { return consola.isVisible(); }));
 

@@ -171,7 +171,11 @@ TEST_F(teclat_programa, the_keyboard_pad_is_mapped_and_played_with_real_key_even
                carpeta.string(), escenaris);
     aplicacio& app = p.app();
     finestra& form1 = app.form1();
-    vista_finestra consola(form1, {finestra_principal_menus(), [] {}});
+    vista_finestra consola(form1, {finestra_principal_menus(),
+                                   [] {},
+                                   std::string(elements::linia_estat),
+                                   std::string(elements::caselles),
+                                   {}});
     filtre_teclat filtre(js, [&] {
         return form1.obtenir(elements::t_joystick).habilitat ||
                form1.obtenir(elements::t_configurar).habilitat;
