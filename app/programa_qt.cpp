@@ -2,7 +2,7 @@
 
 #include "app/finestra_principal.h"
 #include "app/programa.h"
-#include "core/text.h"
+#include "platform/local/carpeta_programa.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 #include "platform/local/rellotge_sistema.h"
@@ -29,9 +29,9 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
 
-    const std::string carpeta = opcions.carpeta_programa.empty()
-                                    ? de_utf8(QCoreApplication::applicationDirPath().toStdString())
-                                    : opcions.carpeta_programa;
+    const carpetes_execucio carpetes = opcions.carpeta_programa.empty()
+                                           ? carpetes_execucio_actuals()
+                                           : carpetes_execucio{opcions.carpeta_programa, {}};
 
     joystick_sdl joystick;
     fitxers_disc fitxers;
@@ -44,8 +44,8 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     eines_qt eines;
     rellotge_sistema rellotge;
     escenari_qt escenaris;
-    programa p(serveis{joystick, fitxers, perfil, media, midi, dialegs, eines, rellotge}, carpeta,
-               escenaris);
+    programa p(serveis{joystick, fitxers, perfil, media, midi, dialegs, eines, rellotge},
+               carpetes.programa, escenaris, carpetes.usuari);
 
     // The view shows the console as the model says: visible once loaded.
     vista_finestra consola(p.app().form1(), {finestra_principal_menus(), [&] {
