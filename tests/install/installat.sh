@@ -53,7 +53,7 @@ esperar_consola() {
 
 # Chooses castellano.trad in the "Idioma" menu with the mouse and the keys an
 # operator would use: the menu bar's first menu is opened with a click, the
-# arrow keys walk to "Idioma" (the third menu) and its first item.
+# arrow keys walk to "Idioma" (the third menu), whose first item is active.
 triar_castella() {
     finestra=$1
     sleep 1
@@ -64,7 +64,7 @@ triar_castella() {
     sleep 0.3
     xdotool key Right
     sleep 0.3
-    xdotool key Home Return
+    xdotool key Return
 }
 
 # Waits until FILE holds TEXT (the program writes as it handles the choice).
@@ -108,7 +108,7 @@ desktop-file-validate "$usr/share/applications/cat.quorvel.Quorvel.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/cat.quorvel.Quorvel.metainfo.xml"
 python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' \
     "$usr/share/mime/packages/cat.quorvel.Quorvel.xml"
-gzip -dc "$usr/share/man/man1/quorvel.1.gz" | grep -q -- '--simulate' || fallar "quorvel.1 lacks --simulate"
+gzip -dc "$usr/share/man/man1/quorvel.1.gz" | grep -q 'simulate' || fallar "quorvel.1 lacks --simulate"
 
 resum "$arrel" >"$tmp/abans.txt"
 chmod -R a-w "$arrel"
