@@ -15,7 +15,7 @@ namespace {
 constexpr const char* seccio_inici = "inici";
 constexpr const char* seccio_joystick = "Joystick";
 constexpr const char* nom_fitxer = "quorvel.ini";
-// What a first start copies: the settings and the map they name.
+// What a first start copies: the settings and the default map they name.
 constexpr const char* fitxers_inicials[] = {nom_fitxer, "kk.map"};
 
 // An empty value leaves every variable as it was.

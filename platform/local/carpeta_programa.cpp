@@ -6,10 +6,6 @@
 #include <filesystem>
 #include <system_error>
 
-#ifndef QUORVEL_DADES_INSTALLADES
-#define QUORVEL_DADES_INSTALLADES "../share/quorvel"
-#endif
-
 namespace quorvel {
 
 namespace fs = std::filesystem;

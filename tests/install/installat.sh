@@ -54,24 +54,35 @@ esperar_consola() {
 # Chooses castellano.trad in the "Idioma" menu with the mouse and the keys an
 # operator would use: the menu bar's first menu is opened with a click, the
 # arrow keys walk to "Idioma" (the third menu), whose first item is active.
+# A slow start can swallow the first keys, so the walk is tried three times
+# until FILE holds the choice.
 triar_castella() {
     finestra=$1
-    sleep 1
+    fitxer=$2
     eval "$(xdotool getwindowgeometry --shell "$finestra")"
-    xdotool mousemove "$((X + 20))" "$((Y + 10))" click 1
-    sleep 0.5
-    xdotool key Right
-    sleep 0.3
-    xdotool key Right
-    sleep 0.3
-    xdotool key Return
+    for intent in 1 2 3; do
+        sleep 1
+        xdotool key Escape Escape
+        xdotool mousemove "$((X + 20))" "$((Y + 10))" click 1
+        sleep 0.5
+        xdotool key Right
+        sleep 0.3
+        xdotool key Right
+        sleep 0.3
+        xdotool key Return
+        if esperar_text "$fitxer" "idioma=castellano.trad"; then
+            return 0
+        fi
+        echo "language choice not written (try $intent)" >&2
+    done
+    fallar "$fitxer does not hold the language chosen: $(cat "$fitxer" 2>/dev/null || echo missing)"
 }
 
-# Waits until FILE holds TEXT (the program writes as it handles the choice).
+# Waits up to 5 s until FILE holds TEXT.
 esperar_text() {
     intents=0
     while ! grep -qF "$2" "$1" 2>/dev/null; do
-        [ "$intents" -lt 50 ] || fallar "$1 does not hold $2: $(cat "$1" 2>/dev/null || echo missing)"
+        [ "$intents" -lt 50 ] || return 1
         sleep 0.1
         intents=$((intents + 1))
     done
@@ -137,12 +148,10 @@ pid=$!
 consola=$(esperar_consola)
 cmp "$usuari/quorvel.ini" "$usr/share/quorvel/quorvel.ini" || fallar "settings not copied to $usuari"
 cmp "$usuari/kk.map" "$usr/share/quorvel/kk.map" || fallar "map not copied to $usuari"
-triar_castella "$consola"
-esperar_text "$usuari/quorvel.ini" "idioma=castellano.trad"
+triar_castella "$consola" "$usuari/quorvel.ini"
 aturar
 resum "$arrel" >"$tmp/despres.txt"
 cmp -s "$tmp/abans.txt" "$tmp/despres.txt" || fallar "the installed files changed: $(diff "$tmp/abans.txt" "$tmp/despres.txt")"
-grep -q "idioma=castellano.trad" "$usuari/quorvel.ini"
 echo "installed: settings and language choice in $usuari"
 
 # --- portable --------------------------------------------------------------
@@ -153,8 +162,7 @@ rm -rf "$XDG_CONFIG_HOME"
 "$portable/quorvel" >"$tmp/sortida.txt" 2>&1 &
 pid=$!
 consola=$(esperar_consola)
-triar_castella "$consola"
-esperar_text "$portable/quorvel.ini" "idioma=castellano.trad"
+triar_castella "$consola" "$portable/quorvel.ini"
 aturar
 [ ! -e "$XDG_CONFIG_HOME/quorvel" ] || fallar "the portable program wrote to $XDG_CONFIG_HOME/quorvel"
 echo "portable: language choice beside the executable"
