@@ -42,8 +42,10 @@ std::string comandaments_trobats(const sessio& s, servei_joystick& joystick) {
     return text_missatge(s, missatge::comandaments_trobats, {text_decimal(s.n_joysticks), noms});
 }
 
-aplicacio::aplicacio(serveis sv, std::string carpeta_programa) : sv_(sv) {
+aplicacio::aplicacio(serveis sv, std::string carpeta_programa, std::string carpeta_usuari)
+    : sv_(sv) {
     sessio_.carpeta_programa = std::move(carpeta_programa);
+    sessio_.carpeta_usuari = std::move(carpeta_usuari);
     finestra_principal_construir(form1_);
     registrar_gestors();
 }
@@ -97,6 +99,7 @@ void aplicacio::arrencar() {
     // The settings, the language and the map come from files the operator
     // may have edited by hand: a file the readers cannot make sense of must
     // not stop the program from starting.
+    pas([&] { configuracio_preparar_carpeta_usuari(sessio_, sv_.fitxers); });
     pas([&] { configuracio_llegir(sessio_, sv_.fitxers, sv_.perfil); });
     pas([&] {
         idioma_carregar(sessio_, sv_.fitxers);
@@ -106,9 +109,7 @@ void aplicacio::arrencar() {
     joysticks_enumerar(sessio_, sv_.joystick);
     posar_linia_estat(form1_, comandaments_trobats(sessio_, sv_.joystick));
     mapa_entrades_crear(sessio_);
-    pas([&] {
-        mapa_carregar(sessio_, sv_.fitxers, sessio_.carpeta_programa + "\\" + sessio_.mapa_fitxer);
-    });
+    pas([&] { mapa_carregar(sessio_, sv_.fitxers, mapa_cami_inici(sessio_, sv_.fitxers)); });
 
     form1_.posar_valor(elements::explorar_cursors, {}, sessio_.cursors ? 1 : 0);
     form1_.posar_valor(elements::joy_invers, {}, sessio_.invers ? 1 : 0);

@@ -22,8 +22,10 @@ class servei_joystick;
 
 class aplicacio {
   public:
-    // carpeta_programa: the folder of the executable, without a trailing separator.
-    aplicacio(serveis sv, std::string carpeta_programa);
+    // carpeta_programa: the folder of the program's content, without a
+    // trailing separator; carpeta_usuari: the folder the settings and maps are
+    // written to, empty for the program folder itself.
+    aplicacio(serveis sv, std::string carpeta_programa, std::string carpeta_usuari = {});
     ~aplicacio();
     aplicacio(const aplicacio&) = delete;
     aplicacio& operator=(const aplicacio&) = delete;

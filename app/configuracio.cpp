@@ -6,6 +6,8 @@
 #include "platform/perfil.h"
 #include "platform/servei_fitxers.h"
 
+#include <vector>
+
 namespace quorvel {
 
 namespace {
@@ -13,6 +15,9 @@ namespace {
 constexpr const char* seccio_inici = "inici";
 constexpr const char* seccio_joystick = "Joystick";
 constexpr const char* seccio_escenari = "Escenari";
+constexpr const char* nom_fitxer = "quorvel.ini";
+// What a first start copies: the settings and the default map they name.
+constexpr const char* fitxers_inicials[] = {nom_fitxer, "kk.map"};
 
 // An empty value leaves every variable as it was.
 void llegir_text(std::string& variable, const std::string& valor) {
@@ -37,16 +42,44 @@ void llegir_marca(bool& variable, const std::string& valor) {
 } // namespace
 
 std::string configuracio_cami(const sessio& s) {
-    return s.carpeta_programa + "\\quorvel.ini";
+    return carpeta_escriptura(s) + "\\" + nom_fitxer;
+}
+
+void configuracio_preparar_carpeta_usuari(const sessio& s, servei_fitxers& fitxers) {
+    if (carpeta_escriptura(s) == s.carpeta_programa) {
+        return;
+    }
+    if (!fitxers.crear_carpeta(s.carpeta_usuari)) {
+        return;
+    }
+    for (const char* nom : fitxers_inicials) {
+        const std::string desti = s.carpeta_usuari + "\\" + nom;
+        if (fitxers.existeix_fitxer(desti)) {
+            continue;
+        }
+        if (const auto text = fitxers.llegir_text(s.carpeta_programa + "\\" + nom)) {
+            (void)fitxers.escriure_text(desti, *text);
+        }
+    }
 }
 
 void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perfil) {
-    const std::string cami = configuracio_cami(s);
-    if (!fitxers.existeix_fitxer(cami)) {
-        return;
+    std::vector<std::string> camins;
+    for (const std::string& cami : {configuracio_cami(s), s.carpeta_programa + "\\" + nom_fitxer}) {
+        if ((camins.empty() || camins.front() != cami) && fitxers.existeix_fitxer(cami)) {
+            camins.push_back(cami);
+        }
     }
+    // A key the operator's file lacks (one written by a language choice
+    // alone, or a key a newer version added) comes from the bundled file.
     const auto valor = [&](const char* seccio, const char* clau) {
-        return perfil.llegir(seccio, clau, "", cami);
+        for (const std::string& cami : camins) {
+            std::string v = perfil.llegir(seccio, clau, "", cami);
+            if (!v.empty()) {
+                return v;
+            }
+        }
+        return std::string();
     };
     llegir_text(s.mapa_fitxer, valor(seccio_inici, "mapa"));
     llegir_enter(s.n_columnes, valor(seccio_inici, "clolumnes"));

@@ -1,5 +1,7 @@
-// The settings file quorvel.ini in the program folder: read once at start-up,
-// written only when the operator picks a language.
+// The settings file quorvel.ini: read once at start-up, written only when the
+// operator picks a language. It lives in the folder the program writes to (the
+// program folder when portable, the user's configuration folder otherwise);
+// the copy that came with the program stands behind it.
 #pragma once
 
 #include "engine/registre_premudes.h"
@@ -12,13 +14,21 @@ struct sessio;
 class servei_fitxers;
 class servei_perfil;
 
-// carpeta_programa + "\quorvel.ini"
+// The settings file the program writes: carpeta_escriptura + "\quorvel.ini".
 std::string configuracio_cami(const sessio& s);
 
+// When the program writes outside its folder: creates that folder and copies
+// into it the bundled settings and default map the operator has no copy of
+// yet, so that the first start behaves like a portable one. Nothing to do when
+// the program writes to its own folder; a failure leaves the bundled files to
+// be read in their place.
+void configuracio_preparar_carpeta_usuari(const sessio& s, servei_fitxers& fitxers);
+
 // Fills mapa_fitxer, n_columnes, idioma, num_butons, cursors, invers, the
-// switch times acceptacio and repeticio and the keyboard pad flag teclat from
-// the file, and what the stage shows over its pictures (section "Escenari":
-// senyal, consigna, numeros); a missing file or key leaves the value as it was.
+// switch times acceptacio and repeticio and the keyboard pad flag teclat, and
+// what the stage shows over its pictures (section "Escenari": senyal,
+// consigna, numeros). Each key is looked for in the written settings file,
+// then in the program folder's; a missing file or key leaves the value as it was.
 void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perfil);
 
 // The results log's settings: "registre" in section "Resultats" (a flag; the

@@ -17,8 +17,9 @@ aplicacio& arrencada(aplicacio& app) {
 
 } // namespace
 
-programa::programa(serveis sv, std::string carpeta_programa, servei_escenari& escenaris)
-    : app_(sv, std::move(carpeta_programa)),
+programa::programa(serveis sv, std::string carpeta_programa, servei_escenari& escenaris,
+                   std::string carpeta_usuari)
+    : app_(sv, std::move(carpeta_programa), std::move(carpeta_usuari)),
       exercicis_(arrencada(app_).estat(), app_.sv(), app_.form1(), escenaris) {
     registrar_configuracio(app_.estat(), app_.sv(), app_.form1());
 }

@@ -16,8 +16,11 @@ class servei_escenari;
 class programa {
   public:
     // Runs the console's start-up on the given services, then registers the
-    // engine and the set-up menus. carpeta_programa: without a trailing separator.
-    programa(serveis sv, std::string carpeta_programa, servei_escenari& escenaris);
+    // engine and the set-up menus. carpeta_programa: without a trailing
+    // separator; carpeta_usuari: where settings and maps are written, empty
+    // for the program folder.
+    programa(serveis sv, std::string carpeta_programa, servei_escenari& escenaris,
+             std::string carpeta_usuari = {});
 
     [[nodiscard]] aplicacio& app() { return app_; }
     [[nodiscard]] motor& exercicis() { return exercicis_; }

@@ -8,7 +8,7 @@
 #include "core/finestra.h"
 #include "core/noms_elements.h"
 #include "core/text.h"
-#include "platform/local/carpetes_usuari.h"
+#include "platform/local/carpeta_programa.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 #include "platform/local/rellotge_sistema.h"
@@ -142,9 +142,10 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
         return *linia.sortida;
     }
 
-    const std::string carpeta = opcions.carpeta_programa.empty()
-                                    ? de_utf8(QCoreApplication::applicationDirPath().toStdString())
-                                    : opcions.carpeta_programa;
+    const carpetes_execucio carpetes =
+        opcions.carpeta_programa.empty()
+            ? carpetes_execucio_actuals()
+            : carpetes_execucio{opcions.carpeta_programa, {}, opcions.carpeta_programa};
 
     joystick_sdl pads;
     joystick_amb_teclat joystick(pads);
@@ -158,11 +159,10 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     eines_qt eines;
     rellotge_sistema rellotge;
     escenari_qt escenaris;
-    programa p(serveis{joystick, fitxers, perfil, media, midi, dialegs, eines, rellotge}, carpeta,
-               escenaris);
+    programa p(serveis{joystick, fitxers, perfil, media, midi, dialegs, eines, rellotge},
+               carpetes.programa, escenaris, carpetes.usuari);
 
-    const std::string carpeta_resultats =
-        carpetes_usuari_per(a_utf8(carpeta), false).dades + "/resultats";
+    const std::string carpeta_resultats = a_utf8(carpetes.dades) + "/resultats";
     resultats_disc resultats(carpeta_resultats);
     p.exercicis().registre().connectar(resultats,
                                        configuracio_resultats(p.app().estat(), fitxers, perfil));

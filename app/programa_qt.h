@@ -10,7 +10,8 @@ class QObject;
 namespace quorvel {
 
 struct opcions_execucio {
-    // The program folder; empty: the folder of the executable.
+    // The program folder, written to as well; empty: found from the
+    // executable's folder (its own, or the installed data folder beside it).
     std::string carpeta_programa;
     // Installed on the console's view before it is shown (measurements).
     QObject* filtre_consola = nullptr;

@@ -112,7 +112,7 @@ bool configurar_tauler(estat_tauler& s, serveis& sv, finestra& form1) {
     if (s.mapa_fitxer.empty()) {
         s.mapa_fitxer = "kk.map";
     }
-    mapa_desar(s, sv, s.carpeta_programa + "\\" + s.mapa_fitxer);
+    mapa_desar(s, sv, mapa_cami_desar(s));
     s.tipus_exercici = "0";
     form1.posar_valor(elements::mn_configurar, {}, 0);
     return true;

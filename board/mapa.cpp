@@ -149,8 +149,20 @@ void mapa_crear(estat_tauler& s) {
     s.n_botons = n;
 }
 
+std::string mapa_cami_desar(const estat_tauler& s) {
+    return carpeta_escriptura(s) + "\\" + s.mapa_fitxer;
+}
+
+std::string mapa_cami_inici(const estat_tauler& s, servei_fitxers& fitxers) {
+    const std::string propi = mapa_cami_desar(s);
+    if (s.carpeta_usuari.empty() || fitxers.existeix_fitxer(propi)) {
+        return propi;
+    }
+    return s.carpeta_programa + "\\" + s.mapa_fitxer;
+}
+
 void mapa_menu_desar(estat_tauler& s, serveis& sv, finestra& propietari) {
-    const std::string cami = desar_fitxer(sv, s.mapa_fitxer, propietari, s.carpeta_programa,
+    const std::string cami = desar_fitxer(sv, s.mapa_fitxer, propietari, carpeta_escriptura(s),
                                           filtre_convertir(filtre_mapes), "Desar mapa");
     if (!cami.empty()) {
         mapa_desar(s, sv, cami);
@@ -158,7 +170,7 @@ void mapa_menu_desar(estat_tauler& s, serveis& sv, finestra& propietari) {
 }
 
 void mapa_menu_recuperar(estat_tauler& s, serveis& sv, finestra& propietari) {
-    const std::string cami = obrir_fitxer(sv, propietari, s.carpeta_programa,
+    const std::string cami = obrir_fitxer(sv, propietari, carpeta_escriptura(s),
                                           filtre_convertir(filtre_mapes), "Obrir mapa");
     if (!cami.empty()) {
         mapa_carregar(s, sv.fitxers, cami);

@@ -23,6 +23,13 @@ bool mapa_desar(const estat_tauler& s, serveis& sv, const std::string& cami);
 // Reads a map file into the two tables (failing steps skipped).
 void mapa_carregar(estat_tauler& s, servei_fitxers& fitxers, const std::string& cami);
 
+// Where the map named by the settings is saved: the folder the program writes to.
+std::string mapa_cami_desar(const estat_tauler& s);
+
+// The map named by the settings as start-up reads it: the operator's own copy
+// when there is one, else the one that came with the program.
+std::string mapa_cami_inici(const estat_tauler& s, servei_fitxers& fitxers);
+
 // Empties the map for the current joysticks.
 void nou_mapa(estat_tauler& s);
 
@@ -30,7 +37,8 @@ void nou_mapa(estat_tauler& s);
 // the directions when cursors is set), every field 0.
 void mapa_crear(estat_tauler& s);
 
-// "Desar mapa" and "Mapa recuperar" through the file dialogs.
+// "Desar mapa" and "Mapa recuperar" through the file dialogs, opened in the
+// folder the program writes to.
 void mapa_menu_desar(estat_tauler& s, serveis& sv, finestra& propietari);
 void mapa_menu_recuperar(estat_tauler& s, serveis& sv, finestra& propietari);
 

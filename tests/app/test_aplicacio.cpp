@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -28,6 +30,8 @@ std::string fitxer_idioma(const std::string& engegar, const std::string& columne
 struct entorn {
     fakes::serveis_falsos f;
     std::unique_ptr<aplicacio> app;
+    // Where settings and maps are written; empty: the program folder.
+    std::string usuari;
 
     void ajust(const std::string& seccio, const std::string& clau, const std::string& valor) {
         f.fitxers.posar(std::string(carpeta) + "/quorvel.ini", "");
@@ -42,7 +46,7 @@ struct entorn {
     }
 
     aplicacio& arrencar() {
-        app = std::make_unique<aplicacio>(f.tots(), carpeta);
+        app = std::make_unique<aplicacio>(f.tots(), carpeta, usuari);
         app->arrencar();
         return *app;
     }
@@ -82,6 +86,62 @@ TEST(aplicacio, start_up_reads_the_settings_before_the_language_and_the_joystick
     EXPECT_EQ(s.mapa_botons[4].entrada, 8);
     EXPECT_EQ(s.tipus_exercici, "0");
     EXPECT_FALSE(t.e("t_joystick").habilitat);
+}
+
+// An installed program: its folder is the package's, the user's folder holds
+// what it writes.
+TEST(aplicacio, installed_it_copies_the_bundled_settings_and_map_once_and_writes_only_its_own) {
+    const std::string ini_programa = "[inici]\r\nmapa=kk.map\r\n";
+    const std::string mapa_programa = "\"mapa01\"\r\n\" 1= 1, 5\"\r\n\" 2= 1, 6\"\r\n";
+    const std::string mapa_propi = "\"mapa01\"\r\n\" 1= 1, 8\"\r\n\" 2= 1, 7\"\r\n";
+    struct cas {
+        const char* nom;
+        std::optional<std::string> ini_propi, mapa_propi;
+        std::string ini_esperat, mapa_esperat;
+        std::int16_t entrada_casella_1;
+    };
+    const cas casos[] = {
+        {"first start", {}, {}, ini_programa, mapa_programa, 5},
+        {"own copies kept", "[inici]\r\n", mapa_propi, "[inici]\r\n", mapa_propi, 8},
+        {"own map lost", "[inici]\r\n", {}, "[inici]\r\n", mapa_programa, 5},
+    };
+    for (const cas& c : casos) {
+        entorn t;
+        t.usuari = "/u/quorvel";
+        t.ajust("inici", "mapa", "kk.map");
+        t.ajust("Joystick", "num_butons", "2");
+        t.f.fitxers.posar("/prog/quorvel.ini", ini_programa);
+        t.f.fitxers.posar("/prog/kk.map", mapa_programa);
+        t.f.fitxers.posar("/prog/catala.trad", fitxer_idioma("engegar", "Columnes"));
+        if (c.ini_propi) {
+            t.f.fitxers.posar("/u/quorvel/quorvel.ini", *c.ini_propi);
+        }
+        if (c.mapa_propi) {
+            t.f.fitxers.posar("/u/quorvel/kk.map", *c.mapa_propi);
+        }
+        t.pad(4);
+        aplicacio& app = t.arrencar();
+
+        EXPECT_EQ(t.f.fitxers.contingut("/u/quorvel/quorvel.ini"), c.ini_esperat) << c.nom;
+        EXPECT_EQ(t.f.fitxers.contingut("/u/quorvel/kk.map"), c.mapa_esperat) << c.nom;
+        EXPECT_EQ(app.estat().mapa_fitxer, "kk.map") << c.nom;
+        EXPECT_EQ(app.estat().mapa_botons[1].entrada, c.entrada_casella_1) << c.nom;
+
+        app.form1().clic("mn_idioma", 0);
+        EXPECT_EQ((t.f.perfil.valors[{"/u/quorvel\\quorvel.ini", "inici", "idioma"}]),
+                  "catala.trad")
+            << c.nom;
+        EXPECT_FALSE(t.f.perfil.valors.contains({"/prog\\quorvel.ini", "inici", "idioma"}))
+            << c.nom;
+        app.form1().clic("mn_mapa_desar");
+        app.form1().clic("mn_mapa_recuperar");
+        ASSERT_EQ(t.f.dialegs.peticions.size(), 2u) << c.nom;
+        EXPECT_EQ(t.f.dialegs.peticions[0].carpeta, "/u/quorvel") << c.nom;
+        EXPECT_EQ(t.f.dialegs.peticions[1].carpeta, "/u/quorvel") << c.nom;
+
+        EXPECT_EQ(t.f.fitxers.contingut("/prog/quorvel.ini"), ini_programa) << c.nom;
+        EXPECT_EQ(t.f.fitxers.contingut("/prog/kk.map"), mapa_programa) << c.nom;
+    }
 }
 
 TEST(aplicacio, each_pad_contributes_the_buttons_in_use) {

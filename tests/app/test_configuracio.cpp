@@ -122,12 +122,38 @@ TEST(configuracio, keys_count_only_in_their_own_section_and_spelling) {
     EXPECT_TRUE(e.s.cursors);
 }
 
+TEST(configuracio, the_written_file_comes_first_and_the_bundled_one_fills_its_gaps) {
+    entorn e;
+    e.s.carpeta_usuari = "/u";
+    e.posar("inici", "mapa", "kk.map");
+    e.posar("inici", "idioma", "catala.trad");
+    e.posar("inici", "clolumnes", "4");
+    e.fitxers.posar("/u/quorvel.ini", "");
+    e.perfil.valors[{"/u\\quorvel.ini", "inici", "idioma"}] = "castellano.trad";
+    e.perfil.valors[{"/u\\quorvel.ini", "inici", "clolumnes"}] = "";
+    e.perfil.valors[{"/u\\quorvel.ini", "joystick", "cursors"}] = "0";
+    e.llegir();
+    EXPECT_EQ(e.s.idioma, "castellano.trad");
+    EXPECT_EQ(e.s.mapa_fitxer, "kk.map");
+    EXPECT_EQ(e.s.n_columnes, 4);
+    EXPECT_FALSE(e.s.cursors);
+
+    // Without the user's file the bundled one is read alone.
+    e.fitxers.fitxers.erase("/u/quorvel.ini");
+    e.llegir();
+    EXPECT_EQ(e.s.idioma, "catala.trad");
+}
+
 TEST(configuracio, saving_the_language_writes_idioma_in_inici) {
     entorn e;
     e.s.idioma = "espanyol.trad";
     configuracio_desar_idioma(e.s, e.perfil);
     EXPECT_EQ(e.perfil.escriptures, 1);
     EXPECT_EQ((e.perfil.valors[{cami_ini, "inici", "idioma"}]), "espanyol.trad");
+
+    e.s.carpeta_usuari = "/u";
+    configuracio_desar_idioma(e.s, e.perfil);
+    EXPECT_EQ((e.perfil.valors[{"/u\\quorvel.ini", "inici", "idioma"}]), "espanyol.trad");
 }
 
 TEST(configuracio, results_log_on_unless_turned_off_and_names_by_pad) {

@@ -220,6 +220,31 @@ TEST_F(mapa_prova, new_map_and_create_map) {
     EXPECT_EQ(cells(), std::vector<cel>(10, {0, 0}));
 }
 
+TEST_F(mapa_prova, the_settings_map_is_saved_where_the_program_writes_and_read_from_there_first) {
+    struct cas {
+        const char* usuari;
+        bool copia_propia;
+        const char* desar;
+        const char* inici;
+    };
+    const cas casos[] = {
+        {"", false, "/p\\sala.map", "/p\\sala.map"},
+        {"/u", true, "/u\\sala.map", "/u\\sala.map"},
+        {"/u", false, "/u\\sala.map", "/p\\sala.map"},
+    };
+    for (const cas& c : casos) {
+        pads({2});
+        s.carpeta_usuari = c.usuari;
+        s.mapa_fitxer = "sala.map";
+        f.fitxers.fitxers.clear();
+        if (c.copia_propia) {
+            f.fitxers.posar("/u/sala.map", "");
+        }
+        EXPECT_EQ(mapa_cami_desar(s), c.desar) << c.usuari << c.copia_propia;
+        EXPECT_EQ(mapa_cami_inici(s, f.fitxers), c.inici) << c.usuari << c.copia_propia;
+    }
+}
+
 TEST_F(mapa_prova, menus_go_through_the_dialogs) {
     pads({2});
     s.mapa_fitxer = "kk.map";

@@ -5,6 +5,7 @@
 
 #include "content/lectura_contingut.h"
 #include "core/text.h"
+#include "platform/local/carpeta_programa.h"
 
 #include <filesystem>
 #include <iostream>
@@ -49,12 +50,10 @@ inline std::string sense_separador_final(std::string carpeta) {
     return carpeta;
 }
 
-// The program folder when none is named: this tool's own folder, as the
-// program's is the folder of its executable.
+// The program folder when none is named: found from this tool's own folder
+// as the program finds it (beside the executable, or the installed data folder).
 inline std::string carpeta_executable() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : de_utf8(exe.parent_path().string());
+    return de_utf8(ubicacio_programa_per(carpeta_executable_actual()).carpeta);
 }
 
 } // namespace quorvel::inspect

@@ -1,8 +1,8 @@
 // quorvel-inspect exercise FILE: what the program holds after loading an
 // exercise file into a freshly started session, on a board of C cells in rows
 // of N columns, and with --cells, which cells it names that a board of that
-// many cells lacks. The program folder defaults to this tool's own folder, as the
-// program's is the folder of its executable.
+// many cells lacks. The program folder is found from this tool's own folder the
+// way the program finds its own (beside the executable, or the installed one).
 #include "app/sessio.h"
 #include "content/caselles_tauler.h"
 #include "content/exercici_fitxer.h"
@@ -112,7 +112,8 @@ void configurar(CLI::App& app, int& codi_sortida) {
     ordre->add_option("--joysticks", o->joysticks, "number of players (n_joysticks), default 1")
         ->check(CLI::Range(0, 32767));
     ordre->add_option("--program", o->programa,
-                      "program folder, where bdr.tmp lives (default: this tool's folder)");
+                      "program folder, where bdr.tmp lives (default: the one beside this tool, or "
+                      "the installed one)");
     ordre
         ->add_option("--cells", o->caselles,
                      "a board of N cells: name the cells the exercise asks for beyond it "

@@ -532,7 +532,8 @@ const registrador registre_play("play", [](CLI::App& app, int& codi) {
         "play", "Dry run: play an exercise from a script of presses, print what happens");
     ordre->add_option("EXERCISE", o->fitxer, "exercise file (.brd)")->required();
     ordre->add_option("--script", o->script, "script file (default: standard input)");
-    ordre->add_option("--program", o->programa, "program folder (default: this tool's folder)");
+    ordre->add_option("--program", o->programa,
+                      "program folder (default: the one beside this tool, or the installed one)");
     ordre->add_option("--simulate", o->simular, "board as Tauler > Simular: PADSxBUTTONS");
     ordre->add_option("--map", o->mapa, "board map file, loaded as Mapa recuperar does");
     ordre->add_option("--pads", o->pads, "button counts of the pads, e.g. 12,12 (with --map)");
