@@ -1,5 +1,6 @@
 #include "engine/motor.h"
 
+#include "content/caselles_tauler.h"
 #include "content/exercici_fitxer.h"
 #include "core/finestra.h"
 #include "core/linia_estat.h"
@@ -12,13 +13,16 @@
 #include "platform/serveis.h"
 #include "platform/vista_escenari.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace quorvel {
 
 motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
-    : s_(s), sv_(sv), form1_(form1), vista_(vista), registre_(s, sv.fitxers, sv.rellotge, form1),
-      exercici_(s, sv, form1, vista), despatxador_(exercici_, s, sv, form1, vista, registre_) {
+    : s_(s), sv_(sv), form1_(form1), vista_(vista),
+      registre_(s, sv.fitxers, sv.rellotge, sv.joystick, form1), exercici_(s, sv, form1, vista),
+      despatxador_(exercici_, s, sv, form1, vista, registre_) {
     exercici_.en_pregunta = [this] { registre_.pregunta_nova(); };
     form1_.en_canvi(elements::caselles,
                     [this](std::optional<int> k) { despatxador_.casella_canviada(k.value_or(0)); });
@@ -74,7 +78,17 @@ void motor::obrir_exercici(const std::string& cami) {
     exercici_.engegar();
 }
 
-void motor::exercici_obert(const std::vector<avis_lectura>& avisos) {
+void motor::exercici_obert(std::vector<avis_lectura> avisos) {
+    // A file can be sound and still ask for cells this board lacks: the
+    // players could then never give the answer.
+    if (s_.n_botons_total > 0) {
+        std::vector<avis_lectura> fora = caselles_fora_del_tauler(s_, s_.n_botons_total);
+        avisos.insert(avisos.end(), std::make_move_iterator(fora.begin()),
+                      std::make_move_iterator(fora.end()));
+        std::stable_sort(
+            avisos.begin(), avisos.end(),
+            [](const avis_lectura& a, const avis_lectura& b) { return a.linia < b.linia; });
+    }
     const std::string& fitxer = s_.fitxer_exercici;
     const auto separador = fitxer.find_last_of("\\/");
     const std::string nom = separador == std::string::npos ? fitxer : fitxer.substr(separador + 1);
@@ -82,7 +96,13 @@ void motor::exercici_obert(const std::vector<avis_lectura>& avisos) {
         posar_linia_estat(form1_, text_missatge(s_, missatge::exercici_obert, {nom}));
         return;
     }
-    std::string text = text_missatge(s_, missatge::avis_exercici, {nom, avisos.front().missatge});
+    const avis_lectura& primer = avisos.front();
+    const std::string avis =
+        primer.linia == 0
+            ? primer.missatge
+            : text_missatge(s_, missatge::linia_avis,
+                            {text_decimal(static_cast<long long>(primer.linia)), primer.missatge});
+    std::string text = text_missatge(s_, missatge::avis_exercici, {nom, avis});
     if (avisos.size() > 1) {
         text += text_missatge(s_, missatge::mes_avisos,
                               {text_decimal(static_cast<long long>(avisos.size() - 1))});

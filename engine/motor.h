@@ -47,7 +47,7 @@ class motor {
     // players, and the stage would cover the console with an empty screen.
     void engegar();
     // The status line names the exercise and what its reading noted.
-    void exercici_obert(const std::vector<avis_lectura>& avisos);
+    void exercici_obert(std::vector<avis_lectura> avisos);
 
     estat_joc& s_;
     serveis& sv_;

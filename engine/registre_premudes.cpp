@@ -9,6 +9,7 @@
 #include "engine/jutjar.h"
 #include "platform/rellotge.h"
 #include "platform/servei_fitxers.h"
+#include "platform/servei_joystick.h"
 #include "platform/servei_resultats.h"
 
 #include <algorithm>
@@ -73,8 +74,9 @@ std::optional<resultat_premuda> resultat_de_codi(std::int16_t codi, bool cursa) 
 }
 
 registre_premudes::registre_premudes(estat_joc& s, servei_fitxers& fitxers,
-                                     servei_rellotge& rellotge, finestra& form1)
-    : s_(s), fitxers_(fitxers), rellotge_(rellotge), form1_(form1) {}
+                                     servei_rellotge& rellotge, servei_joystick& joystick,
+                                     finestra& form1)
+    : s_(s), fitxers_(fitxers), rellotge_(rellotge), joystick_(joystick), form1_(form1) {}
 
 void registre_premudes::connectar(servei_resultats& sortida, opcions_resultats opcions) {
     sortida_ = &sortida;
@@ -96,7 +98,17 @@ void registre_premudes::pregunta_nova() {
 // The press's moment is read from the clock when it is judged: the polling
 // judges a press within the tick that saw it.
 double registre_premudes::moment_premuda() const {
-    return rellotge_.segons();
+    const double ara = rellotge_.segons();
+    // A pad's press carries the time it happened: the tick that hands it on
+    // may come later, and the response time is the player's, not the polling's.
+    // A time from further back than a minute cannot be this press's own.
+    if (s_.moment_pulsacio) {
+        const double edat_ms = joystick_.ara_ms() - *s_.moment_pulsacio;
+        if (edat_ms > 0 && edat_ms < 60000) {
+            return ara - edat_ms / 1000.0;
+        }
+    }
+    return ara;
 }
 
 registre_premudes::premuda registre_premudes::abans_de_jutjar(int casella) const {

@@ -19,6 +19,7 @@ struct estat_joc;
 class finestra;
 class servei_fitxers;
 class servei_rellotge;
+class servei_joystick;
 class servei_resultats;
 
 struct opcions_resultats {
@@ -29,8 +30,9 @@ struct opcions_resultats {
 
 class registre_premudes {
   public:
+    // joystick: the pads' clock, on which a press carries its own time.
     registre_premudes(estat_joc& s, servei_fitxers& fitxers, servei_rellotge& rellotge,
-                      finestra& form1);
+                      servei_joystick& joystick, finestra& form1);
 
     // Sends the rows to sortida from now on; without it nothing is logged.
     void connectar(servei_resultats& sortida, opcions_resultats opcions);
@@ -63,6 +65,7 @@ class registre_premudes {
     estat_joc& s_;
     servei_fitxers& fitxers_;
     servei_rellotge& rellotge_;
+    servei_joystick& joystick_;
     finestra& form1_;
     servei_resultats* sortida_ = nullptr;
     opcions_resultats opcions_;

@@ -27,6 +27,7 @@ enum class missatge {
     pregunta_crear_mapa = 12,
     titol_pregunta = 13,
     tauler_simulat = 14,
+    linia_avis = 15,
 };
 
 // The text in the language in force with the values put in place of "%1"...

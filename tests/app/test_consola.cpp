@@ -86,8 +86,8 @@ TEST(consola, an_opened_exercise_is_named_with_its_reading_warnings) {
         // The type needs a body the file does not have.
         {"a\r\nb\r\n6\r\n", "Exercici obert: animals.brd. Av\xEDs: ", false},
         // Every picture the exercise names is missing.
-        {prova::dades("exercicis/animals.brd"), "Exercici obert: animals.brd. Av\xEDs: item 1",
-         true},
+        {prova::dades("exercicis/animals.brd"),
+         "Exercici obert: animals.brd. Av\xEDs: l\xEDnia 10: item 1", true},
     };
     for (const auto& c : casos) {
         consola t;
@@ -99,6 +99,17 @@ TEST(consola, an_opened_exercise_is_named_with_its_reading_warnings) {
         EXPECT_EQ(t.estat().find(" m\xE9s)") != std::string::npos, c.mes) << t.estat();
         EXPECT_EQ(t.escenaris.oberts, 1);
     }
+}
+
+TEST(consola, an_exercise_asking_for_cells_the_board_lacks_says_which_line) {
+    consola t;
+    t.f.fitxers.posar("/ex/troba.brd", "Exercici\tTroba\nAutor\tQ\nTipus\t6\nPreguntes\t1\n"
+                                       "Consigna\tC\nPregunta 1\tP\nCorrectes\tB\nSequencia\t\n"
+                                       "Especials\tM\nBe\t\nMalament\t\nFinal\t\nQuart\t\n"
+                                       "Escenari\t\n");
+    executar_ordres(*t.p, {simulacio_demanada{1, 4}, "/ex\\troba.brd"});
+    EXPECT_TRUE(t.estat().starts_with("Exercici obert: troba.brd. Av\xEDs: l\xEDnia 9: "))
+        << t.estat();
 }
 
 TEST(consola, a_failed_playback_is_told_once_per_file_and_cause) {

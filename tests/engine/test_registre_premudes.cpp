@@ -57,6 +57,18 @@ TEST(registre_premudes, judged_presses_of_two_players_give_rows_timed_by_the_clo
                              "2026-03-02T10:00:05.250," + fitxer + "2,2,,3,right,2000,\r\n");
 }
 
+TEST(registre_premudes, a_pad_press_is_timed_when_it_happened_not_when_the_tick_ran) {
+    banc b;
+    b.f.joystick.ara = 5000;
+    b.s.moment_pulsacio = 5000 - 40;
+    b.premer(1, 1.5);
+    b.s.moment_pulsacio.reset();
+    b.premer(4, 0.25);
+    const std::string fitxer = "/ex/troba.brd,\"Troba, la 'C'\",";
+    EXPECT_EQ(b.files(), "2026-03-02T10:00:01.460," + fitxer + "1,1,Anna,1,right,1460,\r\n" +
+                             "2026-03-02T10:00:01.750," + fitxer + "1,2,,4,wrong,1750,\r\n");
+}
+
 TEST(registre_premudes, an_unwritable_log_is_told_once_and_the_exercise_goes_on) {
     banc b;
     b.log.escrivible = false;
