@@ -20,7 +20,7 @@
 #include "platform/qt/media_qt.h"
 #include "platform/qt/sondeig_immediat.h"
 #include "platform/qt/teclat_filtre.h"
-#include "platform/qt/teclat_joystick.h"
+#include "platform/local/teclat_joystick.h"
 #include "platform/qt/vista_escenari.h"
 #include "platform/qt/vista_finestra.h"
 #include "platform/sdl/joystick_sdl.h"

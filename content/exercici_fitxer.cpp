@@ -490,12 +490,15 @@ void exercici_obrir(estat_contingut& s, servei_fitxers& fitxers, finestra& form1
 
 bool exercici_menu_obrir(estat_contingut& s, serveis& sv, finestra& form1,
                          std::vector<avis_lectura>* avisos) {
-    // The dialog opens where the last exercise came from, or in the program
-    // folder, where the bundled exercises are. (After a file that was not
-    // found, carpeta_exercici is that file's path, not a folder.)
+    // The dialog opens where the last exercise came from, or among the
+    // bundled exercises, or in the program folder when it has none. (After a
+    // file that was not found, carpeta_exercici is that file's path, not a folder.)
     const bool carpeta_valida =
         !s.carpeta_exercici.empty() && es_separador(s.carpeta_exercici.back());
-    const std::string carpeta = carpeta_valida ? s.carpeta_exercici : s.carpeta_programa;
+    const std::string biblioteca = s.carpeta_programa + "\\exercicis";
+    const std::string carpeta = carpeta_valida                            ? s.carpeta_exercici
+                                : sv.fitxers.existeix_carpeta(biblioteca) ? biblioteca + "\\"
+                                                                          : s.carpeta_programa;
     const std::string cami = obrir_fitxer(sv, form1, carpeta, filtre_convertir(filtre_exercicis),
                                           std::string(titol_obrir_exercici));
     if (cami.empty()) {

@@ -1,6 +1,6 @@
 #include "platform/qt/teclat_filtre.h"
 
-#include "platform/qt/teclat_joystick.h"
+#include "platform/local/teclat_joystick.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -480,6 +480,12 @@ TEST_F(exercici_fitxer, menu_command_loads_and_sets_the_caption) {
     EXPECT_EQ(s.tipus_exercici, "");
     EXPECT_FALSE(exercici_menu_obrir(s, sv, form1));
     EXPECT_EQ(sf.dialegs.peticions[3].carpeta, "/prog");
+
+    // With a library of exercises beside the program, the dialog opens there.
+    sf.fitxers.posar("/prog/exercicis/04_troba/troba.brd", "");
+    s.carpeta_exercici.clear();
+    EXPECT_FALSE(exercici_menu_obrir(s, sv, form1));
+    EXPECT_EQ(sf.dialegs.peticions[4].carpeta, "/prog\\exercicis\\");
 }
 
 } // namespace

@@ -64,6 +64,8 @@ comprovar exercise_list 'j["tipus_exercici"] == "3" and j["n_items"] == 4 and j[
 comprovar expression 'j == {"valor": 20}' "$eina" expression "2 + 3 * 4"
 comprovar expand 'set(j) == {"text"}' "$eina" expand "B(LU)" --botons 12 --columnes 4
 comprovar joysticks 'isinstance(j, list)' env SDL_VIDEODRIVER=dummy "$eina" joysticks
+comprovar joysticks_teclat 'j[-1]["botons_dispositiu"] == 32 and j[-1]["dispositiu"] == len(j)' \
+    env SDL_VIDEODRIVER=dummy "$eina" joysticks --keyboard
 
 printf 'a\tb\r\nc\td\r\nTipus\t6\r\nItems\tmany\r\n' >"$tmp/trencat.brd"
 estat lint_finds_a_broken_file 1 "$eina" exercise "$tmp/trencat.brd" --lint

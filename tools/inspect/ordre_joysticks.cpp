@@ -3,6 +3,7 @@
 // text of each player whenever it changes, until interrupted.
 #include "app/sessio.h"
 #include "joystick/joystick.h"
+#include "platform/local/teclat_joystick.h"
 #include "platform/sdl/joystick_sdl.h"
 #include "tools/inspect/ordres.h"
 #include "tools/inspect/sortida.h"
@@ -61,20 +62,26 @@ void vigilar(sessio& s, servei_joystick& js) {
 
 void configurar(CLI::App& app, int& codi_sortida) {
     auto vigilant = std::make_shared<bool>(false);
+    auto teclat = std::make_shared<bool>(false);
     auto* ordre = app.add_subcommand(
         "joysticks", "Lists the joysticks found at start-up, one per player, as the program would");
     ordre->add_flag("--watch", *vigilant,
                     "then prints {\"jugador\", \"estat\"} each time a player's state text changes "
                     "(directions always decoded) until interrupted");
-    ordre->callback([vigilant, &codi_sortida] {
-        joystick_sdl js;
-        if (!js.error().empty()) {
-            std::cerr << "quorvel-inspect: joysticks unavailable: " << js.error() << '\n';
+    ordre->add_flag("--keyboard", *teclat,
+                    "as with teclat=1 in the settings: the keyboard pad comes after the pads "
+                    "(its keys reach only the program's windows, so --watch shows it at rest)");
+    ordre->callback([vigilant, teclat, &codi_sortida] {
+        joystick_sdl pads;
+        if (!pads.error().empty()) {
+            std::cerr << "quorvel-inspect: joysticks unavailable: " << pads.error() << '\n';
             codi_sortida = 1;
             return;
         }
+        joystick_amb_teclat js(pads);
         sessio s;
         s.num_butons = 0;
+        s.teclat = *teclat;
         joysticks_preparar(s, js);
         joysticks_enumerar(s, js);
         imprimir(jugadors(s, js));

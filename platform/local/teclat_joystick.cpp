@@ -1,4 +1,4 @@
-#include "platform/qt/teclat_joystick.h"
+#include "platform/local/teclat_joystick.h"
 
 #include <utility>
 
