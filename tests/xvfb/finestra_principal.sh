@@ -117,10 +117,37 @@ if [ -z "$consola" ]; then
     exit 1
 fi
 sleep 1
-# The exercise's instruction box is answered with Enter; the stage may cover
-# the console, which is raised when a tool can do it.
-xdotool key --window "$consola" Return 2>/dev/null || true
-xdotool windowraise "$consola" 2>/dev/null || true
+# The exercise's and the question's instruction boxes are answered with Enter;
+# the stage then covers the screen, as on a one-screen classroom.
+for _ in 1 2; do
+    xdotool key Return 2>/dev/null || true
+    sleep 0.7
+done
+escenari=$(xdotool search --onlyvisible --name '^Quorvel$' 2>/dev/null | head -n 1)
+if [ -z "$escenari" ]; then
+    echo "the exercise given on the command line opened no stage" >&2
+    exit 1
+fi
+import -window root "$tmp/escenari_linia.png"
+desviacio_escenari=$(identify -format '%[fx:standard_deviation]' "$tmp/escenari_linia.png")
+echo "stage $escenari: standard deviation $desviacio_escenari"
+if ! awk -v d="$desviacio_escenari" 'BEGIN { exit !(d > 0.05) }'; then
+    echo "the stage shows nothing the players could see" >&2
+    exit 1
+fi
+# Esc on the stage stops the exercise and gives the console back, with no
+# window manager to raise it.
+xdotool mousemove --window "$escenari" 20 20 2>/dev/null || true
+xdotool key Escape
+intents=0
+while xdotool search --onlyvisible --name '^Quorvel$' >/dev/null 2>&1 && [ "$intents" -lt 25 ]; do
+    sleep 0.2
+    intents=$((intents + 1))
+done
+if xdotool search --onlyvisible --name '^Quorvel$' >/dev/null 2>&1; then
+    echo "Esc left the stage on the screen" >&2
+    exit 1
+fi
 sleep 0.5
 geometria=$(xwininfo -id "$consola" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
 amplada_consola=${geometria%x*}
@@ -147,6 +174,7 @@ if ! awk -v d="$desviacio_estat" 'BEGIN { exit !(d > 0) }'; then
 fi
 if [ -n "${QUORVEL_XVFB_CAPTURES:-}" ]; then
     cp "$tmp/consola.png" "$QUORVEL_XVFB_CAPTURES/consola.png"
+    cp "$tmp/escenari_linia.png" "$QUORVEL_XVFB_CAPTURES/escenari_linia.png"
 fi
 kill -TERM "$pid"
 wait "$pid" 2>/dev/null || true
