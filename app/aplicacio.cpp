@@ -13,9 +13,11 @@
 #include "i18n/idioma.h"
 #include "i18n/missatges.h"
 #include "joystick/joystick.h"
+#include "platform/servei_fitxers.h"
 #include "stage/media.h"
 #include "stage/midi.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quorvel {
@@ -40,6 +42,22 @@ std::string comandaments_trobats(const sessio& s, servei_joystick& joystick) {
         noms += (noms.empty() ? "" : ", ") + joystick.nom(s.joysticks[j].dispositiu - 1);
     }
     return text_missatge(s, missatge::comandaments_trobats, {text_decimal(s.n_joysticks), noms});
+}
+
+std::string guia_ajuda(const sessio& s, servei_fitxers& fitxers) {
+    const std::string codi = text_missatge(s, missatge::codi_idioma);
+    // The code comes from a language file: it names a file, never a path.
+    const bool codi_valid =
+        !codi.empty() && codi.size() <= 8 && std::all_of(codi.begin(), codi.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+        });
+    for (const std::string& c : {codi_valid ? codi : std::string("ca"), std::string("ca")}) {
+        const std::string cami = s.carpeta_programa + "\\ajuda\\" + c + ".md";
+        if (fitxers.existeix_fitxer(cami)) {
+            return cami;
+        }
+    }
+    return {};
 }
 
 aplicacio::aplicacio(serveis sv, std::string carpeta_programa, std::string carpeta_usuari)
@@ -130,10 +148,14 @@ void aplicacio::arrencar() {
 
 void aplicacio::omplir_menu_idiomes() {
     // One visible item per language file (the first reuses the design-time
-    // item) and one trailing hidden item.
-    for (const std::string& nom : sv_.fitxers.llistar(sessio_.carpeta_programa, "*.trad")) {
+    // item) and one trailing hidden item. Teachers choose a language, not a
+    // file: each item shows the name its file gives, and the file name is
+    // what the settings keep.
+    fitxers_idioma_ = sv_.fitxers.llistar(sessio_.carpeta_programa, "*.trad");
+    for (const std::string& nom : fitxers_idioma_) {
         const int c = form1_.index_maxim(elements::mn_idioma) + 1;
-        form1_.posar_caption(elements::mn_idioma, c - 1, nom);
+        form1_.posar_caption(elements::mn_idioma, c - 1,
+                             nom_idioma(sv_.fitxers, sessio_.carpeta_programa + "\\" + nom));
         form1_.posar_visible(elements::mn_idioma, c - 1, true);
         form1_.carregar(elements::mn_idioma, c);
         form1_.posar_visible(elements::mn_idioma, c, false);
@@ -160,17 +182,29 @@ void aplicacio::canvi_columnes() {
 }
 
 void aplicacio::idioma_triat(int index) {
-    sessio_.idioma = form1_.obtenir(elements::mn_idioma, index).caption;
+    if (index < 0 || static_cast<std::size_t>(index) >= fitxers_idioma_.size()) {
+        return;
+    }
+    sessio_.idioma = fitxers_idioma_[static_cast<std::size_t>(index)];
     pas([&] {
         idioma_carregar(sessio_, sv_.fitxers);
         idioma_aplicar(sessio_, form1_);
     });
     configuracio_desar_idioma(sessio_, sv_.perfil);
+    if (en_idioma) {
+        en_idioma();
+    }
 }
 
 void aplicacio::quant_a() {
     const std::string text = "Quorvel v1" + sessio_.versio + "\r" + credits_autor + "\r" +
                              credits_contacte + "\r" + credits_web;
+    if (en_ajuda) {
+        if (const std::string guia = guia_ajuda(sessio_, sv_.fitxers); !guia.empty()) {
+            en_ajuda(guia, text_missatge(sessio_, missatge::titol_ajuda), text);
+            return;
+        }
+    }
     sv_.eines.missatge(text, botons_missatge::ok, "Quorvel");
 }
 

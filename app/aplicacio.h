@@ -7,7 +7,9 @@
 #include "core/finestra.h"
 #include "platform/serveis.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -15,6 +17,12 @@ namespace quorvel {
 inline constexpr const char* versio_programa = "Alfa";
 
 class servei_joystick;
+class servei_fitxers;
+
+// The teachers' guide in the language in force: the program folder's
+// "ajuda\<code>.md" for the language's code, else the Catalan one; empty
+// when the folder has neither.
+[[nodiscard]] std::string guia_ajuda(const sessio& s, servei_fitxers& fitxers);
 
 // The status line's word on the pads: how many were found and their names,
 // or what to do when there is none.
@@ -40,6 +48,16 @@ class aplicacio {
     // Redraws the board preview.
     void dibuixar();
 
+    // "Ajuda" opens the teachers' guide through this, when the front end can
+    // show one: the guide's file, the window's title and the about text. A
+    // front end without it (or a program folder without a guide) gets the
+    // about box.
+    std::function<void(const std::string& guia, const std::string& titol,
+                       const std::string& quant_a)>
+        en_ajuda;
+    // Told after a language was applied, at start-up and on each choice.
+    std::function<void()> en_idioma;
+
     [[nodiscard]] sessio& estat() { return sessio_; }
     [[nodiscard]] finestra& form1() { return form1_; }
     [[nodiscard]] serveis& sv() { return sv_; }
@@ -53,6 +71,8 @@ class aplicacio {
 
     serveis sv_;
     sessio sessio_;
+    // The language files of the menu's items, in the items' order.
+    std::vector<std::string> fitxers_idioma_;
     finestra form1_{"Form1"};
 };
 

@@ -8,6 +8,7 @@
 #include "core/finestra.h"
 #include "core/noms_elements.h"
 #include "core/text.h"
+#include "i18n/missatges.h"
 #include "platform/local/carpeta_programa.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
@@ -15,12 +16,15 @@
 #include "platform/local/resultats_disc.h"
 #include "platform/local/teclat_joystick.h"
 #include "platform/midi/midi_sortida.h"
+#include "platform/qt/conversions_qt.h"
 #include "platform/qt/dialegs_qt.h"
 #include "platform/qt/eines_qt.h"
+#include "platform/qt/finestra_ajuda.h"
 #include "platform/qt/finestra_resultats.h"
 #include "platform/qt/media_qt.h"
 #include "platform/qt/sondeig_immediat.h"
 #include "platform/qt/teclat_filtre.h"
+#include "platform/qt/traduccions_qt.h"
 #include "platform/qt/vista_escenari.h"
 #include "platform/qt/vista_finestra.h"
 #include "platform/sdl/joystick_sdl.h"
@@ -28,6 +32,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -132,7 +137,9 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     setenv("SDL_NO_SIGNAL_HANDLERS", "1", 0);
 
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setApplicationVersion(QString::fromLatin1(versio_programa));
+    // The package's version; the caption and the about box keep the
+    // program's own label.
+    QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSIO));
     if (const lectura_linia abans = llegir_linia(argc, argv, false); abans.sortida) {
         return *abans.sortida;
     }
@@ -188,6 +195,27 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
                form1.obtenir(elements::t_configurar).habilitat;
     });
     qt.installEventFilter(&teclat);
+    // Qt's own texts follow the language chosen, from start-up on.
+    traduccions_qt traduccions;
+    const auto aplicar_idioma = [&] {
+        traduccions.aplicar(text_missatge(p.app().estat(), missatge::codi_idioma));
+    };
+    aplicar_idioma();
+    p.app().en_idioma = aplicar_idioma;
+    std::unique_ptr<finestra_ajuda> ajuda;
+    p.app().en_ajuda = [&](const std::string& guia, const std::string& titol,
+                           const std::string& quant_a) {
+        if (!ajuda) {
+            ajuda = std::make_unique<finestra_ajuda>();
+        }
+        std::string linies = quant_a;
+        std::replace(linies.begin(), linies.end(), '\r', '\n');
+        ajuda->mostrar(QString::fromStdString(fitxers_disc::cami_local(guia)), qtext(titol),
+                       qtext(linies));
+        ajuda->show();
+        ajuda->raise();
+        ajuda->activateWindow();
+    };
     std::unique_ptr<finestra_resultats> finestra_res;
     p.exercicis().en_resultats = [&] {
         if (!finestra_res) {

@@ -6,6 +6,7 @@
 #include "core/lector.h"
 #include "core/nombres.h"
 #include "core/pas.h"
+#include "i18n/missatges.h"
 #include "platform/serveis.h"
 
 #include <cstdint>
@@ -19,7 +20,6 @@ namespace quorvel {
 namespace {
 
 constexpr std::string_view marca_format = "mapa01";
-constexpr std::string_view filtre_mapes = "Mapa MAP|*.map|Tots els fitxers|*.*";
 constexpr std::int16_t sense_casella = -2;
 
 std::string registre_mapa(int casella, const boto_mapa& b) {
@@ -162,16 +162,20 @@ std::string mapa_cami_inici(const estat_tauler& s, servei_fitxers& fitxers) {
 }
 
 void mapa_menu_desar(estat_tauler& s, serveis& sv, finestra& propietari) {
-    const std::string cami = desar_fitxer(sv, s.mapa_fitxer, propietari, carpeta_escriptura(s),
-                                          filtre_convertir(filtre_mapes), "Desar mapa");
+    const std::string cami =
+        desar_fitxer(sv, s.mapa_fitxer, propietari, carpeta_escriptura(s),
+                     filtre_convertir(text_missatge(s, missatge::filtre_mapes)),
+                     text_missatge(s, missatge::titol_desar_mapa));
     if (!cami.empty()) {
         mapa_desar(s, sv, cami);
     }
 }
 
 void mapa_menu_recuperar(estat_tauler& s, serveis& sv, finestra& propietari) {
-    const std::string cami = obrir_fitxer(sv, propietari, carpeta_escriptura(s),
-                                          filtre_convertir(filtre_mapes), "Obrir mapa");
+    const std::string cami =
+        obrir_fitxer(sv, propietari, carpeta_escriptura(s),
+                     filtre_convertir(text_missatge(s, missatge::filtre_mapes)),
+                     text_missatge(s, missatge::titol_obrir_mapa));
     if (!cami.empty()) {
         mapa_carregar(s, sv.fitxers, cami);
     }

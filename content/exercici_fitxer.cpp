@@ -6,9 +6,13 @@
 #include "content/tipus_exercici.h"
 #include "core/dialegs_fitxer.h"
 #include "core/finestra.h"
+#include "core/lector.h"
+#include "core/linia_estat.h"
 #include "core/nombres.h"
 #include "core/pas.h"
 #include "core/text.h"
+#include "i18n/missatges.h"
+#include "platform/eines.h"
 #include "platform/serveis.h"
 
 #include <algorithm>
@@ -65,6 +69,30 @@ bool mateix_cami(std::string_view a, std::string_view b) {
 std::string carpeta_de(std::string_view cami) {
     const auto p = cami.find_last_of("\\/");
     return p == std::string_view::npos ? std::string() : std::string(cami.substr(0, p + 1));
+}
+
+std::string sense_cometes(std::string cami) {
+    if (!cami.empty() && cami.front() == '"') {
+        cami.erase(0, 1);
+    }
+    if (!cami.empty() && cami.back() == '"') {
+        cami.pop_back();
+    }
+    return cami;
+}
+
+std::string nom_fitxer(const std::string& cami) {
+    const auto separador = cami.find_last_of("\\/");
+    return separador == std::string::npos ? cami : cami.substr(separador + 1);
+}
+
+// The header's records: the title, a free record and the type.
+constexpr int registres_capcalera = 3;
+
+bool es_valor_etiquetat(std::string_view registre) {
+    const auto tab = registre.find('\t');
+    return tab != std::string_view::npos && !retallar_espais(registre.substr(0, tab)).empty() &&
+           !retallar_espais(registre.substr(tab + 1)).empty();
 }
 
 bool es_enter_pla(std::string_view text) {
@@ -439,15 +467,25 @@ void lectura_exercici::comprovar_codis(std::string_view text, const std::string&
 
 } // namespace
 
+bool es_fitxer_exercici(servei_fitxers& fitxers, const std::string& cami) {
+    auto text = fitxers.llegir_text(sense_cometes(cami));
+    if (!text || text->find('\0') != std::string::npos) {
+        return false;
+    }
+    lector fitxer(std::move(*text));
+    std::string r;
+    for (int i = 0; i < registres_capcalera && !fitxer.al_final(); ++i) {
+        registre_llegir(fitxer, r);
+        if (es_valor_etiquetat(r)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void exercici_carregar(estat_contingut& s, servei_fitxers& fitxers, const std::string& cami,
                        std::vector<avis_lectura>* avisos) {
-    std::string net = cami;
-    if (!net.empty() && net.front() == '"') {
-        net.erase(0, 1);
-    }
-    if (!net.empty() && net.back() == '"') {
-        net.pop_back();
-    }
+    const std::string net = sense_cometes(cami);
     // The scratch exercise the program writes for itself does not replace the
     // exercise the operator opened (and shows in the caption).
     if (!mateix_cami(net, s.carpeta_programa + "\\bdr.tmp")) {
@@ -479,13 +517,20 @@ void exercici_carregar(estat_contingut& s, servei_fitxers& fitxers, const std::s
     }
 }
 
-void exercici_obrir(estat_contingut& s, servei_fitxers& fitxers, finestra& form1,
-                    const std::string& cami, std::vector<avis_lectura>* avisos) {
-    exercici_carregar(s, fitxers, cami, avisos);
-    const std::string& fitxer = s.fitxer_exercici;
-    const auto separador = fitxer.find_last_of("\\/");
-    form1.posar_caption_finestra(
-        "Quorvel - " + (separador == std::string::npos ? fitxer : fitxer.substr(separador + 1)));
+bool exercici_obrir(estat_contingut& s, serveis& sv, finestra& form1, const std::string& cami,
+                    std::vector<avis_lectura>* avisos) {
+    // Loading a file that is not an exercise would read no body and keep
+    // the previous exercise's items, which would then start again.
+    if (!es_fitxer_exercici(sv.fitxers, cami)) {
+        const std::string text =
+            text_missatge(s, missatge::no_es_exercici, {nom_fitxer(sense_cometes(cami))});
+        posar_linia_estat(form1, text);
+        sv.eines.missatge(text, botons_missatge::ok, text_missatge(s, missatge::titol_pregunta));
+        return false;
+    }
+    exercici_carregar(s, sv.fitxers, cami, avisos);
+    form1.posar_caption_finestra("Quorvel - " + nom_fitxer(s.fitxer_exercici));
+    return true;
 }
 
 bool exercici_menu_obrir(estat_contingut& s, serveis& sv, finestra& form1,
@@ -499,13 +544,13 @@ bool exercici_menu_obrir(estat_contingut& s, serveis& sv, finestra& form1,
     const std::string carpeta = carpeta_valida                            ? s.carpeta_exercici
                                 : sv.fitxers.existeix_carpeta(biblioteca) ? biblioteca + "\\"
                                                                           : s.carpeta_programa;
-    const std::string cami = obrir_fitxer(sv, form1, carpeta, filtre_convertir(filtre_exercicis),
-                                          std::string(titol_obrir_exercici));
+    const std::string cami = obrir_fitxer(
+        sv, form1, carpeta, filtre_convertir(text_missatge(s, missatge::filtre_exercicis)),
+        text_missatge(s, missatge::titol_obrir_exercici));
     if (cami.empty()) {
         return false;
     }
-    exercici_obrir(s, sv.fitxers, form1, cami, avisos);
-    return true;
+    return exercici_obrir(s, sv, form1, cami, avisos);
 }
 
 } // namespace quorvel

@@ -16,9 +16,6 @@ struct serveis;
 class finestra;
 class servei_fitxers;
 
-inline constexpr std::string_view filtre_exercicis = "Exercicis brd|*.brd|Tots els fitxers|*.*";
-inline constexpr std::string_view titol_obrir_exercici = "Obrir exercici";
-
 // Loads the exercise file at cami (surrounding double quotes are dropped):
 // sets tipus_exercici, fitxer_exercici (unless the file is the program
 // folder's "bdr.tmp") and carpeta_exercici (the file's folder with its
@@ -33,15 +30,24 @@ inline constexpr std::string_view titol_obrir_exercici = "Obrir exercici";
 void exercici_carregar(estat_contingut& s, servei_fitxers& fitxers, const std::string& cami,
                        std::vector<avis_lectura>* avisos = nullptr);
 
+// True when the file reads as an exercise file: text without NUL bytes, one
+// of whose first records is a label, a TAB and a value. A picture, an empty
+// or missing file, or random bytes are not; a file whose type names no
+// exercise still is.
+[[nodiscard]] bool es_fitxer_exercici(servei_fitxers& fitxers, const std::string& cami);
+
 // Loads the exercise file at cami as the operator's choice and shows
 // "Quorvel - " and the file's name (without its folders) as form1's caption.
-void exercici_obrir(estat_contingut& s, servei_fitxers& fitxers, finestra& form1,
-                    const std::string& cami, std::vector<avis_lectura>* avisos = nullptr);
+// A file that is not an exercise file is refused: a message box and the
+// status line say so in the language in force, nothing of the session
+// changes, and the result is false.
+bool exercici_obrir(estat_contingut& s, serveis& sv, finestra& form1, const std::string& cami,
+                    std::vector<avis_lectura>* avisos = nullptr);
 
 // The "Exercicis" menu command (mn_fixters) up to the caption: asks for a
 // file and opens it as exercici_obrir does. Returns true when a file was
 // chosen and loaded, so that the caller starts the exercise as the start
-// button does; false when the dialog was cancelled.
+// button does; false when the dialog was cancelled or the file refused.
 bool exercici_menu_obrir(estat_contingut& s, serveis& sv, finestra& form1,
                          std::vector<avis_lectura>* avisos = nullptr);
 

@@ -8,10 +8,14 @@ namespace quorvel {
 
 class finestra;
 
-// Shows text on the console's status line, replacing what it showed. A
-// window without a status line (a test's bare model) ignores it.
-void posar_linia_estat(finestra& consola, std::string text);
+// Shows text on the console's status line, replacing what it showed, with
+// an optional detail of several lines that the line offers beside it (the
+// view shows it with the whole text when pointed at). A window without a
+// status line (a test's bare model) ignores it.
+void posar_linia_estat(finestra& consola, std::string text, std::string detall = {});
 // What the status line shows now; empty without one.
 [[nodiscard]] std::string linia_estat(const finestra& consola);
+// The detail shown with it; empty without one.
+[[nodiscard]] std::string detall_linia_estat(const finestra& consola);
 
 } // namespace quorvel

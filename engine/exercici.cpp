@@ -234,7 +234,7 @@ void exercici::consigna_mostra() {
         });
     }
     if (!s_.consigna_exercici.empty()) {
-        sv_.eines.missatge("conisgna " + s_.consigna_exercici, botons_missatge::ok, "Quorvel");
+        sv_.eines.missatge("consigna " + s_.consigna_exercici, botons_missatge::ok, "Quorvel");
     }
     if (tipus(s_) > 5 && s_.elements.dins(0) && !s_.elements[0].consigna.empty()) {
         sv_.eines.missatge("consigna " + s_.elements[0].consigna, botons_missatge::ok, "Quorvel");

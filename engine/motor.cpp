@@ -19,6 +19,14 @@
 
 namespace quorvel {
 
+namespace {
+
+// Notes shown whole under the status line; a file with more is one an author
+// checks with the lint.
+constexpr std::size_t maxim_avisos_detall = 20;
+
+} // namespace
+
 motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
     : s_(s), sv_(sv), form1_(form1), vista_(vista),
       registre_(s, sv.fitxers, sv.rellotge, sv.joystick, form1), exercici_(s, sv, form1, vista),
@@ -73,9 +81,10 @@ void motor::obrir_exercici() {
 
 void motor::obrir_exercici(const std::string& cami) {
     std::vector<avis_lectura> avisos;
-    exercici_obrir(s_, sv_.fitxers, form1_, cami, &avisos);
-    exercici_obert(avisos);
-    exercici_.engegar();
+    if (exercici_obrir(s_, sv_, form1_, cami, &avisos)) {
+        exercici_obert(avisos);
+        exercici_.engegar();
+    }
 }
 
 void motor::exercici_obert(std::vector<avis_lectura> avisos) {
@@ -96,18 +105,32 @@ void motor::exercici_obert(std::vector<avis_lectura> avisos) {
         posar_linia_estat(form1_, text_missatge(s_, missatge::exercici_obert, {nom}));
         return;
     }
-    const avis_lectura& primer = avisos.front();
-    const std::string avis =
-        primer.linia == 0
-            ? primer.missatge
-            : text_missatge(s_, missatge::linia_avis,
-                            {text_decimal(static_cast<long long>(primer.linia)), primer.missatge});
-    std::string text = text_missatge(s_, missatge::avis_exercici, {nom, avis});
-    if (avisos.size() > 1) {
-        text += text_missatge(s_, missatge::mes_avisos,
-                              {text_decimal(static_cast<long long>(avisos.size() - 1))});
+    // The line says, in the operator's language, that the file has faults
+    // and where the first is; the notes themselves are the authors' (the
+    // same words as quorvel-inspect's lint), shown whole in the detail.
+    const std::string quants = text_decimal(static_cast<long long>(avisos.size()));
+    const std::size_t primera = avisos.front().linia;
+    std::string text =
+        primera == 0 ? text_missatge(s_, missatge::avisos_exercici, {nom, quants})
+                     : text_missatge(s_, missatge::avisos_exercici_linia,
+                                     {nom, quants, text_decimal(static_cast<long long>(primera))});
+    std::string detall;
+    const std::size_t mostrats = std::min(avisos.size(), maxim_avisos_detall);
+    for (std::size_t i = 0; i < mostrats; ++i) {
+        const avis_lectura& a = avisos[i];
+        detall +=
+            (i == 0 ? "" : "\n") +
+            (a.linia == 0
+                 ? a.missatge
+                 : text_missatge(s_, missatge::linia_avis,
+                                 {text_decimal(static_cast<long long>(a.linia)), a.missatge}));
     }
-    posar_linia_estat(form1_, std::move(text));
+    if (avisos.size() > mostrats) {
+        detall +=
+            "\n" + text_missatge(s_, missatge::mes_avisos,
+                                 {text_decimal(static_cast<long long>(avisos.size() - mostrats))});
+    }
+    posar_linia_estat(form1_, std::move(text), std::move(detall));
 }
 
 } // namespace quorvel

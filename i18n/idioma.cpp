@@ -162,6 +162,28 @@ void idioma_carregar_fitxer(estat_idioma& s, servei_fitxers& fitxers, const std:
     llegir_fitxer(e, s);
 }
 
+std::string nom_idioma(servei_fitxers& fitxers, const std::string& cami) {
+    const auto separador = cami.find_last_of("\\/");
+    std::string nom = separador == std::string::npos ? cami : cami.substr(separador + 1);
+    auto text = fitxers.llegir_text(cami);
+    if (!text) {
+        return nom;
+    }
+    elements_idioma e(std::move(*text));
+    const auto primer = e.seguent();
+    const auto segon = e.seguent();
+    // A name is one short line of text; anything else would make a menu no
+    // one can read.
+    constexpr std::size_t mida_maxima_nom = 40;
+    if (primer && segon && segon->starts_with(firma_idioma) && !primer->empty() &&
+        primer->size() <= mida_maxima_nom &&
+        std::none_of(primer->begin(), primer->end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 32; })) {
+        return *primer;
+    }
+    return nom;
+}
+
 void idioma_aplicar(const estat_idioma& s, finestra& f) {
     const seccio_idioma* seccio = nullptr;
     for (int k = 1; k <= 3 && seccio == nullptr; ++k) {

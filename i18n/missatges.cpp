@@ -11,12 +11,11 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 14> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 23> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
     {missatge::exercici_obert, "Exercici obert: %1"},
-    {missatge::avis_exercici, "Exercici obert: %1. Av\xEDs: %2"},
     {missatge::mes_avisos, " (+%1 m\xE9s)"},
     {missatge::premer_casella_groga, "Premeu un bot\xF3 per a la casella groga"},
     {missatge::premer_entrades, "Premeu totes les entrades del comandament %1"},
@@ -30,6 +29,17 @@ constexpr std::array<std::pair<missatge, std::string_view>, 14> catala{{
     {missatge::tauler_simulat,
      "Tauler simulat: %1 comandaments de %2 botons; feu clic a les caselles"},
     {missatge::linia_avis, "l\xEDnia %1: %2"},
+    {missatge::no_es_exercici, "%1 no \xE9s un fitxer d'exercici: no s'ha obert"},
+    {missatge::titol_obrir_exercici, "Obrir exercici"},
+    {missatge::filtre_exercicis, "Exercicis brd|*.brd|Tots els fitxers|*.*"},
+    {missatge::titol_obrir_mapa, "Obrir mapa"},
+    {missatge::titol_desar_mapa, "Desar mapa"},
+    {missatge::filtre_mapes, "Mapa MAP|*.map|Tots els fitxers|*.*"},
+    {missatge::avisos_exercici_linia,
+     "Exercici obert: %1. Avisos de lectura: %2, el primer a la l\xEDnia %3"},
+    {missatge::avisos_exercici, "Exercici obert: %1. Avisos de lectura: %2"},
+    {missatge::titol_ajuda, "Ajuda de Quorvel"},
+    {missatge::codi_idioma, "ca"},
 }};
 
 std::string_view text_catala(missatge m) {

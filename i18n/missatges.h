@@ -17,7 +17,6 @@ enum class missatge {
     sense_comandaments = 2,
     comandaments_trobats = 3,
     exercici_obert = 4,
-    avis_exercici = 5,
     mes_avisos = 6,
     premer_casella_groga = 7,
     premer_entrades = 8,
@@ -28,6 +27,17 @@ enum class missatge {
     titol_pregunta = 13,
     tauler_simulat = 14,
     linia_avis = 15,
+    no_es_exercici = 60,
+    titol_obrir_exercici = 61,
+    filtre_exercicis = 62,
+    titol_obrir_mapa = 63,
+    titol_desar_mapa = 64,
+    filtre_mapes = 65,
+    avisos_exercici_linia = 66,
+    avisos_exercici = 67,
+    titol_ajuda = 68,
+    // The language's code for the toolkit's own texts and the guide ("ca").
+    codi_idioma = 69,
 };
 
 // The text in the language in force with the values put in place of "%1"...

@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -32,6 +33,53 @@
 namespace quorvel {
 
 namespace {
+
+// The status line holds one line whatever its text: a long text is cut with
+// "…" to the width there is, and the whole of it, with the detail under it,
+// is the line's tooltip. Its size hints leave the window's width to the
+// board and the controls.
+class etiqueta_estat : public QLabel {
+  public:
+    void posar(const QString& text, const QString& detall) {
+        complet_ = text;
+        complet_.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        QString consell;
+        if (!complet_.isEmpty()) {
+            consell = QStringLiteral("<p>") + complet_.left(mida_consell).toHtmlEscaped() +
+                      QStringLiteral("</p>");
+        }
+        if (!detall.isEmpty()) {
+            consell += QStringLiteral("<p>") +
+                       detall.left(mida_consell)
+                           .toHtmlEscaped()
+                           .replace(QLatin1Char('\n'), QStringLiteral("<br>")) +
+                       QStringLiteral("</p>");
+        }
+        setToolTip(consell);
+        refrescar();
+    }
+    [[nodiscard]] QSize minimumSizeHint() const override {
+        return {0, QLabel::minimumSizeHint().height()};
+    }
+    [[nodiscard]] QSize sizeHint() const override { return {0, QLabel::sizeHint().height()}; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        refrescar();
+    }
+
+  private:
+    // A tooltip no screen can hold helps no one.
+    static constexpr int mida_consell = 4000;
+
+    void refrescar() {
+        setText(fontMetrics().elidedText(complet_, Qt::ElideRight,
+                                         std::max(0, contentsRect().width())));
+    }
+
+    QString complet_;
+};
 
 constexpr int marge_llenc = 8; // pixels right of and below the last element
 
@@ -93,7 +141,7 @@ vista_finestra::vista_finestra(finestra& f, opcions o, QWidget* pare)
     fons_->setScaledContents(true);
     fons_->lower();
     if (!opcions_.linia_estat.empty()) {
-        barra_estat_ = new QLabel;
+        barra_estat_ = new etiqueta_estat;
         barra_estat_->setObjectName(QStringLiteral("linia_estat"));
         barra_estat_->setTextInteractionFlags(Qt::TextSelectableByMouse);
         statusBar()->addWidget(barra_estat_, 1);
@@ -349,15 +397,19 @@ void vista_finestra::aplicar_tot(QWidget* w, const element& e) {
 void vista_finestra::aplicar(QWidget* w, const element& e, propietat p) {
     switch (p) {
     case propietat::caption:
-        if (auto* etiqueta = qobject_cast<QLabel*>(w);
-            etiqueta && e.tipus != tipus_element::imatge) {
+        if (w == barra_estat_) {
+            static_cast<etiqueta_estat*>(barra_estat_)->posar(qtext(e.caption), qtext(e.text));
+        } else if (auto* etiqueta = qobject_cast<QLabel*>(w);
+                   etiqueta && e.tipus != tipus_element::imatge) {
             etiqueta->setText(qtext(e.caption));
         } else if (auto* boto = qobject_cast<QAbstractButton*>(w)) {
             boto->setText(qtext(e.caption));
         }
         break;
     case propietat::text:
-        if (auto* quadre = qobject_cast<QLineEdit*>(w)) {
+        if (w == barra_estat_) {
+            static_cast<etiqueta_estat*>(barra_estat_)->posar(qtext(e.caption), qtext(e.text));
+        } else if (auto* quadre = qobject_cast<QLineEdit*>(w)) {
             const QString text = qtext(e.text);
             if (quadre->text() != text) {
                 quadre->setText(text);

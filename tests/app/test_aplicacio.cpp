@@ -171,12 +171,16 @@ TEST(aplicacio, language_menu_lists_the_language_files_and_saves_the_choice) {
     entorn t;
     t.f.fitxers.posar("/prog/galego.trad", fitxer_idioma("Comezar", "Columnas"));
     t.f.fitxers.posar("/prog/angles.trad", fitxer_idioma("Start", "Columns"));
-    t.f.fitxers.posar("/prog/castella.trad", fitxer_idioma("Iniciar", "Columnas"));
+    // A file that carries the format's signature names its language.
+    std::string castella = fitxer_idioma("Iniciar", "Columnas");
+    castella.replace(0, castella.find("\r\n"),
+                     "\"Castellano\",\"Quorvel language file, version 1\"");
+    t.f.fitxers.posar("/prog/castella.trad", castella);
     t.f.fitxers.posar("/prog/notes.txt", "");
     t.f.fitxers.posar("/prog/altres/ocult.trad", "");
     aplicacio& app = t.arrencar();
 
-    const std::vector<std::string> esperats = {"angles.trad", "castella.trad", "galego.trad"};
+    const std::vector<std::string> esperats = {"angles.trad", "Castellano", "galego.trad"};
     ASSERT_EQ(app.form1().index_maxim("mn_idioma"), 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(t.e("mn_idioma", i).caption, esperats[static_cast<std::size_t>(i)]);
@@ -284,9 +288,36 @@ TEST(aplicacio, sortir_ends_without_closing_midi_and_closing_the_window_closes_i
     EXPECT_EQ(app.estat().handle_midi, 0u);
 }
 
+TEST(aplicacio, help_opens_the_guide_of_the_language_in_force) {
+    entorn t;
+    t.f.fitxers.posar("/prog/es.trad", "\"Castellano\",\"Quorvel language file, version 1\"\r\n"
+                                       "1\r\nForm1\r\n0\r\n0,Command1,,\"empezar\",c\r\n\"t\"\r\n"
+                                       "69\r\n\"n\"\r\n68,\"Ayuda\"\r\n69,\"es\"\r\n");
+    t.f.fitxers.posar("/prog/ajuda/ca.md", "# Guia");
+    aplicacio& app = t.arrencar();
+    std::vector<std::string> obertes;
+    app.en_ajuda = [&](const std::string& guia, const std::string& titol,
+                       const std::string& quant) {
+        obertes.push_back(guia + "|" + titol + "|" + quant.substr(0, 15));
+    };
+    app.form1().clic("mn_ajuda");
+    // A language without its own guide gets the Catalan one.
+    app.form1().clic("mn_idioma", 0);
+    app.form1().clic("mn_ajuda");
+    t.f.fitxers.posar("/prog/ajuda/es.md", "# Guia");
+    app.form1().clic("mn_ajuda");
+    EXPECT_EQ(obertes,
+              (std::vector<std::string>{"/prog\\ajuda\\ca.md|Ajuda de Quorvel|Quorvel v1Alfa\r",
+                                        "/prog\\ajuda\\ca.md|Ayuda|Quorvel v1Alfa\r",
+                                        "/prog\\ajuda\\es.md|Ayuda|Quorvel v1Alfa\r"}));
+    EXPECT_TRUE(t.f.eines.missatges.empty());
+}
+
 TEST(aplicacio, about_box_shows_the_version_and_three_credit_lines) {
     entorn t;
     aplicacio& app = t.arrencar();
+    app.en_ajuda = [](const std::string&, const std::string&, const std::string&) {};
+    // Without a guide in the program folder, the about box.
     app.form1().clic("mn_ajuda");
     ASSERT_EQ(t.f.eines.missatges.size(), 1u);
     const auto& m = t.f.eines.missatges[0];

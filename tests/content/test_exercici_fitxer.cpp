@@ -451,6 +451,28 @@ TEST_F(exercici_fitxer, sample_files_give_no_findings_and_same_values) {
     }
 }
 
+TEST_F(exercici_fitxer, only_text_with_labelled_values_is_an_exercise_file) {
+    const struct {
+        std::string text;
+        bool exercici;
+    } casos[] = {
+        {"", false},
+        {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), false},
+        {std::string("Exercici\tProva\r\nTipus\t6\0", 24), false},
+        {"random words\r\nwith no\r\nlabels at all\r\nTipus\t6\r\n", false},
+        {"\tno label\r\nTipus\t\r\n", false},
+        {capcalera("66"), true},
+        {capcalera("06"), true},
+        {"# a comment first\r\nTitol\tProva\r\n", true},
+    };
+    for (const auto& c : casos) {
+        f.posar("/ex/prova.brd", c.text);
+        EXPECT_EQ(es_fitxer_exercici(f, "\"/ex\\prova.brd\""), c.exercici)
+            << ::testing::PrintToString(c.text);
+    }
+    EXPECT_FALSE(es_fitxer_exercici(f, "/ex\\cap.brd"));
+}
+
 TEST_F(exercici_fitxer, menu_command_loads_and_sets_the_caption) {
     fakes::serveis_falsos sf;
     sf.fitxers.posar("/ex/animals.brd", dades("exercicis/animals.brd"));
@@ -472,20 +494,32 @@ TEST_F(exercici_fitxer, menu_command_loads_and_sets_the_caption) {
     EXPECT_EQ(s.tipus_exercici, "6");
     EXPECT_EQ(sf.dialegs.peticions[1].titol, "Obrir exercici");
 
-    // A missing file still counts as loaded: the exercise starts empty.
+    // A missing file is no exercise: it is refused and the loaded one stays.
     sf.dialegs.respostes.push_back("/ex\\cap.brd");
-    EXPECT_TRUE(exercici_menu_obrir(s, sv, form1));
-    EXPECT_EQ(sf.dialegs.peticions[2].carpeta, "/ex\\");
-    EXPECT_EQ(form1.caption(), "Quorvel - cap.brd");
-    EXPECT_EQ(s.tipus_exercici, "");
     EXPECT_FALSE(exercici_menu_obrir(s, sv, form1));
-    EXPECT_EQ(sf.dialegs.peticions[3].carpeta, "/prog");
+    EXPECT_EQ(sf.dialegs.peticions[2].carpeta, "/ex\\");
+    EXPECT_EQ(form1.caption(), "Quorvel - animals.brd");
+    EXPECT_EQ(s.tipus_exercici, "6");
+    ASSERT_EQ(sf.eines.missatges.size(), 1u);
+    EXPECT_EQ(sf.eines.missatges[0].text, "cap.brd no \xE9s un fitxer d'exercici: no s'ha obert");
+    // The dialog speaks the language in force.
+    s.textos_idioma.redimensionar(0, 62);
+    s.textos_idioma[61] = "Abrir ejercicio";
+    s.textos_idioma[62] = "Ejercicios brd|*.brd|Todos los archivos|*.*";
+    EXPECT_FALSE(exercici_menu_obrir(s, sv, form1));
+    EXPECT_EQ(sf.dialegs.peticions[3].titol, "Abrir ejercicio");
+    EXPECT_EQ(sf.dialegs.peticions[3].filtre,
+              std::string("Ejercicios brd\0*.brd\0Todos los archivos\0*.*", 43));
+    s.textos_idioma = {};
+    s.carpeta_exercici = "/ex\\cap.brd";
+    EXPECT_FALSE(exercici_menu_obrir(s, sv, form1));
+    EXPECT_EQ(sf.dialegs.peticions[4].carpeta, "/prog");
 
     // With a library of exercises beside the program, the dialog opens there.
     sf.fitxers.posar("/prog/exercicis/04_troba/troba.brd", "");
     s.carpeta_exercici.clear();
     EXPECT_FALSE(exercici_menu_obrir(s, sv, form1));
-    EXPECT_EQ(sf.dialegs.peticions[4].carpeta, "/prog\\exercicis\\");
+    EXPECT_EQ(sf.dialegs.peticions[5].carpeta, "/prog\\exercicis\\");
 }
 
 } // namespace

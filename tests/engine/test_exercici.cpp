@@ -129,7 +129,7 @@ TEST(exercici, instructions_show_the_exercise_then_the_item) {
     b.items(1);
     b.ex.engegar();
     ASSERT_EQ(b.f.eines.missatges.size(), 2u);
-    EXPECT_EQ(b.f.eines.missatges[0].text, "conisgna General");
+    EXPECT_EQ(b.f.eines.missatges[0].text, "consigna General");
     EXPECT_EQ(b.f.eines.missatges[1].text, "consigna item 1");
 }
 

@@ -40,7 +40,7 @@ TEST(missatges, values_fill_their_markers) {
 // Every text the program writes exists in each bundled language, with the
 // same markers, so that no value goes missing in translation.
 TEST(missatges, bundled_languages_give_every_text_with_its_markers) {
-    for (const char* idioma : {"catala.trad", "castellano.trad"}) {
+    for (const char* idioma : {"catala.trad", "castellano.trad", "english.trad"}) {
         std::ifstream fitxer(std::string(QUORVEL_SOURCE_DIR) + "/data/" + idioma, std::ios::binary);
         std::stringstream bytes;
         bytes << fitxer.rdbuf();
@@ -49,15 +49,18 @@ TEST(missatges, bundled_languages_give_every_text_with_its_markers) {
         sessio s;
         idioma_carregar_fitxer(s, fitxers, "/prog/idioma.trad");
         const sessio sense_idioma;
-        for (int n = static_cast<int>(missatge::sense_comandaments);
-             n <= static_cast<int>(missatge::tauler_simulat); ++n) {
+        for (int n = 2; n < 100; ++n) {
             const auto m = static_cast<missatge>(n);
+            // Numbers the program does not write have no Catalan text.
+            if (text_missatge(sense_idioma, m).empty()) {
+                continue;
+            }
             ASSERT_TRUE(s.textos_idioma.dins(n)) << idioma << " " << n;
             EXPECT_FALSE(s.textos_idioma[n].empty()) << idioma << " " << n;
             EXPECT_EQ(text_missatge(s, m), s.textos_idioma[n]) << idioma << " " << n;
-            const std::string valors = text_missatge(s, m, {"<1>", "<2>"});
-            const std::string defecte = text_missatge(sense_idioma, m, {"<1>", "<2>"});
-            for (const char* marca : {"<1>", "<2>"}) {
+            const std::string valors = text_missatge(s, m, {"<1>", "<2>", "<3>"});
+            const std::string defecte = text_missatge(sense_idioma, m, {"<1>", "<2>", "<3>"});
+            for (const char* marca : {"<1>", "<2>", "<3>"}) {
                 EXPECT_EQ(valors.find(marca) == std::string::npos,
                           defecte.find(marca) == std::string::npos)
                     << idioma << " " << n << " " << marca;

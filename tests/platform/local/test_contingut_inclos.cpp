@@ -79,6 +79,7 @@ TEST(contingut_inclos, bundled_exercises_read_clean) {
     for (const auto& cami : exercicis) {
         sessio s = sessio_programa(1);
         std::vector<avis_lectura> avisos;
+        EXPECT_TRUE(es_fitxer_exercici(fitxers, cami)) << cami;
         exercici_carregar(s, fitxers, cami, &avisos);
         EXPECT_TRUE(avisos.empty()) << cami << "\n" << descriure(avisos);
         EXPECT_NE(s.tipus_exercici, "0") << cami;

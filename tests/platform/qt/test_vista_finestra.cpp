@@ -261,6 +261,19 @@ TEST(vista_finestra, the_status_line_is_at_the_bottom_edge) {
     dibuixar_caselles(c, 64, "8");
     EXPECT_GE(estat->mapTo(c.vista.get(), QPoint(0, 0)).y(),
               c.vista->widget("Check2", 64)->mapTo(c.vista.get(), QPoint(0, 0)).y());
+
+    // A long text is cut to the window, whole in the tooltip with its detail.
+    const int amplada = c.vista->width();
+    const std::string llarg = "Exercici obert: " + std::string(3000, 'x') + " final";
+    posar_linia_estat(c.app->form1(), llarg, "l\xEDnia 3: one\nl\xEDnia 9: two");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(c.vista->width(), amplada);
+    EXPECT_TRUE(estat->text().startsWith(QStringLiteral("Exercici obert: xxx")));
+    EXPECT_TRUE(estat->text().endsWith(QChar(0x2026))) << estat->text().size();
+    EXPECT_LE(estat->fontMetrics().horizontalAdvance(estat->text()), estat->width());
+    EXPECT_TRUE(estat->toolTip().contains(QStringLiteral("x final")));
+    EXPECT_TRUE(estat->toolTip().contains(QStringLiteral("l\u00EDnia 3: one<br>l\u00EDnia 9: two")))
+        << estat->toolTip().toStdString();
 }
 
 TEST(vista_finestra, user_actions_become_model_events) {
