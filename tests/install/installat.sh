@@ -104,7 +104,8 @@ DESTDIR=$arrel cmake --install "$build" --prefix /usr >/dev/null
 usr=$arrel/usr
 for f in bin/quorvel bin/quorvel-inspect \
     share/quorvel/graella.esc share/quorvel/quorvel.ini share/quorvel/kk.map \
-    share/quorvel/catala.trad share/quorvel/castellano.trad share/quorvel/ok.wav \
+    share/quorvel/catala.trad share/quorvel/castellano.trad share/quorvel/english.trad \
+    share/quorvel/ajuda/ca.md share/quorvel/ajuda/es.md share/quorvel/ajuda/en.md share/quorvel/ok.wav \
     share/quorvel/mostra_sons.brd share/quorvel/exercicis/04_troba/troba.brd \
     share/applications/cat.quorvel.Quorvel.desktop \
     share/metainfo/cat.quorvel.Quorvel.metainfo.xml \
@@ -120,6 +121,9 @@ appstreamcli validate --no-net "$usr/share/metainfo/cat.quorvel.Quorvel.metainfo
 python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' \
     "$usr/share/mime/packages/cat.quorvel.Quorvel.xml"
 gzip -dc "$usr/share/man/man1/quorvel.1.gz" | grep -q 'simulate' || fallar "quorvel.1 lacks --simulate"
+versio=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ "$("$usr/bin/quorvel" --version)" = "Quorvel $versio" ] ||
+    fallar "--version gives '$("$usr/bin/quorvel" --version)', not the package's $versio"
 
 resum "$arrel" >"$tmp/abans.txt"
 chmod -R a-w "$arrel"

@@ -23,7 +23,8 @@ deb=$(ls "$tmp"/quorvel_*.deb)
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/contingut.txt"
 for f in ./usr/bin/quorvel ./usr/bin/quorvel-inspect \
     ./usr/share/quorvel/graella.esc ./usr/share/quorvel/quorvel.ini ./usr/share/quorvel/kk.map \
-    ./usr/share/quorvel/catala.trad ./usr/share/quorvel/exercicis/04_troba/troba.brd \
+    ./usr/share/quorvel/catala.trad ./usr/share/quorvel/english.trad \
+    ./usr/share/quorvel/ajuda/ca.md ./usr/share/quorvel/exercicis/04_troba/troba.brd \
     ./usr/share/applications/cat.quorvel.Quorvel.desktop \
     ./usr/share/metainfo/cat.quorvel.Quorvel.metainfo.xml \
     ./usr/share/mime/packages/cat.quorvel.Quorvel.xml \
@@ -39,7 +40,7 @@ fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6widgets6 libqt6multimedia6 libsdl2 libfluidsynth3 librtmidi6 libc6 \
-    qt6-qpa-plugins gstreamer1.0-plugins-good; do
+    qt6-qpa-plugins qt6-translations-l10n gstreamer1.0-plugins-good; do
     echo "$depends" | grep -q "$d" || fallar "Depends lacks $d: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = quorvel ] || fallar "package name"

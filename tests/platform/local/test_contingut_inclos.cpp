@@ -1,6 +1,7 @@
 // Every file shipped in the program folder, the exercise library included, is
 // read the way the program reads it, and anything the readers had to skip or
 // guess fails the test.
+#include "app/aplicacio.h"
 #include "app/configuracio.h"
 #include "app/finestra_principal.h"
 #include "app/sessio.h"
@@ -11,6 +12,7 @@
 #include "core/text.h"
 #include "engine/exercici_inicialitzar.h"
 #include "i18n/idioma.h"
+#include "i18n/missatges.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 
@@ -115,6 +117,12 @@ TEST(contingut_inclos, language_files_name_only_controls_of_the_console) {
         }
         ASSERT_TRUE(s.textos_idioma.dins(1)) << cami;
         EXPECT_FALSE(s.textos_idioma[1].empty()) << cami;
+        // The menu shows the language's own name, and its guide exists.
+        EXPECT_FALSE(nom_idioma(fitxers, cami).ends_with(".trad")) << cami;
+        s.carpeta_programa = dades;
+        EXPECT_TRUE(guia_ajuda(s, fitxers)
+                        .ends_with("\\ajuda\\" + text_missatge(s, missatge::codi_idioma) + ".md"))
+            << cami << ": " << guia_ajuda(s, fitxers);
     }
 }
 
