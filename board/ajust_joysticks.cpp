@@ -16,17 +16,8 @@ namespace quorvel {
 
 namespace {
 
-constexpr double segons_dia = 86400.0;
-
 bool casella_visible(const estat_tauler& s, const finestra& form1, int k) {
     return k >= 1 && k <= s.n_botons && form1.existeix(elements::caselles, k);
-}
-
-// Seconds since the start; the clock counts from midnight, so a check that
-// runs across it still times out.
-double transcorregut(double inici, double ara) {
-    const double d = ara - inici;
-    return d < 0 ? d + segons_dia : d;
 }
 
 enum class resultat { superat, fallat, abandonat };
@@ -55,7 +46,7 @@ resultat provar(estat_tauler& s, serveis& sv, finestra& form1, int j) {
             pas([&] { form1.posar_color_fons(elements::caselles, t, color_verd); });
             return resultat::superat;
         }
-        if (transcorregut(inici, sv.rellotge.segons()) > ajust_segons) {
+        if (segons_passats(inici, sv.rellotge.segons()) > ajust_segons) {
             pas([&] { form1.posar_color_fons(elements::caselles, t, color_vermell); });
             pas([&] { s.joysticks[j].ajust = "-1"; });
             return resultat::fallat;

@@ -97,6 +97,15 @@ void configuracio_desarmar(finestra& form1) {
     pas([&] { form1.posar_habilitat(elements::t_configurar, {}, false); });
 }
 
+double segons_passats(double inici, double ara) {
+    constexpr double segons_dia = 86400.0;
+    const double d = ara - inici;
+    if (d < -segons_dia / 2) {
+        return d + segons_dia;
+    }
+    return d < 0 ? 0.0 : d;
+}
+
 std::optional<double> casella_valor(const finestra& form1, int k) {
     if (!form1.existeix(elements::caselles, k)) {
         return std::nullopt;

@@ -28,6 +28,11 @@ void configuracio_engegar(finestra& form1);
 // t_configurar stopped, so no later press is given to the cell it named.
 void configuracio_desarmar(finestra& form1);
 
+// Seconds from inici to ara on a clock that restarts at midnight. A clock
+// set back a little (a time correction) counts as no time passed, never as
+// a day.
+double segons_passats(double inici, double ara);
+
 // Numeric value of the text of cell k; empty when the cell has no text box.
 std::optional<double> casella_valor(const finestra& form1, int k);
 

@@ -3,6 +3,7 @@
 #include "board/configuracio_tick.h"
 #include "board/dibuixar.h"
 #include "board/estat_tauler.h"
+#include "board/instantania_tauler.h"
 #include "core/finestra.h"
 #include "core/linia_estat.h"
 #include "core/nombres.h"
@@ -109,6 +110,7 @@ void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
                           "Configurar boto");
         return;
     }
+    const instantania_tauler abans(s, form1);
     form1.posar_valor(elements::mn_configurar, {}, 1);
     form1.posar_valor(elements::mn_joystic, {}, 0);
     pas([&] { form1.posar_visible(elements::explorar_cursors, {}, true); });
@@ -118,7 +120,16 @@ void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
     // so the other selected cells stay selected for the next run instead of
     // being lit as if they were being set up.
     configuracio_engegar(form1);
-    configurar_boto(s, sv, form1, ks.front());
+    const int k = ks.front();
+    const bool fet = configurar_boto(s, sv, form1, k);
+    if (!fet && form1.existeix(elements::caselles, k)) {
+        // Cancelled: the cell keeps the input it had and the board its looks.
+        abans.restaurar(s, form1);
+        return;
+    }
+    // Done, or the lit cell was erased under the wait: the set-up's own type
+    // and prompt end with it.
+    abans.restaurar_consola(s, form1);
 }
 
 void boto_desactivar(estat_tauler& s, finestra& form1) {

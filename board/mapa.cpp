@@ -6,6 +6,7 @@
 #include "core/lector.h"
 #include "core/nombres.h"
 #include "core/pas.h"
+#include "core/text.h"
 #include "i18n/missatges.h"
 #include "platform/serveis.h"
 
@@ -76,14 +77,18 @@ void mapa_entrades_crear(estat_tauler& s) {
     s.mapa_entrades.redimensionar(0, s.n_joysticks, 0, s.n_botons_total + 4);
 }
 
-bool mapa_desar(const estat_tauler& s, serveis& sv, const std::string& cami) {
-    // The whole file is put together first and written in one go, so the old
-    // map is replaced only by a complete new one.
+std::string mapa_text(const estat_tauler& s) {
     std::string text = "\"" + std::string(marca_format) + "\"\r\n";
     for (int k = 1; k <= s.n_botons; ++k) {
         text += registre_mapa(k, s.mapa_botons[k]);
     }
-    const std::string motiu = sv.fitxers.escriure_text(cami, text);
+    return text;
+}
+
+bool mapa_desar(const estat_tauler& s, serveis& sv, const std::string& cami) {
+    // The whole file is put together first and written in one go, so the old
+    // map is replaced only by a complete new one.
+    const std::string motiu = sv.fitxers.escriure_text(cami, mapa_text(s));
     if (motiu.empty()) {
         return true;
     }
@@ -151,6 +156,17 @@ void mapa_crear(estat_tauler& s) {
 
 std::string mapa_cami_desar(const estat_tauler& s) {
     return carpeta_escriptura(s) + "\\" + s.mapa_fitxer;
+}
+
+std::string mapa_cami_anterior(const std::string& cami) {
+    const std::string_view extensio = ".map";
+    if (cami.size() > extensio.size() &&
+        iguals_sense_majuscules(std::string_view(cami).substr(cami.size() - extensio.size()),
+                                extensio)) {
+        return cami.substr(0, cami.size() - extensio.size()) + "-anterior" +
+               cami.substr(cami.size() - extensio.size());
+    }
+    return cami + "-anterior";
 }
 
 std::string mapa_cami_inici(const estat_tauler& s, servei_fitxers& fitxers) {

@@ -20,11 +20,18 @@ void mapa_entrades_crear(estat_tauler& s);
 // Returns true when the file was written.
 bool mapa_desar(const estat_tauler& s, serveis& sv, const std::string& cami);
 
+// The map file's text for the map in force.
+std::string mapa_text(const estat_tauler& s);
+
 // Reads a map file into the two tables (failing steps skipped).
 void mapa_carregar(estat_tauler& s, servei_fitxers& fitxers, const std::string& cami);
 
 // Where the map named by the settings is saved: the folder the program writes to.
 std::string mapa_cami_desar(const estat_tauler& s);
+
+// Where the map a set-up replaces is kept: "kk.map" becomes "kk-anterior.map",
+// so the map menus still list it.
+std::string mapa_cami_anterior(const std::string& cami);
 
 // The map named by the settings as start-up reads it: the operator's own copy
 // when there is one, else the one that came with the program.

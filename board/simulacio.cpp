@@ -73,6 +73,7 @@ void simulacio_aplicar(estat_tauler& s, std::int16_t joysticks, std::int16_t bot
     if (joysticks < 1 || botons < 1 || total > simulacio_maxim_caselles) {
         throw error_desbordament("simulated board out of range");
     }
+    s.tauler_simulat = true;
     s.num_butons = botons;
     s.n_botons_total = botons;
     s.n_joysticks = joysticks;

@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 23> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 30> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
@@ -40,6 +40,21 @@ constexpr std::array<std::pair<missatge, std::string_view>, 23> catala{{
     {missatge::avisos_exercici, "Exercici obert: %1. Avisos de lectura: %2"},
     {missatge::titol_ajuda, "Ajuda de Quorvel"},
     {missatge::codi_idioma, "ca"},
+    {missatge::mapa_sense_comandaments,
+     "No es pot configurar el mapa: no hi ha cap comandament connectat. Connecteu-ne un i torneu "
+     "a obrir el programa. El mapa no ha canviat."},
+    {missatge::mapa_tauler_simulat,
+     "No es pot configurar el mapa d'un tauler simulat: els seus botons no es poden pr\xE9mer. "
+     "El mapa no ha canviat."},
+    {missatge::mapa_sense_botons,
+     "Cap casella no ha pres cap bot\xF3: el mapa no ha canviat i no s'ha desat."},
+    {missatge::pregunta_substituir_mapa,
+     "El mapa nou canvia %1 caselles. Voleu substituir el mapa desat %2? L'anterior es "
+     "guardar\xE0 com a %3."},
+    {missatge::mapa_desat, "Mapa desat a %1"},
+    {missatge::mapa_no_desat,
+     "El mapa nou \xE9s el que es fa servir, per\xF2 no s'ha desat: %1 no ha canviat"},
+    {missatge::mapa_sense_canvis, "El mapa configurat \xE9s el mateix que el desat a %1"},
 }};
 
 std::string_view text_catala(missatge m) {

@@ -38,6 +38,13 @@ enum class missatge {
     titol_ajuda = 68,
     // The language's code for the toolkit's own texts and the guide ("ca").
     codi_idioma = 69,
+    mapa_sense_comandaments = 16,
+    mapa_tauler_simulat = 17,
+    mapa_sense_botons = 18,
+    pregunta_substituir_mapa = 19,
+    mapa_desat = 20,
+    mapa_no_desat = 21,
+    mapa_sense_canvis = 22,
 };
 
 // The text in the language in force with the values put in place of "%1"...

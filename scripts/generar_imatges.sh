@@ -3,7 +3,7 @@
 #   fons.png                  stage background (a soft gradient, stretched to the screen)
 #   boto_apagat.png           a cell at rest (shown when its button is released)
 #   boto_premut.png           a cell whose button is held
-#   casella_02.png ... _16    numbered cells of the default board
+#   casella_02.png ... _32    numbered cells of the default board (32: the keyboard pad's)
 #   up.gif down.gif right.gif left.gif   arrows for the path exercises
 # Run from anywhere:  sh scripts/generar_imatges.sh [output folder, default data/imatge]
 # Dates and other varying chunks are left out, so a second run gives the same
@@ -47,12 +47,21 @@ convert -size ${w}x${h} xc:none \
     -draw "circle $((w / 2)),$((h / 2)) $((w / 2)),$((h / 2 + 34))" \
     $net "PNG32:$desti/boto_premut.png"
 
-# One hue per number, round the colour wheel.
+# One hue per number, round the colour wheel. The stage draws each cell's
+# number in a disc at the top left; the tile's own number sits in that very
+# place, small and dark, so the disc hides it and only one number shows, and a
+# stage without discs still shows it.
 n=2
-while [ "$n" -le 16 ]; do
-    to=$(((n - 2) * 360 / 15))
+while [ "$n" -le 32 ]; do
+    to=$(((n - 2) * 360 / 31))
     nom=$(printf 'casella_%02d.png' "$n")
-    rajola "$desti/$nom" "hsl($to,70%,45%)" "hsl($to,70%,28%)" "$n" white
+    # shellcheck disable=SC2086
+    convert -size ${w}x${h} xc:none \
+        -fill "hsl($to,70%,45%)" -stroke "hsl($to,70%,28%)" -strokewidth 6 \
+        -draw "roundrectangle 4,4 $((w - 5)),$((h - 5)) 18,18" \
+        -stroke none -fill "hsl($to,70%,18%)" -font "$lletra" -pointsize 26 \
+        -gravity center -annotate -$((w / 2 - 28))-$((h / 2 - 28)) "$n" \
+        $net "PNG32:$desti/$nom"
     n=$((n + 1))
 done
 

@@ -1,10 +1,15 @@
 #include "app/sessio.h"
+#include "content/escenari_fitxer.h"
 #include "core/finestra.h"
+#include "core/text.h"
 #include "stage/escenari.h"
 #include "tests/fakes/fakes.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace quorvel {
@@ -134,6 +139,42 @@ TEST(escenari, background_is_set_whatever_the_kind_and_bad_media_are_skipped) {
     curt.preparar();
     EXPECT_EQ(curt.img(1).imatge, "");
     EXPECT_TRUE(curt.img(3).visible);
+}
+
+// The bundled scenarios as the stage lays them out: the default one gives
+// every cell of the keyboard pad's 32-cell board a picture of its own, and in
+// the bundled race both players' tokens need the same number of steps to
+// pass the finish, on the usual screens.
+TEST(escenari, bundled_scenarios_serve_their_boards) {
+    auto carregar = [](banc& b, const std::string& nom, const std::string& cami) {
+        std::ifstream fitxer(std::string(QUORVEL_SOURCE_DIR) + "/data/" + nom, std::ios::binary);
+        std::stringstream bytes;
+        bytes << fitxer.rdbuf();
+        b.fitxers.posar(cami, text_de_fitxer(bytes.str()));
+        graella_carregar(b.s, b.fitxers, cami);
+    };
+    {
+        banc b(2, 0);
+        b.s.carpeta_programa = "/p";
+        carregar(b, "graella.esc", "/p/graella.esc");
+        ASSERT_GE(b.s.graella[1].fitxers.superior(), 32);
+        for (int j = 2; j <= 32; ++j) {
+            EXPECT_NE(b.s.graella[1].fitxers[j].cami.find("casella_"), std::string::npos) << j;
+        }
+    }
+    for (const auto& [amplada, alcada] : {std::pair{1280L, 800L}, {1024L, 768L}, {1920L, 1080L}}) {
+        banc b(1, 0);
+        b.s.n_joysticks = 2;
+        b.s.carpeta_exercici = "/e";
+        carregar(b, "exercicis/18_cursa/cursa.esc", "/e/cursa.esc");
+        b.eines.pantalla_actual = {amplada * 15, alcada * 15, 15.0, 15.0};
+        b.preparar();
+        const auto& g = b.s.graella[1];
+        auto passos = [&](int j) {
+            return std::floor((g.x_fi * 15.0 - d(b.img(j).left)) / (g.pas_x * 15.0)) + 1;
+        };
+        EXPECT_EQ(passos(1), passos(2)) << amplada;
+    }
 }
 
 } // namespace

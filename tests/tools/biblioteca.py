@@ -121,8 +121,8 @@ def amagada(item, _):
 
 def cursa(item, _):
     boto = lambda b: f"button 1 {b} down\nwait 100\nbutton 1 {b} up\nwait 100\n"
-    script = "wait 100\n" + boto(2) + boto(1) + "answer cancel\n" + boto(2) * 8
-    return script, [MAL, BE, {"event": "token", "player": 1}, *[BE] * 8, *FINAL]
+    script = "wait 100\n" + boto(2) + boto(1) + "answer cancel\n" + boto(2) * 6
+    return script, [MAL, BE, {"event": "token", "player": 1}, *[BE] * 6, *FINAL]
 
 
 def fixa(script, esperats):

@@ -375,7 +375,7 @@ TEST(vista_finestra, every_menu_item_runs_its_handler) {
          [](programa& c) { return c.f.fitxers.contingut("/prog/sala.map").has_value(); }},
         {"mn_configurar",
          {},
-         res,
+         [](programa& c) { c.f.joystick.dispositius[0].posicio.botons = 1U << 3; },
          [](programa& c) {
              return c.f.fitxers.contingut("/prog/" + c.s().mapa_fitxer).has_value();
          }},

@@ -1,0 +1,74 @@
+#include "board/instantania_tauler.h"
+
+#include "board/dibuixar.h"
+#include "board/estat_tauler.h"
+#include "core/linia_estat.h"
+#include "core/noms_elements.h"
+#include "core/pas.h"
+
+namespace quorvel {
+
+namespace {
+
+bool visible(const finestra& form1, std::string_view nom) {
+    return form1.existeix(nom) && form1.obtenir(nom).visible;
+}
+
+} // namespace
+
+instantania_tauler::instantania_tauler(const estat_tauler& s, const finestra& form1)
+    : n_botons_(s.n_botons), n_botons_total_(s.n_botons_total), mapa_entrades_(s.mapa_entrades),
+      mapa_botons_(s.mapa_botons), tipus_exercici_(s.tipus_exercici),
+      explorar_cursors_visible_(visible(form1, elements::explorar_cursors)),
+      joy_invers_visible_(visible(form1, elements::joy_invers)),
+      t_configurar_habilitat_(form1.existeix(elements::t_configurar) &&
+                              form1.obtenir(elements::t_configurar).habilitat),
+      linia_estat_(linia_estat(form1)) {
+    for (int k = 1; k <= s.n_botons; ++k) {
+        if (form1.existeix(elements::caselles, k)) {
+            const element& e = form1.obtenir(elements::caselles, k);
+            caselles_.push_back(casella{e.text, e.color_fons});
+        } else {
+            caselles_.emplace_back();
+        }
+    }
+}
+
+void instantania_tauler::restaurar(estat_tauler& s, finestra& form1) const {
+    pas([&] { form1.posar_habilitat(elements::t_configurar, {}, t_configurar_habilitat_); });
+    const bool mateix_tauler = s.n_botons == n_botons_;
+    s.n_botons = n_botons_;
+    s.n_botons_total = n_botons_total_;
+    s.mapa_entrades = mapa_entrades_;
+    s.mapa_botons = mapa_botons_;
+    if (!mateix_tauler) {
+        // Something rebuilt the board under the set-up: its boxes are
+        // rebuilt for the cells it had.
+        for (int k = form1.index_maxim(elements::caselles); k > s.n_botons; --k) {
+            if (form1.existeix(elements::caselles, k)) {
+                pas([&] { form1.descarregar(elements::caselles, k); });
+            }
+        }
+        dibuixar(s, form1);
+    }
+    // The texts go back while the set-up's own exercise type still holds, so
+    // the change of a cell's text is no press of the exercise.
+    for (std::size_t i = 0; i < caselles_.size(); ++i) {
+        const int k = static_cast<int>(i) + 1;
+        if (!caselles_[i] || !form1.existeix(elements::caselles, k)) {
+            continue;
+        }
+        pas([&] { form1.posar_text(elements::caselles, k, caselles_[i]->text); });
+        pas([&] { form1.posar_color_fons(elements::caselles, k, caselles_[i]->fons); });
+    }
+    restaurar_consola(s, form1);
+}
+
+void instantania_tauler::restaurar_consola(estat_tauler& s, finestra& form1) const {
+    s.tipus_exercici = tipus_exercici_;
+    pas([&] { form1.posar_visible(elements::explorar_cursors, {}, explorar_cursors_visible_); });
+    pas([&] { form1.posar_visible(elements::joy_invers, {}, joy_invers_visible_); });
+    posar_linia_estat(form1, linia_estat_);
+}
+
+} // namespace quorvel
