@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 14> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 15> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
@@ -30,6 +30,8 @@ constexpr std::array<std::pair<missatge, std::string_view>, 14> catala{{
     {missatge::tauler_simulat,
      "Tauler simulat: %1 comandaments de %2 botons; feu clic a les caselles"},
     {missatge::linia_avis, "l\xEDnia %1: %2"},
+    {missatge::midi_no_obert,
+     "No s'ha pogut obrir la sortida MIDI (%1): l'exercici continua sense notes."},
 }};
 
 std::string_view text_catala(missatge m) {

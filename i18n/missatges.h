@@ -28,6 +28,7 @@ enum class missatge {
     titol_pregunta = 13,
     tauler_simulat = 14,
     linia_avis = 15,
+    midi_no_obert = 50,
 };
 
 // The text in the language in force with the values put in place of "%1"...
