@@ -38,8 +38,9 @@ void posar_text_caixa(QMessageBox& caixa, const QString& text) {
         const QString mostrat = text_mostrable(text, caracters, linies);
         caixa.setText(mostrat);
         const QSize mida = caixa.sizeHint();
-        // The window's frame and title come on top of the box's own size.
-        if ((mida.height() <= disponible.height() * 9 / 10 && mida.width() <= disponible.width()) ||
+        // The window's frame and title, and the box's own sizing when it
+        // shows, come on top of the size it asks for now.
+        if ((mida.height() <= disponible.height() * 3 / 4 && mida.width() <= disponible.width()) ||
             mostrat.size() < 2) {
             return;
         }

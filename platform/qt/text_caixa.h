@@ -10,8 +10,8 @@ class QMessageBox;
 
 namespace quorvel {
 
-inline constexpr qsizetype maxim_caracters_mostrats = 2000;
-inline constexpr qsizetype maxim_linies_mostrades = 30;
+inline constexpr qsizetype maxim_caracters_mostrats = 1000;
+inline constexpr qsizetype maxim_linies_mostrades = 20;
 
 // The text up to so many characters and lines, ending in "…" when cut.
 QString text_mostrable(const QString& text, qsizetype caracters = maxim_caracters_mostrats,
