@@ -96,6 +96,7 @@ void lectura_contingut::obrir(const std::string& cami) {
     }
     if (avisos_ != nullptr) {
         ombra_ = lector(*text);
+        cometes_ = cometes_llargues(*text);
     }
     lector_ = lector(std::move(*text));
 }
@@ -138,6 +139,7 @@ std::string lectura_contingut::seguent(std::string_view que, bool notar_final) {
             break;
         }
     }
+    notar_cometes(trobat ? linia : static_cast<std::size_t>(-1));
     if (trobat) {
         linia_ = linia;
         ++trobats_;
@@ -170,6 +172,23 @@ std::string lectura_contingut::resoldre(std::string_view text) {
         resolts_.emplace(std::move(clau), resolt);
     }
     return resolt;
+}
+
+void lectura_contingut::notar_cometes(std::size_t fins_linia) {
+    for (; cometes_notades_ < cometes_.size() && cometes_[cometes_notades_].linia <= fins_linia;
+         ++cometes_notades_) {
+        const cometa_llarga& c = cometes_[cometes_notades_];
+        const std::string linies = text_decimal(static_cast<long long>(c.linies));
+        avisos_->push_back(
+            {c.linia, c.linia_tanca == 0
+                          ? "a double quote opens a record here and is never closed: the " +
+                                linies + " lines to the end of the file are read as one text"
+                          : "a double quote opens a record here that closes only on line " +
+                                text_decimal(static_cast<long long>(c.linia_tanca)) + ": the " +
+                                linies +
+                                " lines between are read as one text, so a closing "
+                                "quote is likely missing"});
+    }
 }
 
 void lectura_contingut::avisar(std::string missatge) {

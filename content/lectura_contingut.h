@@ -4,6 +4,7 @@
 // the same records and fills the same values.
 #pragma once
 
+#include "content/cometes_obertes.h"
 #include "content/etiquetes_camps.h"
 #include "core/lector.h"
 
@@ -89,6 +90,8 @@ class lectura_contingut {
 
   private:
     std::string seguent(std::string_view que, bool notar_final);
+    // Notes the quotes left open up to the line (all of them past the end).
+    void notar_cometes(std::size_t fins_linia);
     bool existeix(const std::string& nom);
 
     estat_contingut& s_;
@@ -99,6 +102,9 @@ class lectura_contingut {
     // tells the line each record starts on (only when notes are wanted).
     lector ombra_;
     std::size_t linia_ = 0;
+    // Quotes that run on past their line, noted when the reading gets there.
+    std::vector<cometa_llarga> cometes_;
+    std::size_t cometes_notades_ = 0;
     bool passat_final_ = false;
     std::size_t trobats_ = 0;
     // A label that named another field was noted; the next ones would only

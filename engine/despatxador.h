@@ -4,7 +4,7 @@
 // notes, judged answers, counting, arrow paths, marked and hidden cells.
 //
 // Its only state between calls is which cells are held in the current run.
-// A call may pump window events (the waits of types 3, 11 and 12), inside
+// A call may pump window events (the waits of types 3, 11, 12 and 51), inside
 // which another cell event or a timer tick, or even stop, runs to completion;
 // everything is therefore looked up again after a wait and after every
 // feedback call, and a wait that finds the exercise stopped or restarted
@@ -16,6 +16,7 @@
 #include "engine/jutjar.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -66,6 +67,11 @@ class despatxador {
     finestra& escenari();
     void imatge_llista(int j, int entrada);
     double segons_des_de(double inici);
+    // Waits, pumping events, for the media in play to end (a paused item, a
+    // failing query or the time limit end it too). False when the run ended
+    // or seguir turned false while the events ran: the caller then does no
+    // more.
+    bool esperar_fi_media(unsigned long execucio, const std::function<bool()>& seguir);
     std::string estat_media();
 
     exercici& ex_;
@@ -84,6 +90,9 @@ class despatxador {
     std::optional<espera> escolta_;
     // The run of the exercise whose type 11 or 12 press waits for the media.
     std::optional<unsigned long> espera_media_;
+    // Counts the presses of type 51: the hints of a press stop as soon as a
+    // later press is answered.
+    unsigned long premuda_51_ = 0;
     // The cells held, in the run of the exercise they were pressed in.
     std::set<int> premudes_;
     unsigned long execucio_premudes_ = 0;

@@ -10,12 +10,14 @@
 #include "core/text.h"
 #include "engine/despatxador_comu.h"
 #include "engine/estat_joc.h"
+#include "engine/exercici.h"
 #include "platform/serveis.h"
 #include "stage/media.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -61,6 +63,7 @@ void despatxador::tipus_50(int k) {
 }
 
 void despatxador::tipus_51(int k) {
+    const unsigned long premuda = ++premuda_51_;
     pas([&] {
         if (s_.caselles_estat(k, 3) == 2) {
             pas([&] {
@@ -71,15 +74,9 @@ void despatxador::tipus_51(int k) {
             pas([&] { imatge_llista(k, 1); });
         }
     });
-    auto veu = [&](int entrada) {
-        pas([&] {
-            so_reproduir(s_, sv_,
-                         ruta_subcarpeta(sv_.fitxers, s_.carpeta_programa, "veu\\",
-                                         s_.llista_exercici[entrada]));
-        });
-    };
     // Field 1 is the row, field 2 the column; the list holds the near hint
     // and then the two directions of rows and of columns.
+    std::vector<int> pistes;
     auto pista = [&](int camp, int cap_endavant, int enrere) {
         pas([&] {
             const int amagada = primer_codi(s_.elements[0].especials);
@@ -90,17 +87,30 @@ void despatxador::tipus_51(int k) {
             }
             const double percentatge = std::abs(d) / static_cast<double>(ultima) * 100.0;
             if ((percentatge < 20 || std::abs(d) < 2) && d != 0) {
-                veu(0);
+                pistes.push_back(0);
             }
             if (d > 0) {
-                veu(cap_endavant);
+                pistes.push_back(cap_endavant);
             } else if (d < 0) {
-                veu(enrere);
+                pistes.push_back(enrere);
             }
         });
     };
     pista(1, 1, 2);
     pista(2, 3, 4);
+    // The players hear every hint whole, one after the other: each waits
+    // for the one before it to end. A later press, or a stop, cuts them.
+    const unsigned long execucio = ex_.execucio();
+    for (std::size_t i = 0; i < pistes.size(); ++i) {
+        if (i > 0 && !esperar_fi_media(execucio, [&] { return premuda_51_ == premuda; })) {
+            return;
+        }
+        pas([&] {
+            so_reproduir(s_, sv_,
+                         ruta_subcarpeta(sv_.fitxers, s_.carpeta_programa, "veu\\",
+                                         s_.llista_exercici[pistes[i]]));
+        });
+    }
 }
 
 } // namespace quorvel

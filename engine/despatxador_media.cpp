@@ -42,6 +42,24 @@ std::string despatxador::estat_media() {
     return text;
 }
 
+bool despatxador::esperar_fi_media(unsigned long execucio, const std::function<bool()>& seguir) {
+    const double inici = sv_.rellotge.segons();
+    while (!s_.media_actual.empty() && ex_.execucio() == execucio && seguir()) {
+        std::string estat;
+        if (!pas([&] { estat = estat_media(); }) || estat != "playing") {
+            s_.media_actual.clear();
+            break;
+        }
+        if (segons_des_de(inici) > espera_maxima_s) {
+            pas([&] { sv_.media.enviar("close " + s_.media_actual); });
+            s_.media_actual.clear();
+            break;
+        }
+        sv_.eines.bombar();
+    }
+    return ex_.execucio() == execucio && seguir();
+}
+
 void despatxador::tipus_3(int k) {
     if (s_.media_actual.empty()) {
         pas([&] { so_reproduir(s_, sv_, s_.llista_exercici[k]); });
@@ -92,21 +110,7 @@ void despatxador::tipus_11_12(int k, int t) {
     // the final feedback, may end the run while the events run: the wait then
     // returns without acting on the new state.
     const restaurar<std::optional<unsigned long>> guarda(espera_media_, execucio);
-    const double inici = sv_.rellotge.segons();
-    while (!s_.media_actual.empty() && ex_.execucio() == execucio) {
-        std::string estat;
-        if (!pas([&] { estat = estat_media(); }) || estat != "playing") {
-            s_.media_actual.clear();
-            break;
-        }
-        if (segons_des_de(inici) > espera_maxima_s) {
-            pas([&] { sv_.media.enviar("close " + s_.media_actual); });
-            s_.media_actual.clear();
-            break;
-        }
-        sv_.eines.bombar();
-    }
-    if (ex_.execucio() != execucio) {
+    if (!esperar_fi_media(execucio, [] { return true; })) {
         return;
     }
 

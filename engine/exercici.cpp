@@ -98,11 +98,11 @@ void exercici::engegar() {
     }
     const double t = tipus(s_);
     if (t > 0 && (t > 29 || t == 9)) {
+        // An item without a scenario of its own plays on the default one,
+        // never on what an earlier exercise left loaded.
         pas([&] {
-            const std::string& escenari = s_.elements[0].media_5;
-            if (!escenari.empty()) {
-                graella_carregar(s_, sv_.fitxers, escenari);
-            }
+            const std::string propi = s_.elements.dins(0) ? s_.elements[0].media_5 : "";
+            graella_carregar(s_, sv_.fitxers, propi.empty() ? graella_defecte(s_) : propi);
         });
         pas([&] { escenari_obrir(); });
     } else if (!s_.graella_fitxer.empty()) {
@@ -211,6 +211,10 @@ void exercici::preparar() {
         });
         break;
     case familia_exercici::caselles_marcades:
+        // The item brings the found, near and wrong sounds and the scenario;
+        // the cell table is made after it, so that the hidden cell's code
+        // stays in the item's especials.
+        pas([&] { element_sortejar(s_, sv_.rellotge); });
         if (tipus.numero == 50) {
             pas([&] { caselles_marcar(s_, sv_.rellotge, 1); });
         } else {

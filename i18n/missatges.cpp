@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 30> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 31> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
@@ -55,6 +55,8 @@ constexpr std::array<std::pair<missatge, std::string_view>, 30> catala{{
     {missatge::mapa_no_desat,
      "El mapa nou \xE9s el que es fa servir, per\xF2 no s'ha desat: %1 no ha canviat"},
     {missatge::mapa_sense_canvis, "El mapa configurat \xE9s el mateix que el desat a %1"},
+    {missatge::midi_no_obert,
+     "No s'ha pogut obrir la sortida MIDI (%1): l'exercici continua sense notes."},
 }};
 
 std::string_view text_catala(missatge m) {

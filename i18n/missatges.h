@@ -27,6 +27,14 @@ enum class missatge {
     titol_pregunta = 13,
     tauler_simulat = 14,
     linia_avis = 15,
+    mapa_sense_comandaments = 16,
+    mapa_tauler_simulat = 17,
+    mapa_sense_botons = 18,
+    pregunta_substituir_mapa = 19,
+    mapa_desat = 20,
+    mapa_no_desat = 21,
+    mapa_sense_canvis = 22,
+    midi_no_obert = 50,
     no_es_exercici = 60,
     titol_obrir_exercici = 61,
     filtre_exercicis = 62,
@@ -38,13 +46,6 @@ enum class missatge {
     titol_ajuda = 68,
     // The language's code for the toolkit's own texts and the guide ("ca").
     codi_idioma = 69,
-    mapa_sense_comandaments = 16,
-    mapa_tauler_simulat = 17,
-    mapa_sense_botons = 18,
-    pregunta_substituir_mapa = 19,
-    mapa_desat = 20,
-    mapa_no_desat = 21,
-    mapa_sense_canvis = 22,
 };
 
 // The text in the language in force with the values put in place of "%1"...

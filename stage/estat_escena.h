@@ -12,6 +12,9 @@ namespace quorvel {
 struct estat_escena : estat_contingut {
     std::string media_actual;
     std::uint32_t handle_midi = 0;
+    // The device's text of the last failed MIDI open the operator was shown;
+    // empty once an open succeeds.
+    std::string midi_fallada_avisada;
     // Shown by the stage's view, never written into the stage model: right
     // and wrong for a moment, the instruction at the foot, the cell numbers.
     bool escenari_senyal = true;

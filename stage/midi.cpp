@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/nombres.h"
+#include "i18n/missatges.h"
 #include "platform/serveis.h"
 #include "stage/estat_escena.h"
 
@@ -68,10 +69,22 @@ bool midi_obrir(estat_escena& s, serveis& sv, int dispositiu) {
     // A failed open leaves no handle, so a later close does not act on a
     // device that was never opened.
     s.handle_midi = codi == 0 ? handle : 0;
-    if (codi != 0) {
-        midi_error(sv, codi);
+    if (codi == 0) {
+        s.midi_fallada_avisada.clear();
+        return s.handle_midi != 0;
     }
-    return s.handle_midi != 0;
+    // The same failure at every start (a machine without sound) is told once:
+    // the status line keeps saying it, and the exercise runs without notes.
+    std::string text = sv.midi.text_error(codi);
+    if (text.size() >= buffer_error) {
+        text.resize(buffer_error - 1);
+    }
+    if (text != s.midi_fallada_avisada) {
+        s.midi_fallada_avisada = text;
+        sv.eines.missatge(text_missatge(s, missatge::midi_no_obert, {text}), botons_missatge::ok,
+                          titol_missatge);
+    }
+    return false;
 }
 
 void midi_tancar(estat_escena& s, serveis& sv) {
@@ -111,6 +124,11 @@ std::uint32_t midi_empaquetar(int offset, int data2, int data1, int status) {
 }
 
 void midi_missatge(estat_escena& s, serveis& sv, int status, int data1, int data2) {
+    // With no output open (its failed open was told) the exercise runs on
+    // without sound: nothing to send, nothing more to tell.
+    if (s.handle_midi == 0) {
+        return;
+    }
     // A value outside the MIDI ranges would spill into the neighbouring byte
     // and reach the device as a different message: nothing is sent for it.
     const int status_final = suma(status, s.valor_extra);

@@ -1,6 +1,7 @@
 #include "platform/qt/dialegs_qt.h"
 
 #include "platform/qt/conversions_qt.h"
+#include "platform/qt/text_caixa.h"
 
 #include <QApplication>
 #include <QDir>
@@ -76,9 +77,11 @@ std::string dialegs_qt::desar(const std::string& nom_proposat, finestra&,
 }
 
 bool dialegs_qt::preguntar(finestra&, const std::string& text, const std::string& titol) {
-    return QMessageBox::question(QApplication::activeWindow(), qtext(titol), qtext(text),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox caixa(QMessageBox::Question, qtext(titol), QString(),
+                      QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    caixa.setDefaultButton(QMessageBox::No);
+    posar_text_caixa(caixa, qtext(text));
+    return caixa.exec() == QMessageBox::Yes;
 }
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 #include "platform/qt/eines_qt.h"
 
 #include "platform/qt/conversions_qt.h"
+#include "platform/qt/text_caixa.h"
 
 #include "core/finestra.h"
 #include "core/text.h"
@@ -138,8 +139,9 @@ resposta_missatge eines_qt::missatge(const std::string& text, botons_missatge bo
     const auto opcions = botons == botons_missatge::ok_cancel
                              ? QMessageBox::Ok | QMessageBox::Cancel
                              : QMessageBox::StandardButtons(QMessageBox::Ok);
-    QMessageBox caixa(QMessageBox::NoIcon, titol_o_programa(titol), a_qstring(text), opcions,
+    QMessageBox caixa(QMessageBox::NoIcon, titol_o_programa(titol), QString(), opcions,
                       pare_dialeg());
+    posar_text_caixa(caixa, a_qstring(text));
     caixa.setDefaultButton(QMessageBox::Ok);
     return caixa.exec() == QMessageBox::Ok ? resposta_missatge::ok : resposta_missatge::cancel;
 }
@@ -148,7 +150,7 @@ std::string eines_qt::demanar(const std::string& text, const std::string& titol,
                               const std::string& defecte) {
     QInputDialog dialeg(pare_dialeg());
     dialeg.setWindowTitle(titol_o_programa(titol));
-    dialeg.setLabelText(a_qstring(text));
+    dialeg.setLabelText(text_mostrable(a_qstring(text)));
     dialeg.setTextValue(a_qstring(defecte));
     if (dialeg.exec() != QDialog::Accepted) {
         return {};

@@ -4,6 +4,7 @@
 #include "core/text.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/qt/conversions_qt.h"
+#include "platform/qt/text_caixa.h"
 
 #include <QBuffer>
 #include <QCloseEvent>
@@ -304,7 +305,8 @@ void vista_escenari::senyal(senyal_escenari s) {
 }
 
 void vista_escenari::posar_consigna(const std::string& text) {
-    const QString nova = qtext(text).simplified();
+    // The band shows one line: a text of any length is cut before it is laid out.
+    const QString nova = text_mostrable(qtext(text)).simplified();
     if (nova == consigna_) {
         return;
     }

@@ -346,6 +346,17 @@ TEST_F(exercici_fitxer, findings_name_the_line_and_the_fault) {
              linies({"P\ta.wav", "P\ta.wav", "P\ta.wav", "P\ta.wav", "P\t"}),
          {{19, "answer 4 is empty"}}},
 
+        // A record that opens a double quote runs to the next one.
+        {capcalera("6") + linies({"N\t1", "G\tgeneral, \"oberta"}) + item("u"),
+         {{4, "the count says 1 item, but the file holds 0"},
+          {5, "is never closed: the 10 lines to the end"},
+          {5, "the file ends here"}}},
+        {capcalera("6") + linies({"N\t1", "\"G\tdos, comes\""}) + item("u"), {}},
+        {capcalera("6") + linies({"N\t1"}) + g + item("u") + linies({"\"nota", "X\tY", "fi\""}),
+         {{4, "the count says 1 item, but the file holds 1 and 1 record more"},
+          {15, "closes only on line 17: the 3 lines between"},
+          {15, "records from 'nota"}}},
+
         // Labels are free text: a misspelt or unknown one says nothing.
         {capcalera("6") + linies({"Preguntes\t1", "Consinga\tg"}) +
              etiquetat({"Pregunta 1\tq", "Correctes\tB", "Seq\xFC\xE8ncia\t", "Especials\tC",

@@ -1,4 +1,5 @@
 #include "engine/motor.h"
+#include "stage/midi.h"
 #include "tests/engine/banc_exercici.h"
 
 #include <gtest/gtest.h>
@@ -111,6 +112,7 @@ TEST(despatxador, list_playback_and_default_scenario_pictures) {
     EXPECT_EQ(b.sons().back().rfind("/ex/so7.wav", 0), 0u);
     b.s.tipus_exercici = "5";
     b.s.llista_exercici[2] = "64";
+    midi_obrir(b.s, b.sv, -1);
     b.f.midi.registre.clear();
     b.premer(2);
     EXPECT_EQ(b.f.midi.registre, std::vector<std::string>{"short 0x007F4090"});
@@ -414,6 +416,39 @@ TEST(despatxador, hidden_cell_of_type_51_gives_row_and_column_hints) {
         EXPECT_EQ(b.sons(), c.sons) << c.amagada << " " << c.k;
         const bool trobada = c.amagada == c.k;
         EXPECT_EQ(b.fons(c.k), trobada ? std::optional(color_verd) : std::nullopt);
+    }
+}
+
+TEST(despatxador, hints_of_type_51_are_heard_one_after_the_other_until_a_later_press) {
+    for (const bool altra_premuda : {false, true}) {
+        banc b("51");
+        b.item().especials = std::string(1, static_cast<char>(12));
+        b.item().media_3 = "/ex/m3";
+        b.f.fitxers.posar("/ex/m3", "");
+        for (int k = 1; k <= 12; ++k) {
+            b.s.caselles_estat(k, 3) = k == 12 ? 2 : 0;
+        }
+        b.s.llista_exercici[1] = "/ex/baixa";
+        b.s.llista_exercici[3] = "/ex/dreta";
+        b.f.fitxers.posar("/ex/baixa", "");
+        b.f.fitxers.posar("/ex/dreta", "");
+        b.f.media.respostes_estat = {{0, "playing"}, {0, "playing"}, {0, "stopped"}};
+        int bombats = 0;
+        b.f.eines.en_bombar = [&] {
+            if (++bombats == 1 && altra_premuda) {
+                b.form1.posar_text("Check2", 12, "1"); // found: the hints stop
+            }
+        };
+        b.form1.posar_text("Check2", 1, "1");
+        const std::vector<std::string> esperat =
+            altra_premuda ? std::vector<std::string>{"/ex/baixa", "/ex/m3"}
+                          : std::vector<std::string>{"/ex/baixa", "/ex/dreta"};
+        EXPECT_EQ(b.sons(), esperat) << altra_premuda;
+        if (!altra_premuda) {
+            // The column hint starts only once the row hint has stopped.
+            EXPECT_EQ(bombats, 2);
+            EXPECT_TRUE(b.f.media.ordres.back().starts_with("play /ex/dreta"));
+        }
     }
 }
 

@@ -65,8 +65,9 @@ TEST(exercici, scenario_source_depends_on_the_type) {
         const char* titol;
     } casos[] = {
         {"29", true, "Default"},  {"31", true, "Own"},      {"9", true, "Own"},
-        {"17", true, "Own"},      {"9", false, ""}, // no scenario loaded, the stage opens
-        {"15", false, "Default"}, {"20", false, "Default"}, {"23", false, "Default"},
+        {"17", true, "Own"},      {"9", false, "Default"},  {"15", false, "Default"},
+        {"20", false, "Default"}, {"23", false, "Default"}, {"50", false, "Default"},
+        {"51", true, "Own"},      {"31", false, "Default"},
     };
     for (const auto& c : casos) {
         banc b;
@@ -77,6 +78,28 @@ TEST(exercici, scenario_source_depends_on_the_type) {
         b.ex.engegar();
         EXPECT_EQ(b.s.esc_titol, c.titol) << c.tipus << " " << c.propi;
         EXPECT_EQ(b.vista.oberts, 1) << c.tipus << " " << c.propi;
+    }
+}
+
+TEST(exercici, types_50_and_51_draw_the_item_then_make_the_cell_table) {
+    for (const char* tipus : {"50", "51"}) {
+        banc b;
+        b.s.tipus_exercici = tipus;
+        b.s.n_botons = 40; // enough cells for type 50 to mark two
+        b.items(2);
+        b.s.elements[2].media_3 = "/ex/found.wav";
+        b.f.rellotge.aleatoris = {0.9, 0.3, 0.6};
+        b.ex.preparar();
+        EXPECT_EQ(b.s.elements[0].media_3, "/ex/found.wav") << tipus;
+        int marcades = 0;
+        for (int k = 1; k <= 40; ++k) {
+            marcades += b.s.caselles_estat(k, 3) == 2 ? 1 : 0;
+        }
+        EXPECT_EQ(marcades, tipus == std::string("50") ? 2 : 1) << tipus;
+        if (tipus == std::string("51")) {
+            // The hidden cell is the item's especials, written after the draw.
+            EXPECT_EQ(b.s.caselles_estat(codi(b.s.elements[0].especials, 0), 3), 2);
+        }
     }
 }
 

@@ -63,15 +63,29 @@ TEST_F(midi_test, close_twice_sends_one_close) {
     EXPECT_EQ(s.handle_midi, 0U);
 }
 
-TEST_F(midi_test, failed_open_shows_the_device_text_and_leaves_no_handle) {
+TEST_F(midi_test, failed_open_is_told_once_and_the_notes_are_then_silent) {
     f.midi.error_obrir = 6;
     EXPECT_FALSE(midi_obrir(s, sv, 3));
     EXPECT_EQ(s.handle_midi, 0U);
     ASSERT_EQ(f.eines.missatges.size(), 1U);
-    EXPECT_EQ(f.eines.missatges[0].text, "fake MIDI error 6");
+    EXPECT_EQ(f.eines.missatges[0].text, "No s'ha pogut obrir la sortida MIDI (fake MIDI error "
+                                         "6): l'exercici continua sense notes.");
     EXPECT_EQ(f.eines.missatges[0].botons, botons_missatge::ok);
+    // The start and every press of the run, and the next start with the same
+    // failure: nothing is sent and nothing more is shown.
+    midi_programa(s, sv, 0, 0, 12);
+    midi_nota(s, sv, 0, 60, 127);
+    midi_nota(s, sv, 0, 200, 127);
     midi_tancar(s, sv);
-    EXPECT_EQ(f.midi.registre, registre{"open 3"});
+    EXPECT_FALSE(midi_obrir(s, sv, 3));
+    EXPECT_EQ(f.midi.registre, (registre{"open 3", "open 3"}));
+    EXPECT_EQ(f.eines.missatges.size(), 1U);
+    // Once an open succeeds, a later failure is news again.
+    f.midi.error_obrir = 0;
+    EXPECT_TRUE(midi_obrir(s, sv, 3));
+    f.midi.error_obrir = 6;
+    EXPECT_FALSE(midi_obrir(s, sv, 3));
+    EXPECT_EQ(f.eines.missatges.size(), 2U);
 }
 
 TEST_F(midi_test, note_goes_out_on_the_exercise_channel) {
@@ -103,6 +117,7 @@ TEST_F(midi_test, values_outside_the_midi_ranges_send_nothing_and_tell_the_opera
              {0x90, 60, 127, -0x20, "estat"},
              {2147483600, 60, 127, 1000, "estat"},
          }) {
+        midi_obrir(s, sv, -1);
         f.eines.missatges.clear();
         f.midi.registre.clear();
         s.valor_extra = static_cast<std::int16_t>(c.extra);
@@ -124,8 +139,9 @@ TEST_F(midi_test, failed_send_is_shown_once_cut_to_the_buffer_and_not_retried) {
         std::string text_error(int) override { return std::string(500, 'e'); }
     } midi;
     serveis sv2{f.joystick, f.fitxers, f.perfil, f.media, midi, f.dialegs, f.eines, f.rellotge};
+    midi_obrir(s, sv2, -1);
     midi_nota(s, sv2, 0, 60, 127);
-    EXPECT_EQ(midi.registre.size(), 1U);
+    EXPECT_EQ(midi.registre.size(), 2U);
     ASSERT_EQ(f.eines.missatges.size(), 1U);
     EXPECT_EQ(f.eines.missatges[0].text, std::string(127, 'e'));
 }

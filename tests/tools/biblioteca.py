@@ -116,6 +116,7 @@ def amagada(item, _):
     mal = 16 if amagat != 16 else 1
     return premer(mal, amagat), [
         {"event": "play", "path~": "/veu/pista_"},
+        so("final.wav"),
         {"event": "colour", "cell": amagat, "rgb": [0, 255, 0]}]
 
 
@@ -184,7 +185,9 @@ CASOS = [
      "no wrong feedback: a card that is not the treasure only turns"),
     ("18_cursa/cursa.brd", "2x8", 1, cursa, None),
     ("19_marcades/marcades.brd", "2x10", 1,
-     fixa(premer(*range(1, 21)), [{"event": "colour", "rgb": [0, 255, 0]}]),
+     fixa(premer(*range(1, 21)),
+          [so("a_prop.wav"), {"event": "colour", "rgb": [128, 128, 128]}, so("final.wav"),
+           {"event": "colour", "rgb": [0, 255, 0]}]),
      "no judgement and no end: the marked cell turns green on the console"),
     ("20_amagada/amagada.brd", "2x8", 1, amagada,
      "no judgement and no end: a miss plays a hint, the hidden cell turns green"),

@@ -1,6 +1,13 @@
 #include "core/finestra.h"
 #include "platform/qt/conversions_qt.h"
 #include "platform/qt/eines_qt.h"
+#include "platform/qt/text_caixa.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
 
 #include <QElapsedTimer>
 
@@ -107,6 +114,50 @@ TEST(conversions_qt, program_text_survives_the_round_trip_through_qt) {
     }
     EXPECT_EQ(qtext("\xE0\x80"), QStringLiteral("\u00E0\u20AC"));
     EXPECT_EQ(qcolor({255, 128, 1}), QColor(255, 128, 1));
+}
+
+TEST(eines_qt, a_huge_text_is_cut_and_its_box_fits_the_screen_at_once) {
+    // An instruction that swallowed the rest of its file: words, then one
+    // word without a break, then thousands of short lines.
+    std::string paraules;
+    for (int i = 0; i < 60000; ++i) {
+        paraules += "paraula ";
+    }
+    std::string linies;
+    for (int i = 0; i < 60000; ++i) {
+        linies += "x\r\n";
+    }
+    const QRect pantalla = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const std::string& text : {paraules, std::string(600000, 'a'), linies}) {
+        eines_qt eines;
+        QSize mida;
+        QString mostrat;
+        QTimer::singleShot(0, [&] {
+            auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (caixa != nullptr) {
+                mida = caixa->frameGeometry().size();
+                mostrat = caixa->text();
+                caixa->accept();
+            }
+        });
+        QElapsedTimer rellotge;
+        rellotge.start();
+        eines.missatge("consigna " + text, botons_missatge::ok, "Quorvel");
+        EXPECT_LT(rellotge.elapsed(), 3000);
+        EXPECT_TRUE(mostrat.endsWith(QChar(0x2026)));
+        EXPECT_LE(mostrat.size(), maxim_caracters_mostrats + 1);
+        EXPECT_LE(mida.height(), pantalla.height()) << text.size();
+        EXPECT_LE(mida.width(), pantalla.width()) << text.size();
+    }
+}
+
+TEST(text_mostrable, cuts_at_the_character_or_line_limit_with_an_ellipsis) {
+    const QString ellipsi(QChar(0x2026));
+    EXPECT_EQ(text_mostrable(QStringLiteral("curt")), QStringLiteral("curt"));
+    EXPECT_EQ(text_mostrable(QStringLiteral("abcdef"), 3, 10), QStringLiteral("abc") + ellipsi);
+    EXPECT_EQ(text_mostrable(QStringLiteral("a\nb\nc"), 100, 2), QStringLiteral("a\nb") + ellipsi);
+    const QString emoji = QStringLiteral("ab\U0001F600cd"); // a pair of UTF-16 units
+    EXPECT_EQ(text_mostrable(emoji, 3, 10), QStringLiteral("ab") + ellipsi);
 }
 
 } // namespace
