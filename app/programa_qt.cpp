@@ -8,6 +8,7 @@
 #include "core/finestra.h"
 #include "core/noms_elements.h"
 #include "core/text.h"
+#include "i18n/missatges.h"
 #include "platform/local/carpeta_programa.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
@@ -191,7 +192,15 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     std::unique_ptr<finestra_resultats> finestra_res;
     p.exercicis().en_resultats = [&] {
         if (!finestra_res) {
-            finestra_res = std::make_unique<finestra_resultats>(carpeta_resultats);
+            const auto text = [&p](missatge m, std::string_view valor = {}) {
+                return a_utf8(text_missatge(p.app().estat(), m, {valor}));
+            };
+            finestra_res = std::make_unique<finestra_resultats>(
+                carpeta_resultats,
+                textos_finestra_resultats{
+                    text(missatge::resultats_tancar), text(missatge::resultats_exportar_resum),
+                    text(missatge::resultats_exportar_files), text(missatge::resultats_desat, "%1"),
+                    text(missatge::resultats_no_desat, "%1")});
         }
         finestra_res->mostrar_avui(resultats.data_avui());
         finestra_res->show();

@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 14> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 21> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
@@ -30,6 +30,14 @@ constexpr std::array<std::pair<missatge, std::string_view>, 14> catala{{
     {missatge::tauler_simulat,
      "Tauler simulat: %1 comandaments de %2 botons; feu clic a les caselles"},
     {missatge::linia_avis, "l\xEDnia %1: %2"},
+    {missatge::registre_no_escrit, "No es pot escriure el registre de resultats a %1"},
+    {missatge::registre_enllac,
+     "El registre de resultats no s'escriu: a %1 hi ha un enlla\xE7 on va el registre"},
+    {missatge::resultats_tancar, "Tancar"},
+    {missatge::resultats_exportar_resum, "Exportar resum..."},
+    {missatge::resultats_exportar_files, "Exportar files..."},
+    {missatge::resultats_desat, "Desat a %1"},
+    {missatge::resultats_no_desat, "No s'ha pogut escriure %1"},
 }};
 
 std::string_view text_catala(missatge m) {

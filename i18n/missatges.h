@@ -28,6 +28,13 @@ enum class missatge {
     titol_pregunta = 13,
     tauler_simulat = 14,
     linia_avis = 15,
+    registre_no_escrit = 40,
+    registre_enllac = 41,
+    resultats_tancar = 42,
+    resultats_exportar_resum = 43,
+    resultats_exportar_files = 44,
+    resultats_desat = 45,
+    resultats_no_desat = 46,
 };
 
 // The text in the language in force with the values put in place of "%1"...
