@@ -203,8 +203,7 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
                     text(missatge::resultats_no_desat, "%1")});
         }
         finestra_res->mostrar_avui(resultats.data_avui());
-        finestra_res->show();
-        finestra_res->raise();
+        finestra_res->obrir_sota(consola);
     };
     if (opcions.filtre_consola != nullptr) {
         consola.installEventFilter(opcions.filtre_consola);

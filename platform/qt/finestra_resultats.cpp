@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -121,6 +122,20 @@ finestra_resultats::finestra_resultats(std::string carpeta, textos_finestra_resu
     capa->addWidget(avis_);
     capa->addLayout(grafics, 2);
     resize(900, 640);
+}
+
+void finestra_resultats::obrir_sota(const QWidget& consola) {
+    if (!isVisible()) {
+        const QPoint lloc(consola.frameGeometry().left(), consola.frameGeometry().bottom() + 1);
+        const QScreen* pantalla = consola.screen();
+        if (pantalla != nullptr &&
+            pantalla->availableGeometry().contains(QRect(lloc, frameGeometry().size()))) {
+            move(lloc);
+        }
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 std::string finestra_resultats::llegir(const std::string& fitxer) const {
@@ -261,7 +276,9 @@ bool finestra_resultats::exportar(const std::string& fitxer) const {
 }
 
 bool finestra_resultats::exportar_files(const std::string& fitxer) const {
-    return substituir_fitxer(fitxer, csv_reescriure(text_log_)).empty();
+    // A day without a log exports the header alone, still a table.
+    const std::string text = text_log_.empty() ? capcalera_resultats() : csv_reescriure(text_log_);
+    return substituir_fitxer(fitxer, text).empty();
 }
 
 std::string finestra_resultats::carpeta_exportacio() {

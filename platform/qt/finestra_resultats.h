@@ -49,6 +49,11 @@ class finestra_resultats : public QWidget {
     // Replaces the save dialog (the default is the toolkit's).
     void posar_triar_desti(triar_desti triar) { triar_ = std::move(triar); }
 
+    // Shows the window in front with the keyboard, below the console when
+    // the screen has room for it there: without a window manager a window
+    // opens where it is put, and over the console it would hide it.
+    void obrir_sota(const QWidget& consola);
+
     // Today's log and the weeks before it.
     void mostrar_avui(const std::string& dia);
     // A chosen log, and the weeks of the folder's logs up to its last day.
