@@ -219,11 +219,18 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     std::unique_ptr<finestra_resultats> finestra_res;
     p.exercicis().en_resultats = [&] {
         if (!finestra_res) {
-            finestra_res = std::make_unique<finestra_resultats>(carpeta_resultats);
+            const auto text = [&p](missatge m, std::string_view valor = {}) {
+                return a_utf8(text_missatge(p.app().estat(), m, {valor}));
+            };
+            finestra_res = std::make_unique<finestra_resultats>(
+                carpeta_resultats,
+                textos_finestra_resultats{
+                    text(missatge::resultats_tancar), text(missatge::resultats_exportar_resum),
+                    text(missatge::resultats_exportar_files), text(missatge::resultats_desat, "%1"),
+                    text(missatge::resultats_no_desat, "%1")});
         }
         finestra_res->mostrar_avui(resultats.data_avui());
-        finestra_res->show();
-        finestra_res->raise();
+        finestra_res->obrir_sota(consola);
     };
     if (opcions.filtre_consola != nullptr) {
         consola.installEventFilter(opcions.filtre_consola);

@@ -72,6 +72,25 @@ template <typename M> std::vector<resum_jugador> resumir(const M& per_jugador) {
     return sortida;
 }
 
+// The characters that make a spreadsheet read a cell as a formula.
+bool es_de_formula(char c) {
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r';
+}
+
+// The field begins with a formula character, after any apostrophes.
+bool comenca_amb_formula(std::string_view camp) {
+    const std::size_t i = camp.find_first_not_of('\'');
+    return i != std::string_view::npos && es_de_formula(camp[i]);
+}
+
+// A field as it was before its guard was put on.
+std::string_view sense_guarda(std::string_view camp) {
+    if (camp.size() > 1 && camp.front() == '\'' && comenca_amb_formula(camp)) {
+        camp.remove_prefix(1);
+    }
+    return camp;
+}
+
 std::string decimal(double valor, int decimals) {
     std::array<char, 64> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, valor);
@@ -115,10 +134,11 @@ const std::string& capcalera_resultats() {
 }
 
 std::string camp_csv(std::string_view camp) {
+    const bool guardat = comenca_amb_formula(camp);
     if (camp.find_first_of(",\"\r\n") == std::string_view::npos) {
-        return std::string(camp);
+        return guardat ? "'" + std::string(camp) : std::string(camp);
     }
-    std::string sortida = "\"";
+    std::string sortida = guardat ? "\"'" : "\"";
     for (const char c : camp) {
         if (c == '"') {
             sortida += '"';
@@ -198,10 +218,10 @@ void csv_recorrer(std::string_view text,
                     camp = d;
                 }
                 i = fi;
-                camps.push_back(camp);
+                camps.push_back(sense_guarda(camp));
             } else {
                 const std::size_t fi = std::min(text.find_first_of(",\r\n", i), n);
-                camps.push_back(text.substr(i, fi - i));
+                camps.push_back(sense_guarda(text.substr(i, fi - i)));
                 i = fi;
             }
             if (i < n && text[i] == ',') {
@@ -380,6 +400,24 @@ std::string resum_csv(const std::vector<resum_jugador>& jugadors) {
                 (j.proporcio_encerts ? decimal(*j.proporcio_encerts, 4) : std::string()) + ',' +
                 (j.mediana_ms ? decimal(*j.mediana_ms, 1) : std::string()) + "\r\n";
     }
+    return text;
+}
+
+std::string csv_reescriure(std::string_view text_csv) {
+    std::string text;
+    text.reserve(text_csv.size() + text_csv.size() / 16);
+    csv_recorrer(text_csv, [&](const std::vector<std::string_view>& camps) {
+        if (camps.size() == 1 && camps[0].empty()) {
+            return;
+        }
+        for (std::size_t i = 0; i < camps.size(); ++i) {
+            if (i > 0) {
+                text += ',';
+            }
+            text += camp_csv(camps[i]);
+        }
+        text += "\r\n";
+    });
     return text;
 }
 

@@ -45,10 +45,15 @@ const std::string& capcalera_resultats();
 std::string fila_csv(const fila_resultat& f);
 
 // One field as RFC 4180 writes it: quoted when it holds a comma, a quote or a
-// line break, with its quotes doubled.
+// line break, with its quotes doubled. A field that a spreadsheet would take
+// for a formula (it begins with "=", "+", "-", "@", a TAB or a CR) gets a
+// leading apostrophe, which spreadsheets show as text; so does one that
+// already begins with apostrophes before such a character, so that reading
+// takes exactly one off and gives the field back as it was.
 std::string camp_csv(std::string_view camp);
 
-// The rows of a CSV text, each as its fields (the header is the first row).
+// The rows of a CSV text, each as its fields (the header is the first row),
+// with the apostrophe that guards a formula character taken off again.
 std::vector<std::vector<std::string>> csv_llegir(std::string_view text);
 // The same, one row at a time, without copying the fields that need no
 // unescaping; the views last until fila returns.
@@ -117,5 +122,10 @@ std::vector<std::string> logs_dels_dies(const std::vector<std::string>& noms, st
 
 // The summary table as a CSV text (the results window's export).
 std::string resum_csv(const std::vector<resum_jugador>& jugadors);
+
+// The rows of a log written again as the log writes them (the results
+// window's export of the rows): a log from elsewhere comes out with its
+// formula characters guarded too.
+std::string csv_reescriure(std::string_view text_csv);
 
 } // namespace quorvel

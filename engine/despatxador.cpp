@@ -12,6 +12,7 @@
 #include "engine/despatxador_comu.h"
 #include "engine/estat_joc.h"
 #include "engine/exercici.h"
+#include "engine/jutjar.h"
 #include "engine/registre_premudes.h"
 #include "platform/serveis.h"
 #include "platform/vista_escenari.h"
@@ -19,6 +20,7 @@
 #include "stage/midi.h"
 
 #include <string>
+#include <utility>
 
 namespace quorvel {
 
@@ -29,20 +31,52 @@ despatxador::despatxador(exercici& ex, estat_joc& s, serveis& sv, finestra& form
     : ex_(ex), s_(s), sv_(sv), form1_(form1), vista_(vista), registre_(registre) {}
 
 retroaccio despatxador::retro() {
-    return retroaccio{[this] { ex_.be(); }, [this] { ex_.mal(); }, [this] { ex_.be_final(); },
+    return retroaccio{[this] {
+                          if (judici_) {
+                              judici_->be_donat = true;
+                          }
+                          ex_.be();
+                      },
+                      [this] { ex_.mal(); },
+                      [this] {
+                          // The final feedback waits for the teacher's answer to "play
+                          // again?": the press is logged before it, not when it is answered.
+                          if (judici_) {
+                              const judici j = *judici_;
+                              judici_.reset();
+                              registre_.jutjada(j.premuda, j.be_donat ? judici_be : judici_final,
+                                                j.cursa);
+                          }
+                          ex_.be_final();
+                      },
                       [this] { return ex_.escenari(); }};
 }
 
-std::int16_t despatxador::jutjar(int k, int tipus) {
-    const auto premuda = registre_.abans_de_jutjar(k);
-    const std::int16_t resultat = resposta_jutjar(s_, sv_.fitxers, retro(), k, tipus);
-    registre_.jutjada(premuda, resultat, false);
+template <typename F> std::int16_t despatxador::judicar(int k, bool cursa, F&& jutjar_premuda) {
+    // A press judged inside another's feedback (a box pumps events) has its
+    // own row; the outer one's is still to come.
+    std::optional<judici> exterior =
+        std::exchange(judici_, judici{registre_.abans_de_jutjar(k), cursa, false});
+    std::int16_t resultat = 0;
+    try {
+        resultat = jutjar_premuda();
+    } catch (...) {
+        judici_ = std::move(exterior);
+        throw;
+    }
+    const std::optional<judici> aquest = std::exchange(judici_, std::move(exterior));
+    if (aquest) {
+        registre_.jutjada(aquest->premuda, resultat, cursa);
+    }
     return resultat;
 }
 
+std::int16_t despatxador::jutjar(int k, int tipus) {
+    return judicar(k, false, [&] { return resposta_jutjar(s_, sv_.fitxers, retro(), k, tipus); });
+}
+
 void despatxador::cursa(int k, int tipus) {
-    const auto premuda = registre_.abans_de_jutjar(k);
-    registre_.jutjada(premuda, cursa_jutjar(s_, vista_.pantalla(), retro(), k, tipus), true);
+    judicar(k, true, [&] { return cursa_jutjar(s_, vista_.pantalla(), retro(), k, tipus); });
 }
 
 finestra& despatxador::escenari() {

@@ -14,6 +14,7 @@
 #pragma once
 
 #include "engine/jutjar.h"
+#include "engine/registre_premudes.h"
 
 #include <cstdint>
 #include <functional>
@@ -27,7 +28,6 @@ struct estat_joc;
 struct serveis;
 class finestra;
 class exercici;
-class registre_premudes;
 class servei_escenari;
 
 class despatxador {
@@ -64,6 +64,9 @@ class despatxador {
     void alliberament(int k);
 
     retroaccio retro();
+    // Judges a press with jutjar_premuda and logs it once: at the final
+    // feedback when it comes, else when the judgement returns.
+    template <typename F> std::int16_t judicar(int k, bool cursa, F&& jutjar_premuda);
     finestra& escenari();
     void imatge_llista(int j, int entrada);
     double segons_des_de(double inici);
@@ -96,6 +99,14 @@ class despatxador {
     // The cells held, in the run of the exercise they were pressed in.
     std::set<int> premudes_;
     unsigned long execucio_premudes_ = 0;
+    // The press being judged, until its row is written.
+    struct judici {
+        registre_premudes::premuda premuda;
+        bool cursa;
+        // A race step was given before the final feedback (the token arrived).
+        bool be_donat;
+    };
+    std::optional<judici> judici_;
 };
 
 } // namespace quorvel

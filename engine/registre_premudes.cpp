@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "engine/estat_joc.h"
 #include "engine/jutjar.h"
+#include "i18n/missatges.h"
 #include "platform/rellotge.h"
 #include "platform/servei_fitxers.h"
 #include "platform/servei_joystick.h"
@@ -148,12 +149,14 @@ void registre_premudes::jutjada(const premuda& p, std::int16_t codi, bool cursa)
     if (p.pregunta == pregunta_) {
         anteriors_[p.jugador] = p.moment;
     }
-    if (sortida_->afegir(data, capcalera_resultats(), fila_csv(f))) {
+    const escriptura_resultats escrit = sortida_->afegir(data, capcalera_resultats(), fila_csv(f));
+    if (escrit == escriptura_resultats::feta) {
         avisat_ = false;
     } else if (!avisat_) {
         avisat_ = true;
-        posar_linia_estat(form1_, "No es pot escriure el registre de resultats a " +
-                                      de_utf8(sortida_->lloc()));
+        const missatge m = escrit == escriptura_resultats::enllac ? missatge::registre_enllac
+                                                                  : missatge::registre_no_escrit;
+        posar_linia_estat(form1_, text_missatge(s_, m, {de_utf8(sortida_->lloc())}));
     }
 }
 

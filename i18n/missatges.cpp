@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 31> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 38> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
@@ -57,6 +57,14 @@ constexpr std::array<std::pair<missatge, std::string_view>, 31> catala{{
     {missatge::mapa_sense_canvis, "El mapa configurat \xE9s el mateix que el desat a %1"},
     {missatge::midi_no_obert,
      "No s'ha pogut obrir la sortida MIDI (%1): l'exercici continua sense notes."},
+    {missatge::registre_no_escrit, "No es pot escriure el registre de resultats a %1"},
+    {missatge::registre_enllac,
+     "El registre de resultats no s'escriu: a %1 hi ha un enlla\xE7 on va el registre"},
+    {missatge::resultats_tancar, "Tancar"},
+    {missatge::resultats_exportar_resum, "Exportar resum..."},
+    {missatge::resultats_exportar_files, "Exportar files..."},
+    {missatge::resultats_desat, "Desat a %1"},
+    {missatge::resultats_no_desat, "No s'ha pogut escriure %1"},
 }};
 
 std::string_view text_catala(missatge m) {

@@ -9,16 +9,25 @@
 
 namespace quorvel {
 
+// What became of rows sent to the log.
+enum class escriptura_resultats {
+    feta,
+    // Nothing was written: the disk or the folder would not take the rows.
+    fallida,
+    // Nothing was written: a link stood where the log or its folder goes,
+    // and a link may lead anywhere (a shared stick, another user's file).
+    enllac,
+};
+
 class servei_resultats {
   public:
     virtual ~servei_resultats() = default;
     // Today's local date, "YYYY-MM-DD".
     virtual std::string data_avui() = 0;
     // Appends rows (UTF-8, CR LF ended) to the log of that date, writing the
-    // header first when the log is new or empty. False when nothing could be
-    // written.
-    virtual bool afegir(std::string_view data, std::string_view capcalera,
-                        std::string_view files) = 0;
+    // header first when the log is new or empty: all of them or nothing.
+    virtual escriptura_resultats afegir(std::string_view data, std::string_view capcalera,
+                                        std::string_view files) = 0;
     // Where the logs go, as the operator is told (UTF-8).
     [[nodiscard]] virtual std::string lloc() const = 0;
 };

@@ -81,22 +81,20 @@ void sincronitzar_carpeta(const fs::path& carpeta) {
 
 } // namespace
 
-std::string substituir_fitxer(fs::path desti, std::string_view text) {
+std::string substituir_fitxer(const fs::path& desti, std::string_view text) {
     std::error_code ec;
-    // Saving through a link replaces the file it names, not the link.
-    if (fs::is_symlink(desti, ec)) {
-        const fs::path real = fs::canonical(desti, ec);
-        if (!ec) {
-            desti = real;
-        }
-    }
-    const fs::file_status abans = fs::status(desti, ec);
+    // A link is replaced itself, never the file it names: in a folder others
+    // can write to, a planted link would otherwise let a save overwrite any
+    // file of the user's.
+    const fs::file_status abans = fs::symlink_status(desti, ec);
+    const bool enllac = fs::is_symlink(abans);
     if (fs::is_directory(abans)) {
         return motiu(EISDIR);
     }
     // Replacing a file leaves its own write permission aside; a read-only file
     // must stay as it is.
-    if (fs::exists(abans) && ::access(desti.c_str(), W_OK) != 0) {
+    const bool fitxer_previ = fs::exists(abans) && !enllac;
+    if (fitxer_previ && ::access(desti.c_str(), W_OK) != 0) {
         return motiu(errno);
     }
     const fs::path carpeta = desti.has_parent_path() ? desti.parent_path() : fs::path(".");
@@ -106,7 +104,7 @@ std::string substituir_fitxer(fs::path desti, std::string_view text) {
         return motiu(errno);
     }
     int error = escriure_tot(fd.fd(), text);
-    if (error == 0 && fs::exists(abans)) {
+    if (error == 0 && fitxer_previ) {
         // The new file keeps the permissions of the one it replaces.
         const auto permisos = static_cast<mode_t>(abans.permissions() & fs::perms::mask);
         if (::fchmod(fd.fd(), permisos) != 0) {

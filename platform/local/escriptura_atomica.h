@@ -10,9 +10,9 @@
 
 namespace quorvel {
 
-// Empty on success, else the system's reason. A link is followed (the file it
-// names is replaced); a read-only file or a folder is not replaced; the new
-// file keeps the permissions of the one it replaces.
-std::string substituir_fitxer(std::filesystem::path desti, std::string_view bytes);
+// Empty on success, else the system's reason. A link is replaced by the new
+// file and the file it named is left alone; a read-only file or a folder is
+// not replaced; the new file keeps the permissions of the file it replaces.
+std::string substituir_fitxer(const std::filesystem::path& desti, std::string_view bytes);
 
 } // namespace quorvel

@@ -303,13 +303,12 @@ bool perfil_ini::escriure(const std::string& seccio, const std::string& clau,
     if (local.empty()) {
         return false;
     }
-    fs::path desti = local;
+    const fs::path desti = local;
     std::error_code ec;
+    // A settings file that is a link is neither written through nor copied
+    // from: in a folder others can write to, it may name any file of the user's.
     if (fs::is_symlink(desti, ec)) {
-        desti = fs::canonical(desti, ec);
-        if (ec) {
-            return false;
-        }
+        return false;
     }
     fitxer_ini f;
     if (fs::exists(desti, ec)) {

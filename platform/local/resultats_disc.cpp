@@ -93,30 +93,78 @@ std::string resultats_disc::lloc() const {
     return fitxer_.empty() ? carpeta_ : fitxer_;
 }
 
-bool resultats_disc::afegir(std::string_view data, std::string_view capcalera,
-                            std::string_view files) {
-    const std::string fitxer = fitxer_de(data);
-    const auto obrir = [&] {
-        return ::open(fitxer.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    };
-    int fd = obrir();
-    if (fd < 0 && errno == ENOENT && !carpeta_.empty()) {
+namespace {
+
+// The log's folder, opened so that the file is then opened inside it and not
+// through a path that may change meanwhile. The day logs' own folder is made
+// if missing (its parents as usual) and never followed when it is a link; a
+// given file's folder is the caller's choice and is followed.
+int obrir_carpeta(const std::string& carpeta, bool propia) {
+    const int banderes = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (propia ? O_NOFOLLOW : 0);
+    int fd = ::open(carpeta.c_str(), banderes);
+    if (fd < 0 && errno == ENOENT) {
         std::error_code error;
-        std::filesystem::create_directories(carpeta_, error);
-        fd = obrir();
+        if (propia) {
+            std::filesystem::create_directories(std::filesystem::path(carpeta).parent_path(),
+                                                error);
+            // mkdir makes no folder where a link, even a broken one, stands.
+            if (::mkdir(carpeta.c_str(), 0755) != 0 && errno != EEXIST) {
+                return -1;
+            }
+        } else {
+            std::filesystem::create_directories(carpeta, error);
+        }
+        fd = ::open(carpeta.c_str(), banderes);
     }
-    const descriptor f(fd);
+    return fd;
+}
+
+} // namespace
+
+escriptura_resultats resultats_disc::afegir(std::string_view data, std::string_view capcalera,
+                                            std::string_view files) {
+    const std::filesystem::path fitxer(fitxer_de(data));
+    const descriptor carpeta(obrir_carpeta(fitxer.parent_path().string(), fitxer_.empty()));
+    if (carpeta.fd() < 0) {
+        struct stat enllac {};
+        const bool es_enllac =
+            ::lstat(fitxer.parent_path().c_str(), &enllac) == 0 && S_ISLNK(enllac.st_mode);
+        return es_enllac ? escriptura_resultats::enllac : escriptura_resultats::fallida;
+    }
+    // O_NONBLOCK: a pipe planted under the log's name must not hang the program.
+    const descriptor f(::openat(carpeta.fd(), fitxer.filename().c_str(),
+                                O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                                0644));
     if (f.fd() < 0) {
-        return false;
+        return errno == ELOOP ? escriptura_resultats::enllac : escriptura_resultats::fallida;
     }
     struct stat estat {};
-    if (::fstat(f.fd(), &estat) != 0) {
-        return false;
+    if (::fstat(f.fd(), &estat) != 0 || !S_ISREG(estat.st_mode)) {
+        return escriptura_resultats::fallida;
     }
-    if (estat.st_size == 0 && !escriure_tot(f.fd(), capcalera)) {
-        return false;
+    // A second name of the file elsewhere is a link all the same.
+    if (estat.st_nlink > 1) {
+        return escriptura_resultats::enllac;
     }
-    return escriure_tot(f.fd(), files);
+    std::string text;
+    text.reserve(capcalera.size() + files.size() + 2);
+    if (estat.st_size == 0) {
+        text += capcalera;
+    } else {
+        // A row left without its line end (the program stopped while writing)
+        // is ended, so that the new rows do not run on from it.
+        char darrer = '\n';
+        if (::pread(f.fd(), &darrer, 1, estat.st_size - 1) == 1 && darrer != '\n') {
+            text += "\r\n";
+        }
+    }
+    text += files;
+    if (!escriure_tot(f.fd(), text)) {
+        // Whole rows or none: what went in of them is taken out again.
+        [[maybe_unused]] const int tallat = ::ftruncate(f.fd(), estat.st_size);
+        return escriptura_resultats::fallida;
+    }
+    return escriptura_resultats::feta;
 }
 
 } // namespace quorvel

@@ -1,6 +1,8 @@
 // The results log on the local disk: one file per day, "YYYY-MM-DD.csv", in
 // a folder that is created when the first row comes; or, for the authors' dry
-// run, every row in one given file.
+// run, every row in one given file. The folder may be one others can write
+// to (a shared stick), so neither the log nor its folder is reached through
+// a link, and rows are written whole or not at all.
 #pragma once
 
 #include "platform/servei_resultats.h"
@@ -18,7 +20,8 @@ class resultats_disc : public servei_resultats {
     static resultats_disc un_fitxer(std::string fitxer);
 
     std::string data_avui() override;
-    bool afegir(std::string_view data, std::string_view capcalera, std::string_view files) override;
+    escriptura_resultats afegir(std::string_view data, std::string_view capcalera,
+                                std::string_view files) override;
     [[nodiscard]] std::string lloc() const override;
 
     // The file a date's rows go to.

@@ -1,5 +1,7 @@
 #include "platform/qt/finestra_resultats.h"
 
+#include "platform/local/escriptura_atomica.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QDateTime>
@@ -10,6 +12,9 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -18,6 +23,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <utility>
 
 namespace quorvel {
 
@@ -46,9 +52,16 @@ std::string darrer_dia(const resum_resultats& r) {
 
 } // namespace
 
-finestra_resultats::finestra_resultats(std::string carpeta, QWidget* pare)
-    : QWidget(pare, Qt::Window), carpeta_(std::move(carpeta)), origen_(new QLabel),
-      taula_(new QTableWidget(0, 7)), encerts_(grafic(QStringLiteral("Encerts (%)"))),
+finestra_resultats::finestra_resultats(std::string carpeta, textos_finestra_resultats textos,
+                                       QWidget* pare)
+    : QWidget(pare, Qt::Window), carpeta_(std::move(carpeta)), textos_(std::move(textos)),
+      triar_([this](const std::string& titol, const std::string& proposta) {
+          return QFileDialog::getSaveFileName(this, qt(titol), qt(proposta),
+                                              QStringLiteral("CSV (*.csv)"))
+              .toStdString();
+      }),
+      origen_(new QLabel), avis_(new QLabel), taula_(new QTableWidget(0, 7)),
+      encerts_(grafic(QStringLiteral("Encerts (%)"))),
       temps_(grafic(QStringLiteral("Mediana del temps de resposta (ms)"))) {
     setWindowTitle(QStringLiteral("Resultats"));
     setObjectName(QStringLiteral("finestra_resultats"));
@@ -62,7 +75,10 @@ finestra_resultats::finestra_resultats(std::string carpeta, QWidget* pare)
 
     auto* avui = new QPushButton(QStringLiteral("Avui"));
     auto* obrir = new QPushButton(QStringLiteral("Obrir registre..."));
-    auto* exportar_boto = new QPushButton(QStringLiteral("Exportar CSV..."));
+    auto* exportar_resum = new QPushButton(qt(textos_.exportar_resum));
+    auto* exportar_files_boto = new QPushButton(qt(textos_.exportar_files));
+    auto* tancar = new QPushButton(qt(textos_.tancar));
+    tancar->setObjectName(QStringLiteral("tancar"));
     connect(avui, &QPushButton::clicked, this, [this] { mostrar_avui(avui_); });
     connect(obrir, &QPushButton::clicked, this, [this] {
         const QString f = QFileDialog::getOpenFileName(
@@ -72,18 +88,24 @@ finestra_resultats::finestra_resultats(std::string carpeta, QWidget* pare)
             mostrar_fitxer(f.toStdString());
         }
     });
-    connect(exportar_boto, &QPushButton::clicked, this, [this] {
-        const QString f = QFileDialog::getSaveFileName(this, QStringLiteral("Exportar taula"),
-                                                       QString(), QStringLiteral("CSV (*.csv)"));
-        if (!f.isEmpty() && !exportar(f.toStdString())) {
-            origen_->setText(QStringLiteral("No s'ha pogut escriure ") + f);
-        }
-    });
+    connect(exportar_resum, &QPushButton::clicked, this,
+            [this] { exportar_amb("resum", &finestra_resultats::exportar); });
+    connect(exportar_files_boto, &QPushButton::clicked, this,
+            [this] { exportar_amb("resultats", &finestra_resultats::exportar_files); });
+    connect(tancar, &QPushButton::clicked, this, &QWidget::close);
+    // Without a window manager there is no title bar to close the window by.
+    for (const QKeySequence& tecla :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ALT | Qt::Key_F4)}) {
+        auto* drecera = new QShortcut(tecla, this);
+        connect(drecera, &QShortcut::activated, this, &QWidget::close);
+    }
     auto* botons = new QHBoxLayout;
     botons->addWidget(avui);
     botons->addWidget(obrir);
-    botons->addWidget(exportar_boto);
+    botons->addWidget(exportar_resum);
+    botons->addWidget(exportar_files_boto);
     botons->addStretch();
+    botons->addWidget(tancar);
 
     auto* grafics = new QHBoxLayout;
     for (QChart* c : {encerts_, temps_}) {
@@ -97,8 +119,23 @@ finestra_resultats::finestra_resultats(std::string carpeta, QWidget* pare)
     capa->addLayout(botons);
     capa->addWidget(origen_);
     capa->addWidget(taula_, 1);
+    capa->addWidget(avis_);
     capa->addLayout(grafics, 2);
     resize(900, 640);
+}
+
+void finestra_resultats::obrir_sota(const QWidget& consola) {
+    if (!isVisible()) {
+        const QPoint lloc(consola.frameGeometry().left(), consola.frameGeometry().bottom() + 1);
+        const QScreen* pantalla = consola.screen();
+        if (pantalla != nullptr &&
+            pantalla->availableGeometry().contains(QRect(lloc, frameGeometry().size()))) {
+            move(lloc);
+        }
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 std::string finestra_resultats::llegir(const std::string& fitxer) const {
@@ -111,15 +148,19 @@ std::string finestra_resultats::llegir(const std::string& fitxer) const {
 void finestra_resultats::mostrar_avui(const std::string& dia) {
     avui_ = dia;
     const std::string fitxer = (std::filesystem::path(carpeta_) / (dia + ".csv")).string();
+    text_log_ = llegir(fitxer);
+    dia_ = dia;
     acumulador_resultats a;
-    a.afegir(llegir(fitxer));
+    a.afegir(text_log_);
     mostrar("Sessi\xC3\xB3 d'avui (" + dia + ")", a.resum(), dia, fitxer);
 }
 
 void finestra_resultats::mostrar_fitxer(const std::string& fitxer) {
+    text_log_ = llegir(fitxer);
     acumulador_resultats a;
-    a.afegir(llegir(fitxer));
+    a.afegir(text_log_);
     const resum_resultats r = a.resum();
+    dia_ = darrer_dia(r);
     mostrar(std::filesystem::path(fitxer).filename().string(), r, darrer_dia(r), fitxer);
 }
 
@@ -231,9 +272,42 @@ void finestra_resultats::omplir_grafics(const resum_resultats& setmanes) {
 }
 
 bool finestra_resultats::exportar(const std::string& fitxer) const {
-    std::ofstream sortida(fitxer, std::ios::binary);
-    sortida << resum_csv(jugadors_);
-    return static_cast<bool>(sortida.flush());
+    return substituir_fitxer(fitxer, resum_csv(jugadors_)).empty();
+}
+
+bool finestra_resultats::exportar_files(const std::string& fitxer) const {
+    // A day without a log exports the header alone, still a table.
+    const std::string text = text_log_.empty() ? capcalera_resultats() : csv_reescriure(text_log_);
+    return substituir_fitxer(fitxer, text).empty();
+}
+
+std::string finestra_resultats::carpeta_exportacio() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    std::error_code error;
+    if (!documents.isEmpty() && std::filesystem::is_directory(documents.toStdString(), error)) {
+        return documents.toStdString();
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::HomeLocation).toStdString();
+}
+
+QString finestra_resultats::avis() const {
+    return avis_->text();
+}
+
+void finestra_resultats::exportar_amb(const std::string& nom,
+                                      bool (finestra_resultats::*escriure)(const std::string&)
+                                          const) {
+    const std::string proposta = (std::filesystem::path(carpeta_exportacio()) /
+                                  (nom + (dia_.empty() ? std::string() : "-" + dia_) + ".csv"))
+                                     .string();
+    const std::string fitxer =
+        triar_(nom == "resum" ? textos_.exportar_resum : textos_.exportar_files, proposta);
+    if (fitxer.empty()) {
+        return;
+    }
+    const std::string& plantilla = (this->*escriure)(fitxer) ? textos_.desat : textos_.no_desat;
+    QString text = qt(plantilla);
+    avis_->setText(text.replace(QStringLiteral("%1"), qt(fitxer)));
 }
 
 } // namespace quorvel

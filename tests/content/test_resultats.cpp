@@ -24,6 +24,48 @@ TEST(resultats, fields_are_quoted_only_when_they_must_and_read_back_unchanged) {
     }
 }
 
+TEST(resultats, fields_a_spreadsheet_would_run_are_guarded_and_read_back_as_written) {
+    const struct {
+        const char* camp;
+        const char* escrit;
+    } casos[] = {
+        {"@SUM(1+1)*cmd|x", "'@SUM(1+1)*cmd|x"},
+        {"=1+1", "'=1+1"},
+        {"+34 600", "'+34 600"},
+        {"-2", "'-2"},
+        {"\tx", "'\tx"},
+        {"\rx", "\"'\rx\""},
+        {"=a,b", "\"'=a,b\""},
+        {"'=x", "''=x"},
+        {"'quote", "'quote"},
+        {"a=b", "a=b"},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(camp_csv(c.camp), c.escrit) << c.camp;
+        EXPECT_EQ(csv_llegir(camp_csv(c.camp) + "\r\n").at(0).at(0), c.camp) << c.camp;
+    }
+    fila_resultat f{"2026-03-02T10:00:01.500",
+                    "/e.brd",
+                    "@SUM(1+1)*cmd|x",
+                    1,
+                    1,
+                    "=Anna",
+                    2,
+                    resultat_premuda::be,
+                    10,
+                    {}};
+    EXPECT_EQ(fila_csv(f),
+              "2026-03-02T10:00:01.500,/e.brd,'@SUM(1+1)*cmd|x,1,1,'=Anna,2,right,10,\r\n");
+    acumulador_resultats a;
+    a.afegir(capcalera_resultats() + fila_csv(f));
+    EXPECT_EQ(a.resum().jugadors.at(0).nom, "=Anna");
+    EXPECT_EQ(resum_csv(a.resum().jugadors).substr(resum_csv({}).size()),
+              "1,'=Anna,1,1,0,1.0000,10.0\r\n");
+    // A log written elsewhere without the guard gets it in the export.
+    EXPECT_EQ(csv_reescriure("time,exercise_title\r\n2026-03-02T10:00:01.500,=cmd\r\n\r\n"),
+              "time,exercise_title\r\n2026-03-02T10:00:01.500,'=cmd\r\n");
+}
+
 TEST(resultats, csv_rows_split_at_any_line_end_and_keep_empty_fields) {
     const struct {
         const char* text;

@@ -45,7 +45,11 @@ TEST(registre_premudes, judged_presses_of_two_players_give_rows_timed_by_the_clo
     b.premer(4, 0.25);
     b.premer(2, 0.5);
     b.f.eines.respostes_missatge.push_back(resposta_missatge::ok);
+    // The final press is in the log while "play again?" waits for its answer.
+    std::string al_preguntar;
+    b.f.eines.en_missatge = [&](const auto&, resposta_missatge) { al_preguntar = b.files(); };
     b.premer(3, 1.0);
+    EXPECT_NE(al_preguntar.find(",3,final,3250,1500\r\n"), std::string::npos) << al_preguntar;
     b.premer(3, 2.0);
     const std::string fitxer = "/ex/troba.brd,\"Troba, la 'C'\",";
     EXPECT_EQ(b.log.logs["2026-03-02"].substr(0, capcalera_resultats().size()),
@@ -82,8 +86,10 @@ TEST(registre_premudes, an_unwritable_log_is_told_once_and_the_exercise_goes_on)
     b.log.escrivible = true;
     b.premer(4, 1.0);
     b.log.escrivible = false;
+    b.log.fallada = escriptura_resultats::enllac;
     b.premer(4, 1.0);
-    EXPECT_NE(linia_estat(b.form1).find("/dades/resultats"), std::string::npos);
+    EXPECT_EQ(linia_estat(b.form1), "El registre de resultats no s'escriu: a /dades/resultats hi "
+                                    "ha un enlla\xE7 on va el registre");
 }
 
 TEST(registre_premudes, nothing_is_logged_when_turned_off_or_not_judged) {

@@ -159,21 +159,23 @@ class resultats_falsos : public servei_resultats {
   public:
     std::string avui = "2026-03-02";
     bool escrivible = true;
+    // What an unwritable log reports.
+    escriptura_resultats fallada = escriptura_resultats::fallida;
     int intents = 0;
     std::map<std::string, std::string, std::less<>> logs;
     std::string data_avui() override { return avui; }
-    bool afegir(std::string_view data, std::string_view capcalera,
-                std::string_view files) override {
+    escriptura_resultats afegir(std::string_view data, std::string_view capcalera,
+                                std::string_view files) override {
         ++intents;
         if (!escrivible) {
-            return false;
+            return fallada;
         }
         std::string& log = logs[std::string(data)];
         if (log.empty()) {
             log = capcalera;
         }
         log += files;
-        return true;
+        return escriptura_resultats::feta;
     }
     [[nodiscard]] std::string lloc() const override { return "/dades/resultats"; }
 };

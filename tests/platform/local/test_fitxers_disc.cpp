@@ -156,6 +156,14 @@ TEST_F(fitxers_disc_test, failed_writes_give_the_reason_and_keep_the_file) {
     EXPECT_TRUE(fs::is_directory(arrel / "imatge"));
 }
 
+TEST_F(fitxers_disc_test, a_link_is_replaced_itself_and_the_file_it_names_is_left_alone) {
+    fs::create_symlink(arrel / "pla.txt", arrel / "kk.map");
+    EXPECT_EQ(disc.escriure_text(base + "\\kk.map", "mapa"), "");
+    EXPECT_FALSE(fs::is_symlink(arrel / "kk.map"));
+    EXPECT_EQ(bytes(arrel / "kk.map"), "mapa");
+    EXPECT_EQ(bytes(arrel / "pla.txt"), "a,b\r\n");
+}
+
 TEST_F(fitxers_disc_test, a_read_only_file_is_not_replaced) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "permissions do not bind the superuser";

@@ -171,6 +171,15 @@ TEST_F(perfil_ini_test, writes_that_would_break_the_file_are_refused) {
     EXPECT_FALSE(fs::exists(carpeta_ / "no"));
 }
 
+TEST_F(perfil_ini_test, a_settings_file_that_is_a_link_is_not_written_through) {
+    posar("echo hola\n");
+    fs::rename(carpeta_ / "quorvel.ini", carpeta_ / "altre");
+    fs::create_symlink(carpeta_ / "altre", carpeta_ / "quorvel.ini");
+    EXPECT_FALSE(perfil.escriure("inici", "idioma", "a", cami()));
+    EXPECT_TRUE(fs::is_symlink(carpeta_ / "quorvel.ini"));
+    EXPECT_EQ(contingut(), "echo hola\n");
+}
+
 TEST_F(perfil_ini_test, writes_leave_no_temporary_file_and_never_replace_a_folder) {
     posar("[inici]\nmapa=kk.map\n");
     fs::create_directory(carpeta_ / "carpeta.ini");

@@ -3,7 +3,10 @@
 #include <QChart>
 #include <QDateTime>
 #include <QLineSeries>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTableWidget>
+#include <QTest>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -105,6 +108,58 @@ TEST_F(finestra_resultats_test, a_chosen_log_and_its_export) {
               "player,player_name,presses,right,wrong,share_right,median_ms\r\n"
               "1,Anna,2,1,1,0.5000,2000.0\r\n");
     EXPECT_FALSE(f.exportar((carpeta_ / "no" / "taula.csv").string()));
+}
+
+TEST_F(finestra_resultats_test, exports_start_in_the_documents_and_tell_where_they_wrote) {
+    QStandardPaths::setTestModeEnabled(true);
+    const std::string documents =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    fs::create_directories(documents);
+    escriure("2026-03-04.csv", "2026-03-04T10:00:00.000,/e.brd,=cmd|x,1,1,Anna,1,right,900,\r\n");
+    finestra_resultats f(carpeta_.string());
+    std::vector<std::string> propostes;
+    std::string desti;
+    f.posar_triar_desti([&](const std::string&, const std::string& proposta) {
+        propostes.push_back(proposta);
+        return desti;
+    });
+    f.mostrar_avui("2026-03-04");
+    const auto boto = [&f](const char* text) {
+        for (QPushButton* b : f.findChildren<QPushButton*>()) {
+            if (b->text() == QString::fromUtf8(text)) {
+                return b;
+            }
+        }
+        throw std::runtime_error(text);
+    };
+    desti = (carpeta_ / "files.csv").string();
+    boto("Exportar files...")->click();
+    EXPECT_EQ(f.avis().toStdString(), "Desat a " + desti);
+    std::ifstream files(desti, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(files), {}),
+              capcalera + "2026-03-04T10:00:00.000,/e.brd,'=cmd|x,1,1,Anna,1,right,900,\r\n");
+    desti = (carpeta_ / "no" / "resum.csv").string();
+    boto("Exportar resum...")->click();
+    EXPECT_EQ(f.avis().toStdString(), "No s'ha pogut escriure " + desti);
+    EXPECT_EQ(propostes, (std::vector<std::string>{documents + "/resultats-2026-03-04.csv",
+                                                   documents + "/resum-2026-03-04.csv"}));
+    fs::remove_all(documents);
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+TEST_F(finestra_resultats_test, esc_and_the_close_button_close_the_window) {
+    finestra_resultats f(carpeta_.string());
+    for (const bool per_boto : {false, true}) {
+        f.show();
+        f.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        if (per_boto) {
+            f.findChild<QPushButton*>(QStringLiteral("tancar"))->click();
+        } else {
+            QTest::keyClick(&f, Qt::Key_Escape);
+        }
+        EXPECT_FALSE(f.isVisible()) << per_boto;
+    }
 }
 
 TEST_F(finestra_resultats_test, a_day_without_a_log_shows_an_empty_table) {
