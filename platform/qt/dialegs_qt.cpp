@@ -1,6 +1,7 @@
 #include "platform/qt/dialegs_qt.h"
 
 #include "platform/qt/conversions_qt.h"
+#include "platform/qt/eines_qt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,10 +54,14 @@ QString filtres_qt(const std::string& filtre) {
     return filtres.join(QStringLiteral(";;"));
 }
 
+QWidget* dialegs_qt::pare() const {
+    return eines_ != nullptr ? eines_->pare_dialeg() : QApplication::activeWindow();
+}
+
 std::string dialegs_qt::obrir(finestra&, const std::string& carpeta_inicial,
                               const std::string& filtre, const std::string& titol) {
     // getOpenFileName only accepts a file that exists.
-    const QString cami = QFileDialog::getOpenFileName(QApplication::activeWindow(), qtext(titol),
+    const QString cami = QFileDialog::getOpenFileName(pare(), qtext(titol),
                                                       cami_qt(carpeta_inicial), filtres_qt(filtre));
     return cami.isEmpty() ? std::string() : text_programa(cami);
 }
@@ -70,13 +75,13 @@ std::string dialegs_qt::desar(const std::string& nom_proposat, finestra&,
     const QString inicial = carpeta.empty() ? nom
                             : nom.isEmpty() ? cami_qt(carpeta)
                                             : QDir(cami_qt(carpeta)).filePath(nom);
-    const QString cami = QFileDialog::getSaveFileName(QApplication::activeWindow(), qtext(titol),
-                                                      inicial, filtres_qt(filtre));
+    const QString cami =
+        QFileDialog::getSaveFileName(pare(), qtext(titol), inicial, filtres_qt(filtre));
     return cami.isEmpty() ? std::string() : text_programa(cami);
 }
 
 bool dialegs_qt::preguntar(finestra&, const std::string& text, const std::string& titol) {
-    return QMessageBox::question(QApplication::activeWindow(), qtext(titol), qtext(text),
+    return QMessageBox::question(pare(), qtext(titol), qtext(text),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
