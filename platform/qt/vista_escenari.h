@@ -46,13 +46,13 @@ struct opcions_vista_escenari {
     std::optional<QRect> geometria;
     // How long right and wrong stay on show.
     std::chrono::milliseconds durada_senyal{700};
-    // On the whole screen (else in a window), and told of each F11.
-    bool pantalla_completa = true;
-    std::function<void(bool)> en_pantalla_completa;
     // Told when someone at the stage asks to leave it (Esc, Alt+F4, the
     // window's close). It may close the view: the caller must not run it
     // inside the view's own event.
     std::function<void()> en_sortida;
+    // On the whole screen (else in a window), and told of each F11.
+    bool pantalla_completa = true;
+    std::function<void(bool)> en_pantalla_completa{};
 };
 
 class vista_escenari : public QWidget {
