@@ -1,6 +1,9 @@
 #include "app/programa.h"
 
 #include "board/configuracio_menus.h"
+#include "board/configuracio_tick.h"
+#include "core/finestra.h"
+#include "core/noms_elements.h"
 
 #include <utility>
 
@@ -22,6 +25,16 @@ programa::programa(serveis sv, std::string carpeta_programa, servei_escenari& es
     : app_(sv, std::move(carpeta_programa), std::move(carpeta_usuari)),
       exercicis_(arrencada(app_).estat(), app_.sv(), app_.form1(), escenaris) {
     registrar_configuracio(app_.estat(), app_.sv(), app_.form1());
+}
+
+bool programa::llegint_pads() {
+    const finestra& form1 = app_.form1();
+    if (form1.obtenir(elements::t_joystick).habilitat) {
+        return true;
+    }
+    return form1.obtenir(elements::t_configurar).habilitat &&
+           (menu_marcat(form1, elements::mn_configurar) ||
+            menu_marcat(form1, elements::mn_joystic));
 }
 
 } // namespace quorvel

@@ -25,6 +25,11 @@ class programa {
     [[nodiscard]] aplicacio& app() { return app_; }
     [[nodiscard]] motor& exercicis() { return exercicis_; }
 
+    // The pads are being read: an exercise runs, or a set-up waits for a
+    // press. The set-ups may leave their timer on after they end, so a
+    // set-up counts only while its menu item is ticked.
+    [[nodiscard]] bool llegint_pads();
+
   private:
     aplicacio app_;
     motor exercicis_;

@@ -162,8 +162,8 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
         return std::filesystem::path(fitxers_disc::cami_local(cami));
     });
     midi_sortida midi;
-    dialegs_qt dialegs;
     eines_qt eines;
+    dialegs_qt dialegs(&eines);
     rellotge_sistema rellotge;
     escenari_qt escenaris;
     programa p(serveis{joystick, fitxers, perfil, media, midi, dialegs, eines, rellotge},
@@ -184,16 +184,14 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
                                              std::string(elements::caselles),
                                              {}});
     eines.posar_propietari(&consola);
+    eines.posar_escenari([&escenaris] { return escenaris.vista_visible(); });
     escenaris.posar_consola(&consola);
 
     finestra& form1 = p.app().form1();
     const estat_joysticks& estat = p.app().estat();
     const sondeig_immediat sondeig(form1, std::string(elements::t_joystick), joystick,
                                    [&estat] { return estat.commutadors.proper_termini(); });
-    filtre_teclat teclat(joystick, [&form1] {
-        return form1.obtenir(elements::t_joystick).habilitat ||
-               form1.obtenir(elements::t_configurar).habilitat;
-    });
+    filtre_teclat teclat(joystick, [&p] { return p.llegint_pads(); });
     qt.installEventFilter(&teclat);
     // Qt's own texts follow the language chosen, from start-up on.
     traduccions_qt traduccions;

@@ -159,6 +159,10 @@ void exercici::aturar() {
     avisar(avis_exercici::aturat);
 }
 
+bool exercici::en_marxa() const {
+    return escenari_ != nullptr || form1_.obtenir(elements::t_joystick).habilitat;
+}
+
 void exercici::preparar() {
     sv_.rellotge.llavor(static_cast<unsigned>(std::floor(sv_.rellotge.segons())));
     s_.resposta.clear();

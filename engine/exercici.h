@@ -34,6 +34,8 @@ class exercici {
     void engegar();
     // "aturar": harmless when nothing runs.
     void aturar();
+    // An exercise runs: its stage shows or its polling is on.
+    [[nodiscard]] bool en_marxa() const;
     // New question for the random exercise types.
     void preparar();
 

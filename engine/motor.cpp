@@ -72,6 +72,12 @@ void motor::engegar() {
 }
 
 void motor::obrir_exercici() {
+    // The exercise that runs gives way first: no press made while the file
+    // is chosen, nor the key that answers the next exercise's instruction,
+    // counts for it, and its stage hides nothing of what opens next.
+    if (exercici_.en_marxa()) {
+        exercici_.aturar();
+    }
     std::vector<avis_lectura> avisos;
     if (exercici_menu_obrir(s_, sv_, form1_, &avisos)) {
         exercici_obert(avisos);
@@ -80,6 +86,9 @@ void motor::obrir_exercici() {
 }
 
 void motor::obrir_exercici(const std::string& cami) {
+    if (exercici_.en_marxa()) {
+        exercici_.aturar();
+    }
     std::vector<avis_lectura> avisos;
     if (exercici_obrir(s_, sv_, form1_, cami, &avisos)) {
         exercici_obert(avisos);

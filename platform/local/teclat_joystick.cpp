@@ -37,6 +37,11 @@ void joystick_amb_teclat::tecla(int entrada, bool premuda) {
     canvi_ = true;
 }
 
+bool joystick_amb_teclat::premuda(int entrada) const {
+    return entrada >= 1 && entrada <= static_cast<int>(premudes_.size()) &&
+           premudes_[static_cast<std::size_t>(entrada - 1)];
+}
+
 void joystick_amb_teclat::deixar_anar_tot() {
     for (int entrada = 1; entrada <= static_cast<int>(premudes_.size()); ++entrada) {
         tecla(entrada, false);

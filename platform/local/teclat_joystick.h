@@ -1,8 +1,9 @@
 // The keyboard as a pad: a joystick service that hands the devices of
 // another service through and, once opened, adds the keyboard as the last
-// device. Its buttons are keys, in this order: Space, Enter, 1 to 9, 0, then
-// the letters A to T (32 buttons); the arrows are its directions. Many switch
-// interfaces present themselves as a keyboard that types these keys.
+// device. Its buttons are keys: 1 to 9 and 0 are buttons 1 to 10, the letters
+// A to T buttons 11 to 30, Space 31 and Enter 32; the arrows are its
+// directions. Many switch interfaces present themselves as a keyboard that
+// types Space or Enter.
 #pragma once
 
 #include "platform/servei_joystick.h"
@@ -21,6 +22,9 @@ class joystick_amb_teclat : public servei_joystick {
     void tecla(int entrada, bool premuda);
     // Every key let go (the program lost the keyboard focus).
     void deixar_anar_tot();
+    // The keyboard is one of the devices (`teclat` is set).
+    [[nodiscard]] bool obert() const { return obert_; }
+    [[nodiscard]] bool premuda(int entrada) const;
 
     int nombre_dispositius() override;
     int llegir_posicio(int id, posicio_joystick& posicio) override;

@@ -1,12 +1,14 @@
 #include "platform/qt/dialegs_qt.h"
 
 #include "platform/qt/conversions_qt.h"
+#include "platform/qt/eines_qt.h"
 #include "platform/qt/text_caixa.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 
 #include <string_view>
@@ -54,10 +56,14 @@ QString filtres_qt(const std::string& filtre) {
     return filtres.join(QStringLiteral(";;"));
 }
 
+QWidget* dialegs_qt::pare() const {
+    return eines_ != nullptr ? eines_->pare_dialeg() : QApplication::activeWindow();
+}
+
 std::string dialegs_qt::obrir(finestra&, const std::string& carpeta_inicial,
                               const std::string& filtre, const std::string& titol) {
     // getOpenFileName only accepts a file that exists.
-    const QString cami = QFileDialog::getOpenFileName(QApplication::activeWindow(), qtext(titol),
+    const QString cami = QFileDialog::getOpenFileName(pare(), qtext(titol),
                                                       cami_qt(carpeta_inicial), filtres_qt(filtre));
     return cami.isEmpty() ? std::string() : text_programa(cami);
 }
@@ -71,17 +77,21 @@ std::string dialegs_qt::desar(const std::string& nom_proposat, finestra&,
     const QString inicial = carpeta.empty() ? nom
                             : nom.isEmpty() ? cami_qt(carpeta)
                                             : QDir(cami_qt(carpeta)).filePath(nom);
-    const QString cami = QFileDialog::getSaveFileName(QApplication::activeWindow(), qtext(titol),
-                                                      inicial, filtres_qt(filtre));
+    const QString cami =
+        QFileDialog::getSaveFileName(pare(), qtext(titol), inicial, filtres_qt(filtre));
     return cami.isEmpty() ? std::string() : text_programa(cami);
 }
 
 bool dialegs_qt::preguntar(finestra&, const std::string& text, const std::string& titol) {
-    QMessageBox caixa(QMessageBox::Question, qtext(titol), QString(),
-                      QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
-    caixa.setDefaultButton(QMessageBox::No);
-    posar_text_caixa(caixa, qtext(text));
-    return caixa.exec() == QMessageBox::Yes;
+    // A box on the stage may lose its parent while it waits (a timer stops
+    // the exercise): it then goes with the stage, and counts as "no".
+    const QPointer<QMessageBox> caixa = new QMessageBox(
+        QMessageBox::Question, qtext(titol), QString(), QMessageBox::Yes | QMessageBox::No, pare());
+    caixa->setDefaultButton(QMessageBox::No);
+    posar_text_caixa(*caixa, qtext(text));
+    const bool si = caixa->exec() == QMessageBox::Yes && !caixa.isNull();
+    delete caixa.data();
+    return si;
 }
 
 } // namespace quorvel

@@ -4,6 +4,7 @@
 #include "platform/dialegs.h"
 
 #include <QString>
+#include <QWidget>
 
 #include <string>
 
@@ -15,9 +16,14 @@ namespace quorvel {
 // matches every file.
 QString filtres_qt(const std::string& filtre);
 
+class eines_qt;
+
 class dialegs_qt : public servei_dialegs {
   public:
-    // The finestra model is no widget: the dialogs belong to the active window.
+    // The finestra model is no widget: the dialogs open where the toolkit's
+    // boxes do (above the stage on show), or on the active window without it.
+    explicit dialegs_qt(const eines_qt* eines = nullptr) : eines_(eines) {}
+
     std::string obrir(finestra& propietari, const std::string& carpeta_inicial,
                       const std::string& filtre, const std::string& titol) override;
     std::string desar(const std::string& nom_proposat, finestra& propietari,
@@ -27,6 +33,11 @@ class dialegs_qt : public servei_dialegs {
     // destroys nothing.
     bool preguntar(finestra& propietari, const std::string& text,
                    const std::string& titol) override;
+
+  private:
+    [[nodiscard]] QWidget* pare() const;
+
+    const eines_qt* eines_;
 };
 
 } // namespace quorvel

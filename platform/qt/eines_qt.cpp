@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <utility>
 
 namespace quorvel {
 
@@ -129,7 +130,14 @@ void eines_qt::posar_propietari(QWidget* propietari) {
     propietari_ = propietari;
 }
 
+void eines_qt::posar_escenari(std::function<QWidget*()> escenari) {
+    escenari_ = std::move(escenari);
+}
+
 QWidget* eines_qt::pare_dialeg() const {
+    if (QWidget* escenari = escenari_ ? escenari_() : nullptr) {
+        return escenari;
+    }
     QWidget* activa = QApplication::activeWindow();
     return activa != nullptr ? activa : propietari_.data();
 }
@@ -139,23 +147,27 @@ resposta_missatge eines_qt::missatge(const std::string& text, botons_missatge bo
     const auto opcions = botons == botons_missatge::ok_cancel
                              ? QMessageBox::Ok | QMessageBox::Cancel
                              : QMessageBox::StandardButtons(QMessageBox::Ok);
-    QMessageBox caixa(QMessageBox::NoIcon, titol_o_programa(titol), QString(), opcions,
-                      pare_dialeg());
-    posar_text_caixa(caixa, a_qstring(text));
-    caixa.setDefaultButton(QMessageBox::Ok);
-    return caixa.exec() == QMessageBox::Ok ? resposta_missatge::ok : resposta_missatge::cancel;
+    // The stage that owns a box may be closed while it waits (a timer stops
+    // the exercise): the box then goes with it, and counts as cancelled.
+    const QPointer<QMessageBox> caixa = new QMessageBox(
+        QMessageBox::NoIcon, titol_o_programa(titol), QString(), opcions, pare_dialeg());
+    posar_text_caixa(*caixa, a_qstring(text));
+    caixa->setDefaultButton(QMessageBox::Ok);
+    const bool ok = caixa->exec() == QMessageBox::Ok && !caixa.isNull();
+    delete caixa.data();
+    return ok ? resposta_missatge::ok : resposta_missatge::cancel;
 }
 
 std::string eines_qt::demanar(const std::string& text, const std::string& titol,
                               const std::string& defecte) {
-    QInputDialog dialeg(pare_dialeg());
-    dialeg.setWindowTitle(titol_o_programa(titol));
-    dialeg.setLabelText(text_mostrable(a_qstring(text)));
-    dialeg.setTextValue(a_qstring(defecte));
-    if (dialeg.exec() != QDialog::Accepted) {
-        return {};
-    }
-    return text_programa(dialeg.textValue());
+    const QPointer<QInputDialog> dialeg = new QInputDialog(pare_dialeg());
+    dialeg->setWindowTitle(titol_o_programa(titol));
+    dialeg->setLabelText(text_mostrable(a_qstring(text)));
+    dialeg->setTextValue(a_qstring(defecte));
+    const bool acceptat = dialeg->exec() == QDialog::Accepted && !dialeg.isNull();
+    const std::string resposta = acceptat ? text_programa(dialeg->textValue()) : std::string();
+    delete dialeg.data();
+    return resposta;
 }
 
 void eines_qt::beep() {

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -25,6 +26,12 @@ class eines_qt : public servei_eines {
 
     // The window message boxes and prompts are centred on.
     void posar_propietari(QWidget* propietari);
+    // The players' stage while it shows, else null: boxes belong to it then,
+    // so that no window manager keeps them (or the console) behind it.
+    void posar_escenari(std::function<QWidget*()> escenari);
+    // Where a box or dialog opens: the stage on show, else the active
+    // window, else the owner.
+    [[nodiscard]] QWidget* pare_dialeg() const;
 
     resposta_missatge missatge(const std::string& text, botons_missatge botons,
                                const std::string& titol) override;
@@ -42,10 +49,8 @@ class eines_qt : public servei_eines {
     void sortir() override;
 
   private:
-    // The active window, or the owner when none is active.
-    [[nodiscard]] QWidget* pare_dialeg() const;
-
     QPointer<QWidget> propietari_;
+    std::function<QWidget*()> escenari_;
     // Parent of the timers; outlives the per-window timer sets it holds.
     std::unique_ptr<QObject> arrel_;
     std::map<finestra*, std::unique_ptr<temporitzadors_finestra>> finestres_;

@@ -95,7 +95,11 @@ struct vista_escenari::animacio {
 
 vista_escenari::vista_escenari(finestra& f, opcions o, QWidget* pare)
     : QWidget(pare, Qt::Window | Qt::FramelessWindowHint), f_(f), opcions_(std::move(o)),
-      mida_(opcions_.mida ? *opcions_.mida : pantalla_escenari()) {
+      mida_(opcions_.mida ? *opcions_.mida : pantalla_escenari()),
+      pantalla_completa_(opcions_.pantalla_completa) {
+    if (!pantalla_completa_) {
+        setWindowFlags(Qt::Window);
+    }
     // Every pixel is painted here, the background included.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -252,6 +256,9 @@ QRect vista_escenari::geometria_finestra() const {
 
 void vista_escenari::alternar_pantalla_completa() {
     pantalla_completa_ = !pantalla_completa_;
+    if (opcions_.en_pantalla_completa) {
+        opcions_.en_pantalla_completa(pantalla_completa_);
+    }
     if (f_.visible()) {
         mostrar();
     }
@@ -750,7 +757,8 @@ void vista_escenari::frame_nou(const std::string& cami) {
     }
 }
 
-escenari_qt::escenari_qt(vista_escenari::opcions o) : opcions_(std::move(o)) {}
+escenari_qt::escenari_qt(vista_escenari::opcions o)
+    : opcions_(std::move(o)), pantalla_completa_(opcions_.pantalla_completa) {}
 
 // Views whose deletion is still pending go with the service.
 escenari_qt::~escenari_qt() {
@@ -766,6 +774,8 @@ mida_pantalla escenari_qt::pantalla() {
 void escenari_qt::obrir(finestra& escenari) {
     vista_escenari::opcions o = opcions_;
     o.en_sortida = [this] { QTimer::singleShot(0, &context_, [this] { sortir(); }); };
+    o.pantalla_completa = pantalla_completa_;
+    o.en_pantalla_completa = [this](bool completa) { pantalla_completa_ = completa; };
     auto nova = std::make_unique<vista_escenari>(escenari, std::move(o));
     if (const auto it = vistes_.find(&escenari); it != vistes_.end()) {
         descartar(std::move(it->second));
@@ -827,6 +837,15 @@ void escenari_qt::tancar(finestra& escenari) {
         descartar(std::move(it->second));
         vistes_.erase(it);
     }
+}
+
+vista_escenari* escenari_qt::vista_visible() const {
+    for (const auto& [model, v] : vistes_) {
+        if (v->isVisible()) {
+            return v.get();
+        }
+    }
+    return nullptr;
 }
 
 vista_escenari* escenari_qt::vista(const finestra& escenari) const {

@@ -50,6 +50,9 @@ struct opcions_vista_escenari {
     // window's close). It may close the view: the caller must not run it
     // inside the view's own event.
     std::function<void()> en_sortida;
+    // On the whole screen (else in a window), and told of each F11.
+    bool pantalla_completa = true;
+    std::function<void(bool)> en_pantalla_completa{};
 };
 
 class vista_escenari : public QWidget {
@@ -188,12 +191,16 @@ class escenari_qt : public servei_escenari {
 
     // The view of an open model; null when it has none.
     [[nodiscard]] vista_escenari* vista(const finestra& escenari) const;
+    // A view on show, if any: boxes open above it.
+    [[nodiscard]] vista_escenari* vista_visible() const;
 
   private:
     void sortir();
     void descartar(std::unique_ptr<vista_escenari> vista);
 
     vista_escenari::opcions opcions_;
+    // F11's choice holds for the stages of the rest of the session.
+    bool pantalla_completa_;
     std::function<void()> sortida_;
     QPointer<QWidget> consola_;
     // Leaving runs from the event loop on this object, never inside an

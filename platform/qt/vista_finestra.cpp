@@ -3,6 +3,7 @@
 #include "core/text.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/qt/conversions_qt.h"
+#include "platform/qt/teclat_filtre.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -320,6 +321,7 @@ void vista_finestra::crear_widget(const element& e) {
         if (index.value_or(0) > 0 && iguals_sense_majuscules(nom, opcions_.caselles_numerades)) {
             quadre->setPlaceholderText(QString::number(*index));
             quadre->setAlignment(Qt::AlignCenter);
+            quadre->setProperty(propietat_casella_pad, true);
         }
         connect(quadre, &QLineEdit::textEdited, this, [this, nom, index](const QString& text) {
             enviar([&] { f_.editar(nom, index, text_programa(text)); });

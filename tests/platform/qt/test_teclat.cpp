@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <SDL.h>
 
@@ -29,6 +30,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <sstream>
 
@@ -40,11 +42,12 @@ TEST(teclat, the_documented_keys_are_the_pad_inputs) {
         int tecla;
         std::optional<int> entrada;
     } casos[] = {
-        {Qt::Key_Right, 1},  {Qt::Key_Left, 2},    {Qt::Key_Down, 3},       {Qt::Key_Up, 4},
-        {Qt::Key_Space, 5},  {Qt::Key_Return, 6},  {Qt::Key_Enter, 6},      {Qt::Key_1, 7},
-        {Qt::Key_9, 15},     {Qt::Key_0, 16},      {Qt::Key_A, 17},         {Qt::Key_T, 36},
-        {Qt::Key_U, {}},     {Qt::Key_Escape, {}}, {Qt::Key_F11, {}},       {Qt::Key_Tab, {}},
-        {Qt::Key_Shift, {}}, {Qt::Key_Minus, {}},  {Qt::Key_Backspace, {}},
+        // Input 4 + b is button b.
+        {Qt::Key_Right, 1},  {Qt::Key_Left, 2},   {Qt::Key_Down, 3},    {Qt::Key_Up, 4},
+        {Qt::Key_1, 5},      {Qt::Key_3, 7},      {Qt::Key_9, 13},      {Qt::Key_0, 14},
+        {Qt::Key_A, 15},     {Qt::Key_T, 34},     {Qt::Key_Space, 35},  {Qt::Key_Return, 36},
+        {Qt::Key_Enter, 36}, {Qt::Key_U, {}},     {Qt::Key_Escape, {}}, {Qt::Key_F11, {}},
+        {Qt::Key_Tab, {}},   {Qt::Key_Shift, {}}, {Qt::Key_Minus, {}},  {Qt::Key_Backspace, {}},
     };
     for (const auto& c : casos) {
         EXPECT_EQ(entrada_de_tecla(c.tecla), c.entrada) << c.tecla;
@@ -61,8 +64,8 @@ TEST(teclat, arrows_steer_and_keys_press_buttons_of_the_last_device) {
     pads.ara = 40;
     js.tecla(1, true);  // right
     js.tecla(4, true);  // up
-    js.tecla(5, true);  // Space: button 1
-    js.tecla(36, true); // T: button 32
+    js.tecla(5, true);  // "1": button 1
+    js.tecla(36, true); // Enter: button 32
     posicio_joystick p;
     ASSERT_EQ(js.llegir_posicio(1, p), 0);
     EXPECT_EQ(p, (posicio_joystick{65535, 0, 32768, 0x80000001U}));
@@ -145,42 +148,76 @@ class teclat_programa : public ::testing::Test {
         std::filesystem::remove_all(carpeta);
         std::filesystem::copy(std::string(QUORVEL_SOURCE_DIR) + "/data", carpeta,
                               std::filesystem::copy_options::recursive);
-        // The bundled settings with the keyboard pad switched on.
+        f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12});
+    }
+    void TearDown() override {
+        qApp->removeEventFilter(filtre.get());
+        std::filesystem::remove_all(carpeta);
+    }
+
+    // The program on the bundled settings, with the keyboard pad on or off,
+    // its real console view and keyboard filter.
+    void engegar(bool teclat) {
         const auto ini = carpeta / "quorvel.ini";
         std::stringstream text;
         text << std::ifstream(ini).rdbuf();
         std::string settings = text.str();
         const auto p = settings.find("teclat=0");
         ASSERT_NE(p, std::string::npos);
-        settings.replace(p, 8, "teclat=1");
+        settings.replace(p, 8, teclat ? "teclat=1" : "teclat=0");
         std::ofstream(ini, std::ios::binary | std::ios::trunc) << settings;
-        f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12});
+        p_.emplace(serveis{js, disc, perfil, f.media, f.midi, f.dialegs, f.eines, f.rellotge},
+                   carpeta.string(), escenaris);
+        consola.emplace(p_->app().form1(),
+                        vista_finestra::opcions{finestra_principal_menus(),
+                                                [] {},
+                                                std::string(elements::linia_estat),
+                                                std::string(elements::caselles),
+                                                {}});
+        filtre = std::make_unique<filtre_teclat>(js, [this] { return p_->llegint_pads(); });
+        qApp->installEventFilter(filtre.get());
+        consola->show();
+        temps = qobject_cast<QLineEdit*>(consola->widget(elements::interval));
+        ASSERT_NE(temps, nullptr);
+        casella = consola->widget("Check2", 1);
+        ASSERT_NE(casella, nullptr);
     }
-    void TearDown() override { std::filesystem::remove_all(carpeta); }
+    // Keys go where the focus is, as the operator's keyboard sends them.
+    void enfocar(QWidget* w) {
+        w->window()->activateWindow();
+        w->setFocus(Qt::OtherFocusReason);
+        ASSERT_TRUE(prova::esperar([w] { return QApplication::focusWidget() == w; }));
+    }
+    QString escriure_interval(const QString& text) {
+        enfocar(temps);
+        temps->clear();
+        QTest::keyClicks(temps, text);
+        return temps->text();
+    }
+    void obrir_mostra() {
+        f.dialegs.respostes.push_back((carpeta / "mostra_caselles.brd").string());
+        f.rellotge.aleatoris = {0.0};
+        p_->app().form1().clic(elements::mn_fitxers);
+        ASSERT_TRUE(p_->app().form1().obtenir(elements::t_joystick).habilitat);
+    }
 
     std::filesystem::path carpeta;
     fakes::serveis_falsos f;
+    joystick_amb_teclat js{f.joystick};
     fitxers_disc disc;
     perfil_ini perfil;
+    escenari_qt escenaris;
+    std::optional<programa> p_;
+    std::optional<vista_finestra> consola;
+    std::unique_ptr<filtre_teclat> filtre;
+    QLineEdit* temps = nullptr;
+    QWidget* casella = nullptr;
 };
 
 TEST_F(teclat_programa, the_keyboard_pad_is_mapped_and_played_with_real_key_events) {
-    joystick_amb_teclat js(f.joystick);
-    escenari_qt escenaris;
-    programa p(serveis{js, disc, perfil, f.media, f.midi, f.dialegs, f.eines, f.rellotge},
-               carpeta.string(), escenaris);
-    aplicacio& app = p.app();
+    ASSERT_NO_FATAL_FAILURE(engegar(true));
+    aplicacio& app = p_->app();
     finestra& form1 = app.form1();
-    vista_finestra consola(form1, {finestra_principal_menus(),
-                                   [] {},
-                                   std::string(elements::linia_estat),
-                                   std::string(elements::caselles),
-                                   {}});
-    filtre_teclat filtre(js, [&] {
-        return form1.obtenir(elements::t_joystick).habilitat ||
-               form1.obtenir(elements::t_configurar).habilitat;
-    });
-    qApp->installEventFilter(&filtre);
     const sondeig_immediat sondeig(form1, std::string(elements::t_joystick), js,
                                    [&] { return app.estat().commutadors.proper_termini(); });
 
@@ -190,46 +227,76 @@ TEST_F(teclat_programa, the_keyboard_pad_is_mapped_and_played_with_real_key_even
     EXPECT_EQ(teclat.botons_dispositiu, 32);
     EXPECT_EQ(js.nom(teclat.dispositiu - 1), "Teclat");
 
-    // The map's set-up: cell 1 selected, "Configurar boto", Space held.
-    QWidget* casella = consola.widget("Check2", 1);
-    ASSERT_NE(casella, nullptr);
+    // The map's set-up: cell 1 selected, "Configurar boto", key "1" held:
+    // button 1, input 5.
     form1.clic(elements::caselles, 1);
+    ASSERT_NO_FATAL_FAILURE(enfocar(casella));
     bool premuda = false;
     f.eines.en_bombar = [&] {
         if (!premuda) {
-            QTest::keyPress(casella, Qt::Key_Space);
+            QTest::keyPress(casella, Qt::Key_1);
             premuda = true;
         }
     };
     form1.clic(elements::mn_configura_boto);
     f.eines.en_bombar = nullptr;
-    QTest::keyRelease(casella, Qt::Key_Space);
+    QTest::keyRelease(casella, Qt::Key_1);
     EXPECT_EQ(app.estat().mapa_entrades(2, 5), 1);
     EXPECT_EQ(app.estat().mapa_botons[1].joy, 2);
     EXPECT_EQ(app.estat().mapa_botons[1].entrada, 5);
     ASSERT_FALSE(f.eines.missatges.empty());
     EXPECT_EQ(f.eines.missatges.back().text, "final configurar_boto ");
 
-    // The demo exercise asks for cell 1 first; Space answers it.
-    f.dialegs.respostes.push_back((carpeta / "mostra_caselles.brd").string());
-    f.rellotge.aleatoris = {0.0};
-    form1.clic(elements::mn_fitxers);
-    ASSERT_TRUE(form1.obtenir(elements::t_joystick).habilitat);
-    auto* temps = qobject_cast<QLineEdit*>(consola.widget(elements::interval));
-    ASSERT_NE(temps, nullptr);
-    const QString interval = temps->text();
-    QTest::keyClick(temps, Qt::Key_5); // read by the pad, never typed
-    EXPECT_EQ(temps->text(), interval);
-    QTest::keyPress(casella, Qt::Key_Space);
+    // A set-up that is over gives the keyboard back, even with its timer on.
+    form1.posar_habilitat(elements::t_configurar, {}, true);
+    EXPECT_EQ(escriure_interval(QStringLiteral("150")), QStringLiteral("150"));
+    form1.posar_habilitat(elements::t_configurar, {}, false);
+
+    // The demo exercise asks for cell 1 first: key "1" answers it, but not
+    // while a box or a text field has the keyboard.
+    ASSERT_NO_FATAL_FAILURE(obrir_mostra());
+    EXPECT_EQ(escriure_interval(QStringLiteral("1")), QStringLiteral("1"));
+    {
+        QMessageBox caixa(QMessageBox::NoIcon, QStringLiteral("Quorvel"), QStringLiteral("?"),
+                          QMessageBox::Ok);
+        caixa.setWindowModality(Qt::ApplicationModal);
+        caixa.show();
+        ASSERT_TRUE(prova::esperar([&] { return QApplication::activeModalWidget() == &caixa; }));
+        QTest::keyPress(&caixa, Qt::Key_1);
+        EXPECT_FALSE(js.premuda(5));
+        QTest::keyRelease(&caixa, Qt::Key_1);
+    }
+    prova::esperar([] { return false; }, 150);
+    EXPECT_EQ(app.estat().resposta, "");
+    // The players' stage has the keyboard while they play.
+    QWidget* escenari = escenaris.vista_visible();
+    ASSERT_NE(escenari, nullptr);
+    ASSERT_NO_FATAL_FAILURE(enfocar(escenari));
+    QTest::keyPress(escenari, Qt::Key_1);
     EXPECT_TRUE(prova::esperar([&] { return app.estat().resposta == "B"; }, 2000));
     EXPECT_EQ(form1.color_fons(), color_verd);
-    QTest::keyRelease(casella, Qt::Key_Space);
+    QTest::keyRelease(escenari, Qt::Key_1);
 
     // Once the exercise stops, the keys type again.
     form1.clic(elements::aturar);
-    QTest::keyClick(temps, Qt::Key_5);
-    EXPECT_NE(temps->text(), interval);
-    qApp->removeEventFilter(&filtre);
+    EXPECT_EQ(escriure_interval(QStringLiteral("100")), QStringLiteral("100"));
+}
+
+// With the keyboard pad off the keyboard is always the console's; and an
+// exercise opened while another runs stops that one before anything is asked.
+TEST_F(teclat_programa, without_the_keyboard_pad_keys_type_while_an_exercise_runs) {
+    ASSERT_NO_FATAL_FAILURE(engegar(false));
+    std::vector<std::pair<avis_exercici, std::size_t>> avisos;
+    p_->exercicis().actual().en_avis = [&](avis_exercici a) {
+        avisos.emplace_back(a, f.dialegs.peticions.size());
+    };
+    ASSERT_NO_FATAL_FAILURE(obrir_mostra());
+    EXPECT_EQ(escriure_interval(QStringLiteral("250")), QStringLiteral("250"));
+    ASSERT_NO_FATAL_FAILURE(obrir_mostra());
+    const std::vector<std::pair<avis_exercici, std::size_t>> esperats = {
+        {avis_exercici::engegat, 1}, {avis_exercici::aturat, 1}, {avis_exercici::engegat, 2}};
+    EXPECT_EQ(avisos, esperats);
+    p_->exercicis().actual().en_avis = nullptr;
 }
 
 } // namespace

@@ -575,5 +575,28 @@ TEST(vista_escenari, leaving_the_stage_runs_the_handler_and_activates_the_consol
     EXPECT_TRUE(prova::esperar([&] { return QApplication::activeWindow() == &consola; }));
 }
 
+// F11's choice holds for the stages shown later in the session, and boxes
+// find the stage on show.
+TEST(vista_escenari, the_window_chosen_with_f11_holds_for_the_next_stage) {
+    finestra model{nom_escenari};
+    escenari_qt servei;
+    escenari_construir(model);
+    servei.obrir(model);
+    model.posar_visible_finestra(true);
+    ASSERT_NE(servei.vista(model), nullptr);
+    QTest::keyClick(servei.vista(model), Qt::Key_F11);
+    model.posar_visible_finestra(false);
+    servei.tancar(model);
+    EXPECT_EQ(servei.vista_visible(), nullptr);
+
+    servei.obrir(model);
+    model.posar_visible_finestra(true);
+    vista_escenari* vista = servei.vista(model);
+    ASSERT_NE(vista, nullptr);
+    EXPECT_FALSE(vista->pantalla_completa());
+    EXPECT_TRUE(prova::esperar([&] { return vista->isVisible() && !vista->isFullScreen(); }));
+    EXPECT_EQ(servei.vista_visible(), vista);
+}
+
 } // namespace
 } // namespace quorvel
