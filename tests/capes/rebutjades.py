@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """An upward include at the top of an engine file is rejected twice: by the
 layer check and by the compiler, which reads an engine file through the
-engine's own include tree. The untouched file passes both, so each rejection is the
-include's doing.
+engine's own include tree. The untouched file passes both, so each rejection
+is the include's doing.
 
 Usage: rebutjades.py BUILD_DIR SOURCE_DIR
 """
