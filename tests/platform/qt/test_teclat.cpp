@@ -28,6 +28,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -144,8 +145,12 @@ TEST(sondeig_immediat, a_press_between_two_timer_ticks_arrives_before_the_next_o
 class teclat_programa : public ::testing::Test {
   protected:
     void SetUp() override {
-        carpeta = std::filesystem::temp_directory_path() / "quorvel-teclat-test";
-        std::filesystem::remove_all(carpeta);
+        // Each test process its own folder: ctest runs these tests side by side.
+        std::string plantilla =
+            (std::filesystem::temp_directory_path() / "quorvel-teclat-XXXXXX").string();
+        ASSERT_NE(mkdtemp(plantilla.data()), nullptr);
+        carpeta = plantilla;
+        std::filesystem::remove(carpeta);
         std::filesystem::copy(std::string(QUORVEL_SOURCE_DIR) + "/data", carpeta,
                               std::filesystem::copy_options::recursive);
         f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12});
