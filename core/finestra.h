@@ -154,6 +154,8 @@ class finestra {
     // pointer leaves the element with the button down).
     void en_ratoli_avall(std::string_view nom, gestor g);
     void en_ratoli_amunt(std::string_view nom, gestor g);
+    // A click on the window outside its elements, or Esc.
+    void en_fons(std::function<void()> g) { en_fons_ = std::move(g); }
     void en_temporitzador(std::string_view nom, gestor g);
 
     // Events the views (or tests) raise.
@@ -161,6 +163,11 @@ class finestra {
     void perdua_focus(std::string_view nom, std::optional<int> index = {});
     void ratoli_avall(std::string_view nom, std::optional<int> index = {});
     void ratoli_amunt(std::string_view nom, std::optional<int> index = {});
+    void fons() {
+        if (en_fons_) {
+            en_fons_();
+        }
+    }
     void disparar_temporitzador(std::string_view nom);
     // The user edited a text box: same as posar_text.
     void editar(std::string_view nom, std::optional<int> index, std::string text);
@@ -224,6 +231,7 @@ class finestra {
     mapa_gestors en_perdua_focus_;
     mapa_gestors en_ratoli_avall_;
     mapa_gestors en_ratoli_amunt_;
+    std::function<void()> en_fons_;
     mapa_gestors en_temporitzador_;
     std::map<int, observador> observadors_;
     mutable std::string ultim_nom_;

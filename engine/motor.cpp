@@ -69,6 +69,8 @@ motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
             pas([&] { casella_seleccionar(s_, form1_, k.value_or(0)); });
         }
     });
+    // Esc, or a click beside the board, clears the selection.
+    form1_.en_fons([this] { pas([&] { seleccio_buidar(s_, form1_); }); });
     form1_.en_clic(elements::mn_fitxers, [this](std::optional<int>) { obrir_exercici(); });
     form1_.en_clic(elements::mn_resultats, [this](std::optional<int>) {
         if (en_resultats) {

@@ -13,6 +13,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -214,9 +215,16 @@ bool vista_finestra::eventFilter(QObject* objecte, QEvent* event) {
     if (objecte == llenc_ && fons_ != nullptr && event->type() == QEvent::Resize) {
         fons_->setGeometry(llenc_->rect());
     }
+    if (objecte == llenc_ && event->type() == QEvent::MouseButtonPress) {
+        enviar([&] { f_.fons(); });
+    }
     const auto it = elements_widget_.find(objecte);
     if (it == elements_widget_.end()) {
         return QMainWindow::eventFilter(objecte, event);
+    }
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        enviar([&] { f_.fons(); });
     }
     // Named copies, not structured bindings: lambdas cannot capture those in
     // every compiler the project builds with.

@@ -231,6 +231,11 @@ TEST(consola, the_cell_commands_act_on_the_clicked_cells_and_ask_nothing) {
     t.form1().clic("Check2", 3);
     t.form1().clic("mn_boto", 2);
     EXPECT_EQ(apagades(), (std::vector<int>{2}));
+    // Esc or a click beside the board clears the selection.
+    t.form1().clic("Check2", 1);
+    t.form1().fons();
+    t.form1().clic("mn_boto", 0);
+    EXPECT_EQ(apagades(), (std::vector<int>{2}));
     EXPECT_TRUE(t.f.dialegs.preguntes.empty());
 }
 

@@ -139,6 +139,10 @@ TEST(sondeig, a_click_is_a_press_and_a_release_judged_in_races) {
         b.ratoli(1, false);
         EXPECT_EQ(b.vistos, c.amunt) << c.tipus << c.invers << c.obert;
         EXPECT_EQ(b.curses, c.curses) << c.tipus << c.invers << c.obert;
+        // The next tick does not let the clicked cell go a second time.
+        for (const auto& [k, x] : b.tick()) {
+            EXPECT_TRUE(k != 1 || c.invers || !c.obert) << c.tipus << " " << x;
+        }
     }
 }
 
