@@ -1,7 +1,7 @@
 // One polling tick with 16 pads of 32 mapped buttons each, every pad holding
 // a few buttons: the cost the 100 ms timer pays on a full classroom board.
 #include "app/sessio.h"
-#include "core/finestra.h"
+#include "joystick/cami_premudes.h"
 #include "joystick/sondeig.h"
 #include "tests/fakes/fakes.h"
 #include "tests/fakes/tauler_prova.h"
@@ -19,20 +19,14 @@ void sondeig_16_x_32(benchmark::State& estat) {
     sessio s;
     fakes::tauler_prova(s, jugadors, jugadors * botons, botons);
     fakes::mapejar_tots(s, jugadors, botons);
-    finestra form1("Form1");
-    form1.afegir("Check2", tipus_element::quadre_text, 0);
     int esdeveniments = 0;
-    form1.en_canvi("Check2", [&](std::optional<int>) { ++esdeveniments; });
+    cami_premudes cami(s, {[&](const esdeveniment_casella&) { ++esdeveniments; }, {}, {}});
     for (int j = 1; j <= jugadors; ++j) {
         // Pads hold buttons 1, 7 and 20: a typical mid-game state.
         js.dispositius.push_back({{32768, 32768, 0, (1u << 0) | (1u << 6) | (1u << 19)}, botons});
     }
-    for (int c = 1; c <= s.n_botons; ++c) {
-        form1.carregar("Check2", c);
-    }
-    const jutjar_cursa cap_cursa;
     for (auto _ : estat) {
-        joysticks_sondejar(s, js, form1, cap_cursa);
+        joysticks_sondejar(s, js, cami);
     }
     benchmark::DoNotOptimize(esdeveniments);
 }

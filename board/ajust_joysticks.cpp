@@ -90,8 +90,10 @@ void ajustar_joysticks(estat_tauler& s, serveis& sv, finestra& form1) {
         }
     }
 
+    // The check's counters go with its colours.
     for (int k = 1; k <= s.n_botons; ++k) {
         pas([&] { form1.posar_color_fons(elements::caselles, k, std::nullopt); });
+        pas([&] { form1.posar_text_si_existeix(elements::caselles, k, ""); });
     }
     s.cursors = false;
     form1.posar_valor(elements::mn_joystic, {}, 0);

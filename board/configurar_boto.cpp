@@ -13,6 +13,7 @@
 #include "platform/serveis.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace quorvel {
@@ -21,19 +22,26 @@ namespace {
 
 constexpr std::int16_t sense_casella = -2;
 
-bool seleccionada(const finestra& form1, int k) {
-    return form1.existeix(elements::caselles, k) &&
-           form1.obtenir(elements::caselles, k).text == "1";
+// What a selected cell shows.
+constexpr const char* marca_seleccio = "*";
+
+bool seleccionada(const estat_tauler& s, const finestra& form1, int k) {
+    return s.seleccio.contains(k) && form1.existeix(elements::caselles, k);
 }
 
 std::vector<int> seleccionades(const estat_tauler& s, const finestra& form1) {
     std::vector<int> ks;
     for (int k = 1; k <= s.n_botons; ++k) {
-        if (seleccionada(form1, k)) {
+        if (seleccionada(s, form1, k)) {
             ks.push_back(k);
         }
     }
     return ks;
+}
+
+// A command has used the selection: the next one starts from none.
+void seleccio_usada(estat_tauler& s, finestra& form1) {
+    seleccio_buidar(s, form1);
 }
 
 // Removes cell k from the map: its inputs are released, the inputs of the
@@ -95,6 +103,8 @@ bool configurar_boto(estat_tauler& s, serveis& sv, finestra& form1, int k) {
         }
     }
     pas([&] { form1.posar_color_fons(elements::caselles, k, color_verd); });
+    // The counter was the set-up's; the cell shows nothing once it is done.
+    pas([&] { form1.posar_text(elements::caselles, k, ""); });
     form1.posar_habilitat(elements::t_configurar, {}, false);
     form1.posar_valor(elements::mn_configurar, {}, 0);
     sv.eines.missatge("final configurar_boto ", botons_missatge::ok, "Configurar boto");
@@ -122,6 +132,9 @@ void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
     configuracio_engegar(form1);
     const int k = ks.front();
     const bool fet = configurar_boto(s, sv, form1, k);
+    if (fet) {
+        s.seleccio.erase(k);
+    }
     if (!fet && form1.existeix(elements::caselles, k)) {
         // Cancelled: the cell keeps the input it had and the board its looks.
         abans.restaurar(s, form1);
@@ -136,6 +149,24 @@ void boto_desactivar(estat_tauler& s, finestra& form1) {
     for (const int k : seleccionades(s, form1)) {
         pas([&] { s.mapa_botons[k] = {sense_casella, sense_casella}; });
         pas([&] { form1.posar_color_fons(elements::caselles, k, color_gris); });
+    }
+    seleccio_usada(s, form1);
+}
+
+void casella_seleccionar(estat_tauler& s, finestra& form1, int k) {
+    if (k < 1 || k > s.n_botons || !form1.existeix(elements::caselles, k)) {
+        return;
+    }
+    s.seleccio.insert(k);
+    form1.posar_text(elements::caselles, k, marca_seleccio);
+}
+
+void seleccio_buidar(estat_tauler& s, finestra& form1) {
+    for (const int k : std::exchange(s.seleccio, {})) {
+        if (form1.existeix(elements::caselles, k) &&
+            form1.obtenir(elements::caselles, k).text == marca_seleccio) {
+            form1.posar_text(elements::caselles, k, "");
+        }
     }
 }
 
@@ -159,6 +190,7 @@ void boto_activar(estat_tauler& s, finestra& form1) {
             }
         });
     }
+    seleccio_usada(s, form1);
     dibuixar(s, form1);
 }
 
@@ -177,7 +209,7 @@ void boto_esborrar(estat_tauler& s, serveis& sv, finestra& form1) {
     const int n_inicial = s.n_botons;
     int esborrades = 0;
     for (int k = 1; k <= n_inicial; ++k) {
-        if (!seleccionada(form1, k)) {
+        if (!seleccionada(s, form1, k)) {
             continue;
         }
         // Box k still shows the cell it showed when the command started; the
@@ -197,6 +229,7 @@ void boto_esborrar(estat_tauler& s, serveis& sv, finestra& form1) {
             pas([&] { form1.descarregar(elements::caselles, k); });
         }
     }
+    seleccio_usada(s, form1);
     dibuixar(s, form1);
 }
 

@@ -1,6 +1,7 @@
 // Set-up of single cells: "Configurar boto" gives a selected cell a new input,
 // and the cell commands switch selected cells off, erase them or switch them
-// on again. A cell is selected when its text is "1".
+// on again. The operator selects cells by clicking them with no exercise
+// running; each command uses the selection up.
 #pragma once
 
 namespace quorvel {
@@ -24,5 +25,8 @@ void boto_desactivar(estat_tauler& s, finestra& form1);
 // the map and the boxes as they were.
 void boto_esborrar(estat_tauler& s, serveis& sv, finestra& form1);
 void boto_activar(estat_tauler& s, finestra& form1);
+// Adds cell k to the selection (a cell not on the board is no selection).
+void casella_seleccionar(estat_tauler& s, finestra& form1, int k);
+void seleccio_buidar(estat_tauler& s, finestra& form1);
 
 } // namespace quorvel

@@ -43,12 +43,15 @@ resultat esperar_casella(estat_tauler& s, serveis& sv, finestra& form1, int k) {
             configuracio_desarmar(form1);
             return resultat::desarmat;
         }
+        // The counter was the walk's: a cell that is done shows nothing.
         if (*valor > 9) {
+            pas([&] { form1.posar_text(elements::caselles, k, ""); });
             pas([&] { form1.posar_color_fons(elements::caselles, k, color_verd); });
             so_reproduir(s, sv, s.carpeta_programa + "\\ok.wav");
             return resultat::fet;
         }
         if (segons_passats(inici, sv.rellotge.segons()) > configurar_limit_segons) {
+            pas([&] { form1.posar_text(elements::caselles, k, ""); });
             pas([&] { form1.posar_color_fons(elements::caselles, k, color_vermell); });
             pas([&] { s.mapa_botons[0].joy = -1; });
             so_reproduir(s, sv, s.carpeta_programa + "\\no_ok.wav");

@@ -382,6 +382,12 @@ void finestra::en_clic(std::string_view nom, gestor g) {
 void finestra::en_perdua_focus(std::string_view nom, gestor g) {
     en_perdua_focus_[std::string(nom)] = std::move(g);
 }
+void finestra::en_ratoli_avall(std::string_view nom, gestor g) {
+    en_ratoli_avall_[std::string(nom)] = std::move(g);
+}
+void finestra::en_ratoli_amunt(std::string_view nom, gestor g) {
+    en_ratoli_amunt_[std::string(nom)] = std::move(g);
+}
 void finestra::en_temporitzador(std::string_view nom, gestor g) {
     en_temporitzador_[std::string(nom)] = std::move(g);
 }
@@ -403,6 +409,16 @@ void finestra::clic(std::string_view nom, std::optional<int> index) {
 void finestra::perdua_focus(std::string_view nom, std::optional<int> index) {
     trobar(nom, index);
     cridar(en_perdua_focus_, nom, index);
+}
+
+void finestra::ratoli_avall(std::string_view nom, std::optional<int> index) {
+    trobar(nom, index);
+    cridar(en_ratoli_avall_, nom, index);
+}
+
+void finestra::ratoli_amunt(std::string_view nom, std::optional<int> index) {
+    trobar(nom, index);
+    cridar(en_ratoli_amunt_, nom, index);
 }
 
 void finestra::disparar_temporitzador(std::string_view nom) {

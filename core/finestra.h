@@ -150,11 +150,24 @@ class finestra {
     void en_canvi(std::string_view nom, gestor g);
     void en_clic(std::string_view nom, gestor g);
     void en_perdua_focus(std::string_view nom, gestor g);
+    // The mouse button goes down on the element, and up again (or the
+    // pointer leaves the element with the button down).
+    void en_ratoli_avall(std::string_view nom, gestor g);
+    void en_ratoli_amunt(std::string_view nom, gestor g);
+    // A click on the window outside its elements, or Esc.
+    void en_fons(std::function<void()> g) { en_fons_ = std::move(g); }
     void en_temporitzador(std::string_view nom, gestor g);
 
     // Events the views (or tests) raise.
     void clic(std::string_view nom, std::optional<int> index = {});
     void perdua_focus(std::string_view nom, std::optional<int> index = {});
+    void ratoli_avall(std::string_view nom, std::optional<int> index = {});
+    void ratoli_amunt(std::string_view nom, std::optional<int> index = {});
+    void fons() {
+        if (en_fons_) {
+            en_fons_();
+        }
+    }
     void disparar_temporitzador(std::string_view nom);
     // The user edited a text box: same as posar_text.
     void editar(std::string_view nom, std::optional<int> index, std::string text);
@@ -216,6 +229,9 @@ class finestra {
     mapa_gestors en_canvi_;
     mapa_gestors en_clic_;
     mapa_gestors en_perdua_focus_;
+    mapa_gestors en_ratoli_avall_;
+    mapa_gestors en_ratoli_amunt_;
+    std::function<void()> en_fons_;
     mapa_gestors en_temporitzador_;
     std::map<int, observador> observadors_;
     mutable std::string ultim_nom_;

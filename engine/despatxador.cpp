@@ -26,6 +26,25 @@ namespace quorvel {
 
 using namespace despatxament;
 
+namespace {
+
+// The time of the press being handled, for as long as it is handled: a press
+// handled inside another's wait has its own.
+class moment_en_curs {
+  public:
+    moment_en_curs(std::optional<double>& on, std::optional<double> moment)
+        : on_(on), abans_(std::exchange(on, moment)) {}
+    ~moment_en_curs() { on_ = abans_; }
+    moment_en_curs(const moment_en_curs&) = delete;
+    moment_en_curs& operator=(const moment_en_curs&) = delete;
+
+  private:
+    std::optional<double>& on_;
+    std::optional<double> abans_;
+};
+
+} // namespace
+
 despatxador::despatxador(exercici& ex, estat_joc& s, serveis& sv, finestra& form1,
                          servei_escenari& vista, registre_premudes& registre)
     : ex_(ex), s_(s), sv_(sv), form1_(form1), vista_(vista), registre_(registre) {}
@@ -56,7 +75,7 @@ template <typename F> std::int16_t despatxador::judicar(int k, bool cursa, F&& j
     // A press judged inside another's feedback (a box pumps events) has its
     // own row; the outer one's is still to come.
     std::optional<judici> exterior =
-        std::exchange(judici_, judici{registre_.abans_de_jutjar(k), cursa, false});
+        std::exchange(judici_, judici{registre_.abans_de_jutjar(k, moment_), cursa, false});
     std::int16_t resultat = 0;
     try {
         resultat = jutjar_premuda();
@@ -75,7 +94,8 @@ std::int16_t despatxador::jutjar(int k, int tipus) {
     return judicar(k, false, [&] { return resposta_jutjar(s_, sv_.fitxers, retro(), k, tipus); });
 }
 
-void despatxador::cursa(int k, int tipus) {
+void despatxador::cursa(int k, int tipus, std::optional<double> moment) {
+    const moment_en_curs guarda(moment_, moment);
     judicar(k, true, [&] { return cursa_jutjar(s_, vista_.pantalla(), retro(), k, tipus); });
 }
 
@@ -92,11 +112,12 @@ void despatxador::imatge_llista(int j, int entrada) {
     imatge_posar(sv_.fitxers, escenari(), j, cami);
 }
 
-void despatxador::casella_canviada(int k) {
-    std::string x;
-    if (!pas([&] { x = form1_.obtenir(elements::caselles, k).text; })) {
-        return;
-    }
+void despatxador::casella(const esdeveniment_casella& e) {
+    const int k = e.casella;
+    const std::string x = e.canvi == canvi_casella::premuda      ? "1"
+                          : e.canvi == canvi_casella::alliberada ? "0"
+                                                                 : "";
+    const moment_en_curs guarda(moment_, e.moment);
     const bool premuda = premuda_abans(k, x == "1");
     if (s_.graella_fitxer.find("graella.esc") != std::string::npos) {
         pas([&] { imatges_escenari_defecte(k, x, premuda); });

@@ -1,7 +1,6 @@
-// The event dispatcher: runs whenever the text of a cell of the console's
-// Check2 array changes ("1" a press, "0" a release, "" cleared by stop) and
-// turns it into exercise behaviour by exercise type: list playback, MIDI
-// notes, judged answers, counting, arrow paths, marked and hidden cells.
+// The event dispatcher: runs for every cell event of the press path (a cell
+// held, let go, or cleared by stop) and turns it into exercise behaviour by exercise type: list
+// playback, MIDI notes, judged answers, counting, arrow paths, marked and hidden cells.
 //
 // Its only state between calls is which cells are held in the current run.
 // A call may pump window events (the waits of types 3, 11, 12 and 51), inside
@@ -15,6 +14,7 @@
 
 #include "engine/jutjar.h"
 #include "engine/registre_premudes.h"
+#include "joystick/cami_premudes.h"
 
 #include <cstdint>
 #include <functional>
@@ -35,13 +35,13 @@ class despatxador {
     despatxador(exercici& ex, estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista,
                 registre_premudes& registre);
 
-    // Check2_Change for cell k. Every failing step is skipped.
-    void casella_canviada(int k);
+    // A cell event. Every failing step is skipped.
+    void casella(const esdeveniment_casella& e);
 
     // The judgements with the exercise's feedback and stage; each judged
     // press goes to the results log.
     std::int16_t jutjar(int k, int tipus);
-    void cursa(int k, int tipus);
+    void cursa(int k, int tipus, std::optional<double> moment);
 
     // Longest wait for the media in play to stop (types 11 and 12), seconds.
     static constexpr double espera_maxima_s = 60.0;
@@ -107,6 +107,8 @@ class despatxador {
         bool be_donat;
     };
     std::optional<judici> judici_;
+    // When the press being handled happened, for the results log.
+    std::optional<double> moment_;
 };
 
 } // namespace quorvel

@@ -11,7 +11,6 @@
 #include "core/text.h"
 #include "engine/estat_joc.h"
 #include "engine/sortejar.h"
-#include "joystick/sondeig.h"
 #include "platform/serveis.h"
 #include "platform/vista_escenari.h"
 #include "stage/escenari.h"
@@ -61,7 +60,9 @@ void exercici::escenari_obrir() {
     // cell's image presses the cell as a click on the console does.
     escenari_->en_clic(elements::imatge, [this](std::optional<int> k) {
         if (k && *k >= 1 && *k <= escenari_caselles(s_)) {
-            pas([&] { casella_clic(form1_, *k); });
+            if (en_clic_imatge) {
+                en_clic_imatge(*k);
+            }
         }
     });
     vista_.obrir(*escenari_);
@@ -152,6 +153,9 @@ void exercici::aturar() {
     }
     for (int c = 0; c <= s_.n_botons; ++c) {
         pas([&] { form1_.posar_text_si_existeix(elements::caselles, c, ""); });
+    }
+    if (en_buidar_caselles) {
+        pas([&] { en_buidar_caselles(); });
     }
     if (!s_.media_actual.empty()) {
         pas([&] { sv_.media.enviar("close " + s_.media_actual); });

@@ -24,6 +24,11 @@ class exercici {
     // Told when a question has been put to the players: its instruction given,
     // the polling about to start (the results log times answers from here).
     std::function<void()> en_pregunta;
+    // Told when stop clears the cells (before the stage closes, so that what
+    // a cleared cell does still reaches the stage).
+    std::function<void()> en_buidar_caselles;
+    // A click on the stage picture of cell k.
+    std::function<void(int k)> en_clic_imatge;
 
     exercici(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista);
     ~exercici();

@@ -1,5 +1,6 @@
 #include "engine/motor.h"
 
+#include "board/configurar_boto.h"
 #include "content/avis_text.h"
 #include "content/caselles_tauler.h"
 #include "content/exercici_fitxer.h"
@@ -31,19 +32,46 @@ constexpr std::size_t maxim_avisos_detall = 20;
 motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
     : s_(s), sv_(sv), form1_(form1), vista_(vista),
       registre_(s, sv.fitxers, sv.rellotge, sv.joystick, form1), exercici_(s, sv, form1, vista),
-      despatxador_(exercici_, s, sv, form1, vista, registre_) {
+      despatxador_(exercici_, s, sv, form1, vista, registre_),
+      cami_(s, {[this](const esdeveniment_casella& e) { despatxador_.casella(e); },
+                [this](int k, int tipus, std::optional<double> moment) {
+                    despatxador_.cursa(k, tipus, moment);
+                },
+                // Between start and stop, and not after the final feedback:
+                // the polling timer runs exactly then.
+                [this] {
+                    return form1_.existeix(elements::t_joystick) &&
+                           form1_.obtenir(elements::t_joystick).habilitat;
+                }}) {
     exercici_.en_pregunta = [this] { registre_.pregunta_nova(); };
-    form1_.en_canvi(elements::caselles,
-                    [this](std::optional<int> k) { despatxador_.casella_canviada(k.value_or(0)); });
+    exercici_.en_buidar_caselles = [this] { cami_.buidar(); };
+    exercici_.en_clic_imatge = [this](int k) {
+        cami_.premer({k, true, std::nullopt, font_premuda::ratoli_escenari});
+        cami_.premer({k, false, std::nullopt, font_premuda::ratoli_escenari});
+    };
     form1_.en_clic(elements::engegar, [this](std::optional<int>) { engegar(); });
     form1_.en_clic(elements::aturar, [this](std::optional<int>) { exercici_.aturar(); });
     form1_.en_temporitzador(elements::t_joystick, [this](std::optional<int>) { sondejar(); });
+    // The mouse holds a console cell while its button is down on it; the
+    // cell is let go with the button, when the pointer leaves it, or when it
+    // loses the focus.
+    form1_.en_ratoli_avall(elements::caselles, [this](std::optional<int> k) {
+        cami_.premer({k.value_or(0), true, std::nullopt, font_premuda::ratoli_consola});
+    });
+    const auto amunt = [this](std::optional<int> k) {
+        cami_.premer({k.value_or(0), false, std::nullopt, font_premuda::ratoli_consola});
+    };
+    form1_.en_ratoli_amunt(elements::caselles, amunt);
+    form1_.en_perdua_focus(elements::caselles, amunt);
+    // With no exercise taking presses, a click selects the cell for the cell
+    // commands.
     form1_.en_clic(elements::caselles, [this](std::optional<int> k) {
-        pas([&] { casella_clic(form1_, k.value_or(0)); });
+        if (!form1_.obtenir(elements::t_joystick).habilitat) {
+            pas([&] { casella_seleccionar(s_, form1_, k.value_or(0)); });
+        }
     });
-    form1_.en_perdua_focus(elements::caselles, [this](std::optional<int> k) {
-        pas([&] { casella_perdua_focus(form1_, k.value_or(0)); });
-    });
+    // Esc, or a click beside the board, clears the selection.
+    form1_.en_fons([this] { pas([&] { seleccio_buidar(s_, form1_); }); });
     form1_.en_clic(elements::mn_fitxers, [this](std::optional<int>) { obrir_exercici(); });
     form1_.en_clic(elements::mn_resultats, [this](std::optional<int>) {
         if (en_resultats) {
@@ -60,8 +88,7 @@ motor::~motor() {
 }
 
 void motor::sondejar() {
-    joysticks_sondejar(s_, sv_.joystick, form1_,
-                       [this](int casella, int tipus) { despatxador_.cursa(casella, tipus); });
+    joysticks_sondejar(s_, sv_.joystick, cami_);
 }
 
 void motor::engegar() {

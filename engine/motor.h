@@ -1,13 +1,15 @@
 // The exercise engine wired to the console: the start and stop buttons, the
-// polling timer (with the race judgement), the cells' changes (the event
-// dispatcher), clicks and focus loss, the exercise menu, and leaving the
-// stage (which stops the exercise as the stop button does).
+// press path (the polling timer's pads and the mouse on the console's cells
+// and the stage's pictures) into the race judgement and the event dispatcher,
+// the exercise menu, and leaving the stage (which stops the exercise as the
+// stop button does).
 #pragma once
 
 #include "content/lectura_contingut.h"
 #include "engine/despatxador.h"
 #include "engine/exercici.h"
 #include "engine/registre_premudes.h"
+#include "joystick/cami_premudes.h"
 
 #include <string>
 #include <vector>
@@ -30,6 +32,9 @@ class motor {
     [[nodiscard]] exercici& actual() { return exercici_; }
     // The results log of the judged presses.
     [[nodiscard]] registre_premudes& registre() { return registre_; }
+    // The press path every input goes through.
+    [[nodiscard]] cami_premudes& premudes() { return cami_; }
+    [[nodiscard]] despatxador& despatx() { return despatxador_; }
     // "Fitxers > Resultats": shows the results window, which the toolkit's
     // wiring provides; without it the item does nothing.
     std::function<void()> en_resultats;
@@ -56,6 +61,7 @@ class motor {
     registre_premudes registre_;
     exercici exercici_;
     despatxador despatxador_;
+    cami_premudes cami_;
 };
 
 } // namespace quorvel

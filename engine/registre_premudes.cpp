@@ -98,13 +98,13 @@ void registre_premudes::pregunta_nova() {
 
 // The press's moment is read from the clock when it is judged: the polling
 // judges a press within the tick that saw it.
-double registre_premudes::moment_premuda() const {
+double registre_premudes::moment_premuda(std::optional<double> moment) const {
     const double ara = rellotge_.segons();
     // A pad's press carries the time it happened: the tick that hands it on
     // may come later, and the response time is the player's, not the polling's.
     // A time from further back than a minute cannot be this press's own.
-    if (s_.moment_pulsacio) {
-        const double edat_ms = joystick_.ara_ms() - *s_.moment_pulsacio;
+    if (moment) {
+        const double edat_ms = joystick_.ara_ms() - *moment;
         if (edat_ms > 0 && edat_ms < 60000) {
             return ara - edat_ms / 1000.0;
         }
@@ -112,7 +112,8 @@ double registre_premudes::moment_premuda() const {
     return ara;
 }
 
-registre_premudes::premuda registre_premudes::abans_de_jutjar(int casella) const {
+registre_premudes::premuda registre_premudes::abans_de_jutjar(int casella,
+                                                              std::optional<double> moment) const {
     int jugador = 0;
     if (s_.mapa_botons.dins(casella)) {
         jugador = std::max(0, static_cast<int>(s_.mapa_botons[casella].joy));
@@ -121,7 +122,7 @@ registre_premudes::premuda registre_premudes::abans_de_jutjar(int casella) const
     if (const auto previa = anteriors_.find(jugador); previa != anteriors_.end()) {
         anterior = previa->second;
     }
-    return {moment_premuda(), pregunta_, inici_pregunta_, casella, jugador, anterior};
+    return {moment_premuda(moment), pregunta_, inici_pregunta_, casella, jugador, anterior};
 }
 
 void registre_premudes::jutjada(const premuda& p, std::int16_t codi, bool cursa) {

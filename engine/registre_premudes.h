@@ -51,7 +51,8 @@ class registre_premudes {
         // The player's previous press in the question.
         std::optional<double> anterior;
     };
-    [[nodiscard]] premuda abans_de_jutjar(int casella) const;
+    // moment: when the press happened on the pads' clock, when it says.
+    [[nodiscard]] premuda abans_de_jutjar(int casella, std::optional<double> moment) const;
     // Logs the judged press. codi: the judgement's result code; cursa: it was
     // a race judgement.
     void jutjada(const premuda& p, std::int16_t codi, bool cursa);
@@ -60,7 +61,7 @@ class registre_premudes {
 
   private:
     // The moment a press was made, seconds since midnight.
-    [[nodiscard]] double moment_premuda() const;
+    [[nodiscard]] double moment_premuda(std::optional<double> moment) const;
 
     estat_joc& s_;
     servei_fitxers& fitxers_;

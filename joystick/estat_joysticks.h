@@ -27,10 +27,6 @@ struct estat_joysticks : estat_escena {
     // The keyboard reads as one more pad after the real ones.
     bool teclat = false;
     filtre_commutadors commutadors;
-    // When the press the polling is handing on right now happened, on the
-    // joystick service's clock (servei_joystick::ara_ms); empty outside that
-    // hand-on, for instance for a mouse click.
-    std::optional<double> moment_pulsacio;
 };
 
 } // namespace quorvel

@@ -1,11 +1,10 @@
 #include "joystick/sondeig.h"
 
 #include "content/tipus_exercici.h"
-#include "core/finestra.h"
 #include "core/nombres.h"
-#include "core/noms_elements.h"
 #include "core/pas.h"
 #include "core/text.h"
+#include "joystick/cami_premudes.h"
 #include "joystick/estat_joysticks.h"
 #include "joystick/joystick.h"
 
@@ -18,12 +17,6 @@
 namespace quorvel {
 
 namespace {
-
-// A missing cell is a skipped step. Checking first keeps the tick free of
-// exceptions: an idle board would otherwise throw on every tick.
-void posar_casella(finestra& form1, int c, const char* text) {
-    form1.posar_text_si_existeix(elements::caselles, c, text);
-}
 
 bool es_caracter(int c) {
     return c >= 0 && c <= 255;
@@ -65,8 +58,7 @@ bool conte(const std::string& llista, int c) {
 
 } // namespace
 
-void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1,
-                        const jutjar_cursa& cursa) {
+void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, cami_premudes& cami) {
     const filtre_commutadors::temps temps_commutadors{static_cast<double>(s.acceptacio),
                                                       static_cast<double>(s.repeticio)};
     const bool amb_filtre = s.acceptacio > 0 || s.repeticio > 0;
@@ -123,7 +115,7 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1
                 pas([&] {
                     const int c = s.mapa_entrades(j, i);
                     if (es_caracter(c) && !conte(a, c)) {
-                        posar_casella(form1, c, "0");
+                        cami.deixar(c);
                     }
                 });
             }
@@ -140,7 +132,7 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1
                     if (premut) {
                         afegir(c, 4 + b);
                     } else {
-                        posar_casella(form1, c, "0");
+                        cami.deixar(c);
                     }
                 }
             });
@@ -183,28 +175,14 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, finestra& form1
 
     if (!activades.empty()) {
         for (const activacio& act : activades) {
-            const int c = static_cast<unsigned char>(act.casella);
-            s.moment_pulsacio = act.moment;
-            pas([&] { posar_casella(form1, c, "1"); });
-            if (es_cursa(tipus) && cursa) {
-                pas([&] { cursa(c, a_enter16(tipus)); });
-            }
+            cami.activar(static_cast<unsigned char>(act.casella), act.moment);
         }
-        s.moment_pulsacio.reset();
     } else {
         for (int c = b_total + 1; c <= b_total + n; ++c) {
-            pas([&] { posar_casella(form1, c, "0"); });
+            pas([&] { cami.deixar(c); });
         }
     }
     s.invers_actiu = s.invers && !activades.empty();
-}
-
-void casella_clic(finestra& form1, int k) {
-    posar_casella(form1, k, "1");
-}
-
-void casella_perdua_focus(finestra& form1, int k) {
-    form1.posar_text(elements::caselles, k, "");
 }
 
 } // namespace quorvel

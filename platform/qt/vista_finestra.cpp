@@ -13,6 +13,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -214,20 +215,48 @@ bool vista_finestra::eventFilter(QObject* objecte, QEvent* event) {
     if (objecte == llenc_ && fons_ != nullptr && event->type() == QEvent::Resize) {
         fons_->setGeometry(llenc_->rect());
     }
+    if (objecte == llenc_ && event->type() == QEvent::MouseButtonPress) {
+        enviar([&] { f_.fons(); });
+    }
     const auto it = elements_widget_.find(objecte);
     if (it == elements_widget_.end()) {
         return QMainWindow::eventFilter(objecte, event);
+    }
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        enviar([&] { f_.fons(); });
     }
     // Named copies, not structured bindings: lambdas cannot capture those in
     // every compiler the project builds with.
     const std::string nom = it->second.first;
     const std::optional<int> index = it->second.second;
-    if (event->type() == QEvent::FocusOut &&
-        es_perdua_focus(static_cast<QFocusEvent*>(event)->reason())) {
-        enviar([&] { f_.perdua_focus(nom, index); });
-    } else if (event->type() == QEvent::MouseButtonRelease &&
-               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-               qobject_cast<QLineEdit*>(objecte) != nullptr) {
+    // The mouse holds a box while its button is down on it; the hold ends
+    // with the button, when the pointer leaves the box, or with the focus.
+    const auto deixar_anar = [&] {
+        if (ratoli_avall_ == objecte) {
+            ratoli_avall_ = nullptr;
+            enviar([&] { f_.ratoli_amunt(nom, index); });
+        }
+    };
+    const bool quadre = qobject_cast<QLineEdit*>(objecte) != nullptr;
+    const auto* ratoli = dynamic_cast<QMouseEvent*>(event);
+    if (event->type() == QEvent::FocusOut) {
+        deixar_anar();
+        if (es_perdua_focus(static_cast<QFocusEvent*>(event)->reason())) {
+            enviar([&] { f_.perdua_focus(nom, index); });
+        }
+    } else if (quadre && event->type() == QEvent::MouseButtonPress &&
+               ratoli->button() == Qt::LeftButton) {
+        ratoli_avall_ = objecte;
+        enviar([&] { f_.ratoli_avall(nom, index); });
+    } else if (quadre && event->type() == QEvent::MouseMove && ratoli_avall_ == objecte &&
+               !static_cast<QWidget*>(objecte)->rect().contains(ratoli->position().toPoint())) {
+        deixar_anar();
+    } else if (event->type() == QEvent::Leave) {
+        deixar_anar();
+    } else if (quadre && event->type() == QEvent::MouseButtonRelease &&
+               ratoli->button() == Qt::LeftButton) {
+        deixar_anar();
         enviar([&] { f_.clic(nom, index); });
     }
     return QMainWindow::eventFilter(objecte, event);
@@ -322,6 +351,8 @@ void vista_finestra::crear_widget(const element& e) {
             quadre->setPlaceholderText(QString::number(*index));
             quadre->setAlignment(Qt::AlignCenter);
             quadre->setProperty(propietat_casella_pad, true);
+            // A cell shows the board; typing into it would change nothing.
+            quadre->setReadOnly(true);
         }
         connect(quadre, &QLineEdit::textEdited, this, [this, nom, index](const QString& text) {
             enviar([&] { f_.editar(nom, index, text_programa(text)); });

@@ -70,6 +70,8 @@ class vista_finestra : public QMainWindow {
     bool eventFilter(QObject* objecte, QEvent* event) override;
 
   private:
+    // The cell box the mouse button went down on, while it is held there.
+    QObject* ratoli_avall_ = nullptr;
     using clau = std::pair<std::string, int>; // lower-case name, index or -1
 
     static clau clau_de(std::string_view nom, std::optional<int> index);

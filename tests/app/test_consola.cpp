@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <fstream>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -212,8 +213,8 @@ TEST(consola, erasing_cells_and_creating_a_map_ask_first) {
             consola t;
             executar_ordres(*t.p, {simulacio_demanada{2, 8}, {}});
             t.s().mapa_botons[3] = {1, 9};
-            t.form1().posar_text("Check2", 2, "1");
-            t.form1().posar_text("Check2", 3, "1");
+            t.form1().clic("Check2", 2);
+            t.form1().clic("Check2", 3);
             t.f.dialegs.respostes_pregunta.push_back(si);
             t.form1().clic(c.menu, c.index);
             ASSERT_EQ(t.f.dialegs.preguntes.size(), 1u) << c.menu;
@@ -225,7 +226,7 @@ TEST(consola, erasing_cells_and_creating_a_map_ask_first) {
                 EXPECT_EQ(t.s().mapa_botons[3].joy, 1) << c.menu;
                 EXPECT_EQ(t.s().mapa_botons[3].entrada, 9) << c.menu;
                 EXPECT_TRUE(t.form1().existeix("Check2", 16)) << c.menu;
-                EXPECT_EQ(t.form1().obtenir("Check2", 2).text, "1") << c.menu;
+                EXPECT_EQ(t.s().seleccio, (std::set<int>{2, 3})) << c.menu;
             } else if (c.index) {
                 EXPECT_EQ(t.s().n_botons, 14);
                 EXPECT_FALSE(t.form1().existeix("Check2", 16));
@@ -236,13 +237,35 @@ TEST(consola, erasing_cells_and_creating_a_map_ask_first) {
     }
 }
 
-TEST(consola, switching_cells_off_and_on_asks_nothing) {
+TEST(consola, the_cell_commands_act_on_the_clicked_cells_and_ask_nothing) {
     consola t;
     executar_ordres(*t.p, {simulacio_demanada{1, 4}, {}});
-    t.form1().posar_text("Check2", 2, "1");
+    // What a set-up leaves in the cells is no selection.
+    t.form1().posar_text("Check2", 1, "1");
+    t.form1().posar_text("Check2", 4, "10");
+    t.form1().clic("Check2", 2);
+    t.form1().clic("Check2", 3);
     t.form1().clic("mn_boto", 0);
-    EXPECT_EQ(t.s().mapa_botons[2].joy, -2);
+    const auto apagades = [&] {
+        std::vector<int> ks;
+        for (int k = 1; k <= 4; ++k) {
+            if (t.s().mapa_botons[k].joy == -2) {
+                ks.push_back(k);
+            }
+        }
+        return ks;
+    };
+    EXPECT_EQ(apagades(), (std::vector<int>{2, 3}));
+    t.form1().clic("mn_boto", 2); // the selection was used up
+    EXPECT_EQ(apagades(), (std::vector<int>{2, 3}));
+    t.form1().clic("Check2", 3);
     t.form1().clic("mn_boto", 2);
+    EXPECT_EQ(apagades(), (std::vector<int>{2}));
+    // Esc or a click beside the board clears the selection.
+    t.form1().clic("Check2", 1);
+    t.form1().fons();
+    t.form1().clic("mn_boto", 0);
+    EXPECT_EQ(apagades(), (std::vector<int>{2}));
     EXPECT_TRUE(t.f.dialegs.preguntes.empty());
 }
 

@@ -1,4 +1,5 @@
 #include "board/configuracio_menus.h"
+#include "board/configurar_boto.h"
 
 #include "tests/board/banc_configuracio.h"
 
@@ -39,7 +40,9 @@ TEST(configuracio_menus, one_set_up_runs_at_a_time) {
         SCOPED_TRACE(std::string(en_curs) + " then " + intent);
         banc_configuracio b(3);
         b.mapejar_botons(3);
-        b.form1.posar_text("Check2", 2, en_curs == std::string("mn_configura_boto") ? "1" : "");
+        if (en_curs == std::string("mn_configura_boto")) {
+            casella_seleccionar(b.s, b.form1, 2);
+        }
         b.pad.mantenir(8U);
         b.f.eines.respostes_demanar = {"1", "1"};
         b.durant_tick = [&b, intent = intent] {

@@ -1,4 +1,5 @@
 #include "board/configuracio_tick.h"
+#include "board/configurar_boto.h"
 
 #include "tests/board/banc_configuracio.h"
 
@@ -56,7 +57,7 @@ TEST(configuracio_tick, the_joystick_check_counts_every_input_with_a_beep) {
 
 TEST(configurar_boto, a_held_free_button_finishes_on_the_tick_that_makes_ten) {
     banc_configuracio b(6);
-    b.form1.posar_text("Check2", 5, "1");
+    casella_seleccionar(b.s, b.form1, 5);
     b.pad.mantenir(8U);
     b.form1.clic("mn_configura_boto");
     EXPECT_NEAR(b.f.rellotge.ara - b.pad.t0, 1.0, 1e-6); // ten ticks of 100 ms
@@ -87,7 +88,7 @@ TEST(configurar_boto, without_a_cell_to_wait_on_nothing_stays_armed) {
         b.s.mapa_botons[0].joy = 2;
         b.form1.posar_habilitat("t_configurar", {}, true);
         if (c.seleccionada != 0) {
-            b.form1.posar_text("Check2", c.seleccionada, "1");
+            casella_seleccionar(b.s, b.form1, c.seleccionada);
             b.durant_tick = [&b] { b.ticks == 2 ? b.form1.clic("mn_boto", 1) : void(); };
         }
         b.form1.clic("mn_configura_boto");
@@ -131,7 +132,7 @@ TEST(boto_ordres, erasing_moves_the_cells_above_down_with_their_inputs) {
         banc_configuracio b(c.caselles);
         b.mapejar_botons(std::min(4, c.caselles));
         for (int k : c.esborrar) {
-            b.form1.posar_text("Check2", k, "1");
+            casella_seleccionar(b.s, b.form1, k);
         }
         b.form1.clic("mn_boto", 1);
         EXPECT_EQ(b.s.n_botons, c.n_botons);
@@ -173,8 +174,8 @@ TEST(boto_ordres, switching_a_cell_off_and_on_again_restores_it) {
         if (c.boto2_soltat) {
             b.s.mapa_entrades(1, 6) = -2;
         }
-        b.form1.posar_text("Check2", 2, "1");
         for (const int o : c.ordres) {
+            casella_seleccionar(b.s, b.form1, 2); // each command uses the selection up
             b.form1.clic("mn_boto", o);
         }
         EXPECT_EQ(b.cel(2), c.cel2);

@@ -1,3 +1,4 @@
+#include "board/configurar_boto.h"
 #include "board/configurar_tauler.h"
 #include "core/linia_estat.h"
 
@@ -76,7 +77,7 @@ TEST(configurar_tauler, a_cancelled_set_up_leaves_everything_as_it_was) {
         t.s.mapa_botons[3] = {-2, -2};
         t.s.tipus_exercici = "5";
         t.form1.posar_color_fons("Check2", 3, color_gris);
-        t.form1.posar_text("Check2", 2, "1");
+        casella_seleccionar(t.s, t.form1, 2);
         posar_linia_estat(t.form1, "Exercici obert: troba.brd");
         const auto entrades = t.s.mapa_entrades;
         t.pad.guio = {{0.05, 1.05, 4U}};
@@ -97,7 +98,7 @@ TEST(configurar_tauler, a_cancelled_set_up_leaves_everything_as_it_was) {
         EXPECT_EQ(t.fons(1), std::nullopt);
         EXPECT_EQ(t.fons(2), std::nullopt);
         EXPECT_EQ(t.fons(3), color_gris);
-        EXPECT_EQ(t.text(2), "1");
+        EXPECT_EQ(t.text(2), "*"); // still selected
         EXPECT_EQ(t.s.tipus_exercici, "5");
         EXPECT_EQ(linia_estat(t.form1), "Exercici obert: troba.brd");
         EXPECT_FALSE(t.form1.obtenir("t_configurar").habilitat);
@@ -114,6 +115,7 @@ TEST(configurar_tauler, a_walk_whose_lit_cell_is_erased_saves_nothing) {
     t.durant_tick = [&] {
         if (!fet && t.s.mapa_botons[0].joy == 2) {
             fet = true;
+            casella_seleccionar(t.s, t.form1, 2); // lit is not selected: it is clicked
             t.form1.clic("mn_boto", 1);
         }
     };

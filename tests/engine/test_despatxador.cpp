@@ -20,6 +20,15 @@ struct banc : prova::banc_consola {
     motor m{s, sv, form1, vista};
 
     explicit banc(const std::string& tipus) : banc_consola(tipus, 4, 12) {
+        // A cell's text written here stands for the cell event it names.
+        form1.en_canvi("Check2", [this](std::optional<int> k) {
+            const std::string& x = form1.obtenir("Check2", *k).text;
+            m.despatx().casella({*k,
+                                 x == "1"   ? canvi_casella::premuda
+                                 : x == "0" ? canvi_casella::alliberada
+                                            : canvi_casella::buidada,
+                                 std::nullopt});
+        });
         form1.posar_text("n_col", {}, "4");
         for (int k = 1; k <= 12; ++k) {
             s.mapa_botons[k].joy = 1;
@@ -98,18 +107,17 @@ TEST(despatxador, list_playback_and_default_scenario_pictures) {
     b.form1.posar_text("Check2", 3, "0");
     EXPECT_EQ(b.imatge(3), "/p/imatge/off.gif");
     EXPECT_EQ(b.f.media.ordres.size(), 1u); // a release plays nothing
-    // The polling's first tick writes "0" into every idle cell, and an idle
-    // cell that loses the focus is emptied: neither is a release.
+    // The polling's first tick releases every idle cell, and stop clears
+    // them: neither is a release of a pressed cell.
     b.form1.posar_text("Check2", 5, "0");
     b.form1.posar_text("Check2", 5, "");
     EXPECT_EQ(b.imatge(5), "/p/imatge/three.gif");
     b.premer(5);
     EXPECT_EQ(b.imatge(5), "/p/imatge/off.gif");
-    // A click on a cell's image on the stage presses the cell.
+    // A click on a cell's image on the stage presses the cell and lets it go.
     b.esc().clic("imatge", 7);
-    EXPECT_EQ(b.form1.obtenir("Check2", 7).text, "1");
-    EXPECT_EQ(b.imatge(7), "/p/imatge/on.gif");
     EXPECT_EQ(b.sons().back().rfind("/ex/so7.wav", 0), 0u);
+    EXPECT_EQ(b.imatge(7), "/p/imatge/off.gif");
     b.s.tipus_exercici = "5";
     b.s.llista_exercici[2] = "64";
     midi_obrir(b.s, b.sv, -1);

@@ -28,10 +28,10 @@ struct banc : prova::banc_consola {
         m.registre().connectar(log, std::move(o));
         m.actual().engegar();
     }
-    void premer(int k, double despres_s) {
+    void premer(int k, double despres_s, std::optional<double> moment = std::nullopt) {
         f.rellotge.ara += despres_s;
-        form1.posar_text("Check2", k, "1");
-        form1.posar_text("Check2", k, "0");
+        m.premudes().premer({k, true, moment, font_premuda::ratoli_consola});
+        m.premudes().premer({k, false, moment, font_premuda::ratoli_consola});
     }
     std::string files() {
         const std::string& text = log.logs["2026-03-02"];
@@ -64,9 +64,7 @@ TEST(registre_premudes, judged_presses_of_two_players_give_rows_timed_by_the_clo
 TEST(registre_premudes, a_pad_press_is_timed_when_it_happened_not_when_the_tick_ran) {
     banc b;
     b.f.joystick.ara = 5000;
-    b.s.moment_pulsacio = 5000 - 40;
-    b.premer(1, 1.5);
-    b.s.moment_pulsacio.reset();
+    b.premer(1, 1.5, 5000 - 40);
     b.premer(4, 0.25);
     const std::string fitxer = "/ex/troba.brd,\"Troba, la 'C'\",";
     EXPECT_EQ(b.files(), "2026-03-02T10:00:01.460," + fitxer + "1,1,Anna,1,right,1460,\r\n" +

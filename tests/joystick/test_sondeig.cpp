@@ -1,5 +1,5 @@
 #include "app/sessio.h"
-#include "core/finestra.h"
+#include "joystick/cami_premudes.h"
 #include "joystick/sondeig.h"
 #include "tests/fakes/fakes.h"
 #include "tests/fakes/tauler_prova.h"
@@ -21,9 +21,20 @@ using esdeveniments = std::vector<std::pair<int, std::string>>;
 struct banc {
     fakes::joystick_fals js;
     sessio s;
-    finestra form1{"Form1"};
     esdeveniments vistos;
+    std::vector<std::optional<double>> moments;
     std::vector<std::pair<int, int>> curses;
+    bool obert = true;
+    cami_premudes cami{s,
+                       {[this](const esdeveniment_casella& e) {
+                            vistos.emplace_back(e.casella, e.canvi == canvi_casella::premuda ? "1"
+                                                           : e.canvi == canvi_casella::alliberada
+                                                               ? "0"
+                                                               : "");
+                            moments.push_back(e.moment);
+                        },
+                        [this](int c, int t, std::optional<double>) { curses.emplace_back(c, t); },
+                        [this] { return obert; }}};
 
     banc(int jugadors, int botons, int caselles) {
         fakes::tauler_prova(s, jugadors, caselles, botons);
@@ -31,13 +42,10 @@ struct banc {
         for (int j = 1; j <= jugadors; ++j) {
             js.dispositius.push_back({{32768, 32768, 0, 0}, botons});
         }
-        form1.afegir("Check2", tipus_element::quadre_text, 0);
-        for (int c = 1; c <= caselles; ++c) {
-            form1.carregar("Check2", c);
-        }
-        form1.en_canvi("Check2", [this](std::optional<int> i) {
-            vistos.emplace_back(*i, form1.obtenir("Check2", *i).text);
-        });
+    }
+
+    void ratoli(int c, bool avall) {
+        cami.premer({c, avall, std::nullopt, font_premuda::ratoli_consola});
     }
 
     void mapejar(int j, int entrada, int casella) { fakes::mapejar(s, j, entrada, casella); }
@@ -58,7 +66,7 @@ struct banc {
 
     esdeveniments tick() {
         vistos.clear();
-        joysticks_sondejar(s, js, form1, [this](int c, int t) { curses.emplace_back(c, t); });
+        joysticks_sondejar(s, js, cami);
         return vistos;
     }
 };
@@ -87,22 +95,55 @@ TEST(sondeig, two_players_on_one_cell_count_once) {
     EXPECT_EQ(b.s.caselles_ant, std::string("\x01\x01"));
 }
 
-TEST(sondeig, a_cell_already_on_gets_no_new_event) {
+TEST(sondeig, the_mouse_and_a_pad_on_one_cell_count_once) {
     banc b(1, 2, 2);
     b.tick();
-    casella_clic(b.form1, 2);
+    b.vistos.clear();
+    b.ratoli(2, true);
+    EXPECT_EQ(b.vistos, (esdeveniments{{2, "1"}})); // at once, not at the next tick
     b.premer(1, 0b10);
     EXPECT_EQ(b.tick(), esdeveniments{});
+    b.premer(1, 0);
+    EXPECT_EQ(b.tick(), esdeveniments{}); // the mouse still holds it
+    b.premer(1, 0b10);
+    b.tick();
+    b.vistos.clear();
+    b.ratoli(2, false);
+    EXPECT_EQ(b.vistos, esdeveniments{}); // the pad still holds it
+    b.premer(1, 0);
+    EXPECT_EQ(b.tick(), (esdeveniments{{2, "0"}}));
 }
 
-TEST(sondeig, losing_the_focus_empties_the_cell_so_it_acts_again) {
-    banc b(1, 2, 2);
-    b.tick();
-    b.premer(1, 0b1);
-    b.tick();
-    casella_perdua_focus(b.form1, 1);
-    b.premer(1, 0);
-    EXPECT_EQ(b.tick(), (esdeveniments{{1, "0"}}));
+TEST(sondeig, a_click_is_a_press_and_a_release_judged_in_races) {
+    const struct {
+        const char* tipus;
+        bool invers, obert;
+        esdeveniments avall, amunt;
+        std::vector<std::pair<int, int>> curses;
+    } casos[] = {
+        {"35", false, true, {{1, "1"}}, {{1, "0"}}, {{1, 35}}},
+        {"6", false, true, {{1, "1"}}, {{1, "0"}}, {}},
+        // Inverse reading acts when the cell is let go.
+        {"35", true, true, {}, {{1, "0"}, {1, "1"}}, {{1, 35}}},
+        // No exercise runs, or it has ended: the mouse reaches nothing.
+        {"35", false, false, {}, {}, {}},
+    };
+    for (const auto& c : casos) {
+        banc b(1, 2, 2);
+        b.s.tipus_exercici = c.tipus;
+        b.s.invers = c.invers;
+        b.obert = c.obert;
+        b.ratoli(1, true);
+        EXPECT_EQ(b.vistos, c.avall) << c.tipus << c.invers << c.obert;
+        b.vistos.clear();
+        b.ratoli(1, false);
+        EXPECT_EQ(b.vistos, c.amunt) << c.tipus << c.invers << c.obert;
+        EXPECT_EQ(b.curses, c.curses) << c.tipus << c.invers << c.obert;
+        // The next tick does not let the clicked cell go a second time.
+        for (const auto& [k, x] : b.tick()) {
+            EXPECT_TRUE(k != 1 || c.invers || !c.obert) << c.tipus << " " << x;
+        }
+    }
 }
 
 TEST(sondeig, type_30_activates_held_cells_on_every_tick) {
@@ -112,8 +153,8 @@ TEST(sondeig, type_30_activates_held_cells_on_every_tick) {
     b.premer(1, 0b1);
     EXPECT_EQ(b.tick(), (esdeveniments{{1, "1"}}));
     EXPECT_EQ(b.tick(), esdeveniments{}); // written "1" again: no change, no event
-    b.form1.posar_text("Check2", 1, "");  // as the dispatcher does
-    EXPECT_EQ(b.tick(), (esdeveniments{{1, "1"}}));
+    b.cami.buidar();                      // as stop does: every cell acts again
+    EXPECT_EQ(b.tick(), (esdeveniments{{2, "0"}, {1, "1"}}));
 }
 
 TEST(sondeig, race_types_pass_each_activation_to_the_judgement) {
@@ -156,7 +197,6 @@ TEST(sondeig, cells_above_255_are_never_activated) {
     for (const auto& [c, text] : vistos) {
         EXPECT_NE(c, 300);
     }
-    EXPECT_EQ(b.form1.obtenir("Check2", 300).text, "");
 }
 
 TEST(sondeig, directions_release_only_with_amb_cursors) {
@@ -187,7 +227,6 @@ TEST(sondeig, a_pad_that_stops_answering_releases_its_cells) {
 TEST(sondeig, switched_off_cells_are_neither_activated_nor_released) {
     banc b(1, 3, 3);
     b.s.mapa_botons[2].joy = -2;
-    b.form1.posar_text("Check2", 2, "1");
     EXPECT_EQ(b.tick(), (esdeveniments{{1, "0"}, {3, "0"}}));
     b.premer(1, 0b111);
     EXPECT_EQ(b.tick(), (esdeveniments{{1, "1"}, {3, "1"}}));
@@ -217,32 +256,27 @@ TEST(sondeig, a_pad_drives_cells_up_to_its_offset_plus_its_count) {
 
 TEST(sondeig, an_idle_tick_releases_the_cells_after_the_last_pad) {
     banc b(1, 2, 4); // cells 3 and 4 follow the pad's two
-    casella_clic(b.form1, 4);
+    b.ratoli(4, true);
     b.premer(1, 0b1);
-    EXPECT_EQ(b.tick(), (esdeveniments{{2, "0"}, {1, "1"}})); // something held: 4 stays
+    EXPECT_EQ(b.tick(), (esdeveniments{{2, "0"}, {1, "1"}})); // something held: 3 stays
     b.premer(1, 0);
-    EXPECT_EQ(b.tick(), (esdeveniments{{1, "0"}, {3, "0"}, {4, "0"}}));
+    // The mouse's cell stays held.
+    EXPECT_EQ(b.tick(), (esdeveniments{{1, "0"}, {3, "0"}}));
 }
 
 TEST(sondeig, presses_in_one_tick_are_handed_on_in_press_order) {
     // Pads 1 to 3 press within a few milliseconds, the highest pad first.
     banc b(3, 1, 3);
     b.s.tipus_exercici = "35";
-    std::vector<std::optional<double>> moments_vistos;
-    b.form1.en_canvi("Check2", [&](std::optional<int> i) {
-        b.vistos.emplace_back(*i, b.form1.obtenir("Check2", *i).text);
-        moments_vistos.push_back(b.s.moment_pulsacio);
-    });
     b.tick();
-    moments_vistos.clear();
+    b.moments.clear();
     b.posar_boto(3, 1, true, 1000);
     b.posar_boto(1, 1, true, 1003);
     b.posar_boto(2, 1, true, 1001);
     b.js.ara = 1005;
     EXPECT_EQ(b.tick(), (esdeveniments{{3, "1"}, {2, "1"}, {1, "1"}}));
     EXPECT_EQ(b.curses, (std::vector<std::pair<int, int>>{{3, 35}, {2, 35}, {1, 35}}));
-    EXPECT_EQ(moments_vistos, (std::vector<std::optional<double>>{1000.0, 1001.0, 1003.0}));
-    EXPECT_FALSE(b.s.moment_pulsacio.has_value());
+    EXPECT_EQ(b.moments, (std::vector<std::optional<double>>{1000.0, 1001.0, 1003.0}));
 }
 
 TEST(sondeig, switch_times_turn_away_brushes_and_bounces) {

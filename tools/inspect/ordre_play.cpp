@@ -12,6 +12,7 @@
 #include "core/noms_elements.h"
 #include "core/pas.h"
 #include "core/text.h"
+#include "joystick/cami_premudes.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 #include "platform/local/resultats_disc.h"
@@ -184,6 +185,8 @@ class sessio_seca {
         const int observador_consola = p.app().form1().observar(
             [this](const element& e, propietat pr) { canvi_consola(e, pr); });
         p.exercicis().actual().en_avis = [this](avis_exercici a) { avis(a); };
+        // An answer is printed as each press or tick changes it.
+        p.exercicis().premudes().en_fet = [this] { vigilar(); };
         if (o_.resultats) {
             // Asked for on the command line, the log is kept whatever the
             // settings say; the players' names come from them.
@@ -218,6 +221,7 @@ class sessio_seca {
         eines_.en_missatge = nullptr;
         eines_.en_bombar = nullptr;
         p.exercicis().actual().en_avis = nullptr;
+        p.exercicis().premudes().en_fet = nullptr;
         p_ = nullptr;
         return 0;
     }
@@ -250,8 +254,8 @@ class sessio_seca {
             form1.clic(elements::mn_mapa_recuperar);
         }
         if (o_.columnes) {
-            p_->app().estat().n_columnes = static_cast<std::int16_t>(*o_.columnes);
-            p_->app().dibuixar();
+            // The console's column box is what the board is drawn from.
+            form1.posar_text(elements::columnes, {}, std::to_string(*o_.columnes));
         }
     }
 
@@ -422,22 +426,26 @@ class sessio_seca {
     void executar_linia(const linia_script& l) {
         finestra& form1 = p_->app().form1();
         const auto nombre = [&](std::size_t i) { return std::stoi(l.arguments[i]); };
-        if (l.ordre == "press" || l.ordre == "release") {
-            if (form1.existeix(elements::caselles, nombre(0))) {
-                form1.posar_text(elements::caselles, nombre(0), l.ordre == "press" ? "1" : "0");
-            } else {
+        if (l.ordre == "press" || l.ordre == "release" || l.ordre == "click") {
+            // The mouse on a console cell, acting at once.
+            const int k = nombre(0);
+            const auto saltar = [&](const std::string& motiu) {
                 emetre(json{{"event", "skipped"},
                             {"step", "script line " + std::to_string(l.numero)},
-                            {"reason", "cell " + l.arguments[0] + " is not on the board"}});
-            }
-        } else if (l.ordre == "click") {
-            if (form1.existeix(elements::caselles, nombre(0))) {
-                form1.clic(elements::caselles, nombre(0));
-                form1.perdua_focus(elements::caselles, nombre(0));
+                            {"reason", motiu}});
+            };
+            if (k < 1 || k > p_->app().estat().n_botons) {
+                saltar("cell " + l.arguments[0] + " is not on the board");
+            } else if (!form1.obtenir(elements::t_joystick).habilitat) {
+                saltar("no exercise takes presses");
             } else {
-                emetre(json{{"event", "skipped"},
-                            {"step", "script line " + std::to_string(l.numero)},
-                            {"reason", "cell " + l.arguments[0] + " is not on the board"}});
+                cami_premudes& cami = p_->exercicis().premudes();
+                if (l.ordre != "release") {
+                    cami.premer({k, true, std::nullopt, font_premuda::ratoli_consola});
+                }
+                if (l.ordre != "press") {
+                    cami.premer({k, false, std::nullopt, font_premuda::ratoli_consola});
+                }
             }
         } else if (l.ordre == "button") {
             const int j = nombre(0);

@@ -4,6 +4,7 @@
 #include "app/finestra_principal.h"
 #include "app/programa.h"
 #include "core/noms_elements.h"
+#include "joystick/cami_premudes.h"
 #include "joystick/joystick.h"
 #include "joystick/sondeig.h"
 #include "platform/local/fitxers_disc.h"
@@ -104,23 +105,22 @@ TEST(sondeig_immediat, a_press_between_two_timer_ticks_arrives_before_the_next_o
         fakes::tauler_prova(s, 1, 2, 2);
         fakes::mapejar_tots(s, 1, 2);
         finestra form1("Form1");
-        form1.afegir("Check2", tipus_element::quadre_text, 0);
-        form1.carregar("Check2", 1);
-        form1.carregar("Check2", 2);
+        QElapsedTimer rellotge;
+        std::optional<qint64> arribada;
+        cami_premudes cami(s, {[&](const esdeveniment_casella& e) {
+                                   if (e.canvi == canvi_casella::premuda) {
+                                       arribada = rellotge.elapsed();
+                                   }
+                               },
+                               {},
+                               {}});
         element& t = form1.afegir(elements::t_joystick, tipus_element::temporitzador);
         t.interval = 100;
         t.habilitat = false;
         int ticks = 0;
         form1.en_temporitzador(elements::t_joystick, [&](std::optional<int>) {
             ++ticks;
-            joysticks_sondejar(s, js, form1, {});
-        });
-        QElapsedTimer rellotge;
-        std::optional<qint64> arribada;
-        form1.en_canvi("Check2", [&](std::optional<int> i) {
-            if (form1.obtenir("Check2", *i).text == "1") {
-                arribada = rellotge.elapsed();
-            }
+            joysticks_sondejar(s, js, cami);
         });
         eines_qt eines;
         eines.registrar(form1);

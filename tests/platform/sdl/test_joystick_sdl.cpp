@@ -2,6 +2,7 @@
 
 #include "app/sessio.h"
 #include "core/finestra.h"
+#include "joystick/cami_premudes.h"
 #include "joystick/joystick.h"
 #include "joystick/sondeig.h"
 
@@ -201,18 +202,16 @@ TEST_F(joystick_sdl_test, a_virtual_press_lights_its_mapped_cell_once) {
     }
     s.mapa_entrades(j, 4 + 4) = 2;
     s.mapa_botons[2] = {static_cast<std::int16_t>(j), 8};
-    finestra form1("Form1");
-    form1.afegir("Check2", tipus_element::quadre_text, 0);
-    for (int c = 1; c <= s.n_botons; ++c) {
-        form1.carregar("Check2", c);
-    }
     std::vector<std::pair<int, std::string>> vistos;
-    form1.en_canvi("Check2", [&](std::optional<int> i) {
-        vistos.emplace_back(*i, form1.obtenir("Check2", *i).text);
-    });
+    cami_premudes cami(s, {[&](const esdeveniment_casella& e) {
+                               vistos.emplace_back(e.casella,
+                                                   e.canvi == canvi_casella::premuda ? "1" : "0");
+                           },
+                           {},
+                           {}});
     const auto tick = [&] {
         vistos.clear();
-        joysticks_sondejar(s, *servei, form1, {});
+        joysticks_sondejar(s, *servei, cami);
         return vistos;
     };
     using esdeveniments = std::vector<std::pair<int, std::string>>;
@@ -288,15 +287,11 @@ TEST_F(joystick_sdl_test, two_pads_pressed_3_ms_apart_reach_the_race_in_press_or
         s.mapa_entrades(j, 5) = static_cast<std::int16_t>(j);
         s.mapa_botons[j] = {static_cast<std::int16_t>(j), 5};
     }
-    finestra form1("Form1");
-    form1.afegir("Check2", tipus_element::quadre_text, 0);
-    for (int c = 1; c <= s.n_botons; ++c) {
-        form1.carregar("Check2", c);
-    }
     std::vector<int> cursa;
+    cami_premudes cami(s, {{}, [&](int c, int, std::optional<double>) { cursa.push_back(c); }, {}});
     const auto tick = [&] {
         cursa.clear();
-        joysticks_sondejar(s, *servei, form1, [&](int c, int) { cursa.push_back(c); });
+        joysticks_sondejar(s, *servei, cami);
     };
     tick();
     // Whichever pad the enumeration put last presses first.
