@@ -24,6 +24,7 @@ trap acabar EXIT
 
 fallar() {
     echo "FAIL: $*" >&2
+    import -window root "${captures:-$tmp}/fallada.png" 2>/dev/null || true
     echo "windows seen:" >&2
     xwininfo -root -tree >&2 || true
     [ ! -f "$tmp/sortida.txt" ] || { echo "program output:" >&2 && cat "$tmp/sortida.txt" >&2; }
@@ -52,19 +53,32 @@ esperar() {
     done
 }
 
-# The program's visible windows captioned exactly "Quorvel" (the stage and
-# the boxes), as "id width height x y", largest first.
+# The program's visible windows (menus and tooltips left out), as "id width
+# height x y caption", largest first.
 finestres() {
-    for id in $(xdotool search --onlyvisible --name '^Quorvel$' 2>/dev/null); do
+    for id in $(xdotool search --onlyvisible --class '^quorvel$' 2>/dev/null); do
         xwininfo -id "$id" 2>/dev/null | awk -v id="$id" '
+            /^xwininfo: Window id:/ { n = $0; sub(/^[^"]*"/, "", n); sub(/"[^"]*$/, "", n) }
             /Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
-            /Width:/ { w = $2 } /Height:/ { h = $2 }
-            END { if (w > 1 && h > 1) print id, w, h, x, y }'
+            /Width:/ { w = $2 } /Height:/ { h = $2 } /Override Redirect State: yes/ { o = 1 }
+            END { if (w > 1 && h > 1 && !o) print id, w, h, x, y, n }'
     done | sort -k2,2nr
 }
-escenari() { finestres | awk '$2 >= 600 { print; exit }'; }
-caixa() { finestres | awk '$2 < 600 { print; exit }'; }
+# The stage: captioned "Quorvel", at least 600 pixels wide.
+escenari() { finestres | awk '$6 == "Quorvel" && NF == 6 && $2 >= 600 { print; exit }'; }
+# A box or prompt: any other window but the console, the file dialog and the
+# results window.
+caixa() {
+    finestres | awk -v c="${consola:-}" '$1 != c && !($6 == "Quorvel" && NF == 6 && $2 >= 600) &&
+        $6 != "Obrir" && $6 != "Resultats" { print; exit }'
+}
 mida_escenari() { escenari | awk '{ print $2 "x" $3 }'; }
+# The program's open menu, if any.
+menu_obert() {
+    for id in $(xdotool search --onlyvisible --class '^quorvel$' 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | awk -v id="$id" '/Override Redirect State: yes/ { print id }'
+    done
+}
 
 # The visible window whose caption matches exactly, if any.
 finestra() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
@@ -97,9 +111,9 @@ pixel() {
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
 }
 
-# The results log of the day (one file per day; the copied program folder is
-# writable, so the log is beside it).
-registre() { cat "$programa"/resultats/*.csv 2>/dev/null || true; }
+# The day's results log: beside a program folder that can be written to (the
+# copy), else in the user's data folder.
+registre() { cat "$programa"/resultats/*.csv "$XDG_DATA_HOME"/quorvel/resultats/*.csv 2>/dev/null || true; }
 # How many rows of the log end with this result for this cell.
 files_registre() { registre | awk -F, -v c="$1" -v r="$2" '$7 == c && $8 == r' | wc -l; }
 
