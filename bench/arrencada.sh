@@ -88,4 +88,6 @@ while [ "$i" -lt "$repos" ]; do
 done
 
 echo "median start-up: $(mediana <"$tmp/arrencades") ms (goal < 400 ms)"
-echo "median idle load: $(mediana <"$tmp/repos") % of one core (goal < 1 %)"
+if [ "$repos" -gt 0 ]; then
+    echo "median idle load: $(mediana <"$tmp/repos") % of one core (goal < 1 %)"
+fi

@@ -35,15 +35,11 @@ constexpr int cel_les = 255;
 const mida_pantalla mida{28800, 16200, 15.0, 15.0}; // 1920 x 1080 pixels
 const QRect geometria(0, 0, 1920, 1080);
 
-QApplication& aplicacio_qt() {
-    static int argc = 1;
-    static char nom[] = "bench_escenari";
-    static char* argv[] = {nom, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static QApplication app(argc, argv);
-    return app;
+opcions_vista_escenari opcions() {
+    opcions_vista_escenari o;
+    o.mida = mida;
+    o.geometria = geometria;
+    return o;
 }
 
 // Notes that the watched widget has painted.
@@ -81,7 +77,6 @@ struct tauler {
     fs::path temporal;
 
     explicit tauler(bool propies) {
-        aplicacio_qt();
         temporal = fs::temp_directory_path() /
                    ("quorvel_bench_escenari_" + std::to_string(QCoreApplication::applicationPid()));
         fs::create_directories(temporal / "imatge");
@@ -129,7 +124,7 @@ void mostrar_tauler(benchmark::State& estat, bool propies) {
         pintat p;
         finestra model{nom_escenari};
         escenari_construir(model);
-        vista_escenari vista(model, {mida, geometria});
+        vista_escenari vista(model, opcions());
         vista.installEventFilter(&p);
         escenari_preparar(t.s, t.fitxers, mida, model);
         if (!prova::esperar([&p] { return p.fet; }, 5000)) {
@@ -153,7 +148,7 @@ void canvi_imatge_cel_la(benchmark::State& estat) {
     tauler t(false);
     finestra model{nom_escenari};
     escenari_construir(model);
-    vista_escenari vista(model, {mida, geometria});
+    vista_escenari vista(model, opcions());
     pintat p;
     vista.installEventFilter(&p);
     escenari_preparar(t.s, t.fitxers, mida, model);
@@ -173,3 +168,16 @@ void canvi_imatge_cel_la(benchmark::State& estat) {
 BENCHMARK(canvi_imatge_cel_la)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
+
+// The application lives in main, not in a static: destroyed at exit after
+// Qt's own statics, it crashes the program once every benchmark has run.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -2,6 +2,7 @@
 // names (a picture of its own per item, sounds shared), from memory, with and
 // without the author's checks.
 #include "app/sessio.h"
+#include "bench/breu.h"
 #include "content/exercici_fitxer.h"
 #include "engine/exercici_inicialitzar.h"
 #include "tests/fakes/fakes.h"
@@ -68,10 +69,13 @@ void bm_exercici_10000_amb_avisos(benchmark::State& state) {
     carregar(state, true);
 }
 
-BENCHMARK(bm_exercici_10000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly();
+BENCHMARK(bm_exercici_10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(quorvel::bench::quantitat(9, 1))
+    ->ReportAggregatesOnly();
 BENCHMARK(bm_exercici_10000_amb_avisos)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
+    ->Repetitions(quorvel::bench::quantitat(9, 1))
     ->ReportAggregatesOnly();
 
 } // namespace

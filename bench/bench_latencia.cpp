@@ -6,6 +6,7 @@
 // Each case presses 100 times at random moments between ticks and reports
 // the median and the 99th percentile in milliseconds.
 #include "app/programa.h"
+#include "bench/breu.h"
 #include "core/finestra.h"
 #include "core/noms_elements.h"
 #include "engine/motor.h"
@@ -129,7 +130,7 @@ void latencia(benchmark::State& estat, bool despertat) {
         std::mt19937 atzar(7);
         std::uniform_real_distribution<double> fase(0.0, 100.0);
         for (auto _ : estat) {
-            for (int k = 0; k < 100; ++k) {
+            for (int k = 0; k < bench::quantitat(100, 5); ++k) {
                 if (!form1.obtenir(elements::t_joystick).habilitat) {
                     obrir_cursa();
                 }

@@ -5,6 +5,7 @@
 // current directory, so that the disk measured is the one the program
 // writes to, not a memory file system.
 #include "app/sessio.h"
+#include "bench/breu.h"
 #include "content/resultats.h"
 #include "core/finestra.h"
 #include "engine/jutjar.h"
@@ -39,9 +40,10 @@ void premuda_registrada(benchmark::State& estat) {
     fakes::fitxers_falsos fitxers;
     fitxers.posar(s.fitxer_exercici, "Exercici\tTroba la casella\n");
     fakes::rellotge_fals rellotge;
+    fakes::joystick_fals joystick;
     finestra form1("Form1");
     resultats_disc disc((carpeta_bench / "resultats").string());
-    registre_premudes registre(s, fitxers, rellotge, form1);
+    registre_premudes registre(s, fitxers, rellotge, joystick, form1);
     registre.connectar(disc, {true, {{1, "Anna"}, {2, "Pau"}}});
     registre.pregunta_nova();
     int k = 0;
@@ -58,7 +60,7 @@ void premuda_registrada(benchmark::State& estat) {
 void un_any_de_logs(const fs::path& carpeta) {
     fs::create_directories(carpeta);
     const char* resultats[] = {"right", "wrong", "right", "final", "ignored", "right", "pair"};
-    for (int d = 0; d < 200; ++d) {
+    for (int d = 0; d < bench::quantitat(200, 5); ++d) {
         const std::string dia =
             "2026-" + std::string(d / 28 + 1 < 10 ? "0" : "") + std::to_string(d / 28 + 1) + "-" +
             std::string(d % 28 + 1 < 10 ? "0" : "") + std::to_string(d % 28 + 1);
@@ -107,6 +109,9 @@ void resum_un_any(benchmark::State& estat) {
 
 BENCHMARK(premuda_registrada)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(9)
+    ->Repetitions(bench::quantitat(9, 1))
     ->ReportAggregatesOnly(true);
-BENCHMARK(resum_un_any)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(resum_un_any)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(bench::quantitat(3, 1))
+    ->ReportAggregatesOnly(true);

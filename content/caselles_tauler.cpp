@@ -1,4 +1,5 @@
 #include "content/caselles_tauler.h"
+#include "content/avis_text.h"
 
 #include "content/estat_contingut.h"
 #include "content/tipus_exercici.h"
@@ -51,13 +52,13 @@ void revisar(std::string_view lletres, int n_caselles, std::size_t linia, const 
         }
     }
     if (!fora.empty()) {
-        avisos.push_back({linia, que + " names cell" +
-                                     (fora.find(',') == std::string::npos ? " " : "s ") + fora +
-                                     ", beyond a board of " + text_decimal(n_caselles) + " cells"});
+        avisos.push_back(avis_de(linia,
+                                 fora.find(',') == std::string::npos ? missatge::avis_casella_fora
+                                                                     : missatge::avis_caselles_fora,
+                                 que, {fora, text_decimal(n_caselles)}));
     }
     if (!cap.empty()) {
-        avisos.push_back(
-            {linia, que + ": " + citar(cap) + " stands for no cell (cells are B, C, D...)"});
+        avisos.push_back(avis_de(linia, missatge::avis_sense_casella, que, {citar(cap)}));
     }
 }
 
@@ -71,10 +72,9 @@ std::vector<avis_lectura> caselles_fora_del_tauler(const estat_contingut& s, int
     case familia_exercici::midi:
     case familia_exercici::escoltar_i_trobar:
         if (s.n_items > n_caselles) {
-            avisos.push_back(
-                {s.linia_compte, "list entries " + text_decimal(n_caselles + 1) + " to " +
-                                     text_decimal(s.n_items) + " are for cells beyond a board of " +
-                                     text_decimal(n_caselles) + " cells: they are never heard"});
+            avisos.push_back(avis_de(
+                s.linia_compte, missatge::avis_entrades_fora, "",
+                {text_decimal(n_caselles + 1), text_decimal(s.n_items), text_decimal(n_caselles)}));
         }
         return avisos;
     default:

@@ -194,13 +194,11 @@ void lectura_exercici::llegir(const std::string& cami) {
             return;
         }
         if (!s_.tipus_exercici.empty() && !es_enter_pla(s_.tipus_exercici)) {
-            lr_.avisar("the type " + citar(s_.tipus_exercici) +
-                       " is not written as a plain number, so no body is read");
+            lr_.avisar(missatge::avis_tipus_no_pla, "", {citar(s_.tipus_exercici)});
         } else if (tipus.familia == familia_exercici::desconegut) {
-            lr_.avisar("the type " + s_.tipus_exercici +
-                       " names no exercise type: no body is read and no cell reacts");
+            lr_.avisar(missatge::avis_tipus_desconegut, "", {s_.tipus_exercici});
         } else if (s_.tipus_exercici.empty() && avisos_->size() == avisos_abans) {
-            lr_.avisar("the exercise type is empty: no body is read and no cell reacts");
+            lr_.avisar(missatge::avis_tipus_buit, "");
         }
         // A file that names no type it can play is usually written with
         // spaces for TABs throughout: each such record is named.
@@ -237,11 +235,10 @@ void lectura_exercici::comptador(std::int16_t& n, std::string_view nom) {
     const std::string v = lr_.valor(nom, camp_fitxer::compte);
     lr_.comprovar_nombre(v, nom);
     if (!pas([&] { n = a_enter16(valor_numeric(v)); })) {
-        lr_.avisar(std::string(nom) + " " + citar(v) + " does not fit 16 bits; the previous " +
-                   text_decimal(n) + " is kept");
+        lr_.avisar(missatge::avis_no_cap_16, nom, {citar(v), text_decimal(n)});
     }
     if (n < 0) {
-        lr_.avisar(std::string(nom) + " " + text_decimal(n) + " is negative: nothing is read");
+        lr_.avisar(missatge::avis_negatiu, nom, {text_decimal(n)});
     }
 }
 
@@ -253,10 +250,9 @@ void lectura_exercici::cos_llista() {
     const bool trobar = tipus.familia == familia_exercici::escoltar_i_trobar;
     if (lr_.amb_avisos() && !lr_.passat_final() && s_.n_items >= 0) {
         if (trobar && s_.n_items < 2) {
-            lr_.avisar("cells 1 to one less than the count are asked: a count of " +
-                       text_decimal(s_.n_items) + " leaves nothing to ask");
+            lr_.avisar(missatge::avis_res_a_preguntar, "", {text_decimal(s_.n_items)});
         } else if (s_.n_items == 0) {
-            lr_.avisar("the count names no list entries: no cell reacts");
+            lr_.avisar(missatge::avis_sense_entrades, "");
         }
     }
     const std::string consigna = lr_.valor("the number", camp_fitxer::consigna_general);
@@ -271,7 +267,7 @@ void lectura_exercici::cos_llista() {
         const std::string v = lr_.valor(q, camp_fitxer::entrada);
         // The last entry of listen-and-find is never asked.
         if (lr_.amb_avisos() && !lr_.passat_final() && es_buit(v) && !(trobar && i == s_.n_items)) {
-            lr_.avisar(q + " is empty, so cell " + text_decimal(i) + " plays nothing");
+            lr_.avisar(missatge::avis_entrada_buida, q, {text_decimal(i)});
         }
         pas([&] {
             const std::string resolt = lr_.resoldre(v);
@@ -289,8 +285,8 @@ void lectura_exercici::cos_llista() {
         pas([&] { s_.llista_exercici[0] = entrada; });
         const std::string extra = lr_.valor("valor_extra", camp_fitxer::canal);
         if (!pas([&] { s_.valor_extra = enter16_estricte(extra); }) && !lr_.passat_final()) {
-            lr_.avisar("valor_extra " + citar(extra) + " is not a 16-bit number; " +
-                       text_decimal(s_.valor_extra) + " is kept");
+            lr_.avisar(missatge::avis_no_enter16, "valor_extra",
+                       {citar(extra), text_decimal(s_.valor_extra)});
         }
     }
     if (tipus.familia == familia_exercici::escoltar_i_trobar) {
@@ -318,7 +314,7 @@ void lectura_exercici::cos_items(bool amb_respostes) {
     comptador(s_.n_elements, "the item count");
     s_.linia_compte = lr_.passat_final() ? 0 : lr_.linia();
     if (lr_.amb_avisos() && !lr_.passat_final() && s_.n_elements == 0) {
-        lr_.avisar("the count names no items: there is no question to ask");
+        lr_.avisar(missatge::avis_sense_items, "");
     }
     s_.consigna_exercici = lr_.valor("the general instruction", camp_fitxer::consigna_general);
     // A negative count leaves no items rather than an earlier exercise's.
@@ -340,7 +336,7 @@ void lectura_exercici::cos_items(bool amb_respostes) {
             const std::string q = que("answer", k, "");
             const std::string v = lr_.valor(q, camp_fitxer::pista);
             if (lr_.amb_avisos() && !lr_.passat_final() && es_buit(v)) {
-                lr_.avisar(q + " is empty, so that hint plays nothing");
+                lr_.avisar(missatge::avis_pista_buida, q);
             }
             comprovar_codis(v, q);
             pas([&] { s_.llista_exercici[k] = codis_expandir(s_, v); });
@@ -362,8 +358,7 @@ void lectura_exercici::item(int i, const tipus_exercici& tipus) {
     if (avisos && !lr_.passat_final()) {
         s_.linies_elements[ui].correctes = lr_.linia();
         if (necessita_correctes(tipus) && es_buit(correctes)) {
-            lr_.avisar(que("item", i, "correctes") +
-                       " is empty: no first press is right, so the question cannot be answered");
+            lr_.avisar(missatge::avis_correctes_buit, que("item", i, "correctes"));
         }
     }
     if (tipus.numero == 8 || tipus.numero == 17) {
@@ -388,8 +383,7 @@ void lectura_exercici::item(int i, const tipus_exercici& tipus) {
     const std::string escenari =
         media(i, &element_exercici::media_5, "media_5", camp_fitxer::escenari);
     if (avisos && !lr_.passat_final() && necessita_escenari(tipus) && es_buit(escenari)) {
-        lr_.avisar(que("item", i, "media_5") +
-                   " names no scenario, and this type shows its stage only through one");
+        lr_.avisar(missatge::avis_sense_escenari, que("item", i, "media_5"));
     }
 }
 
@@ -401,11 +395,9 @@ void lectura_exercici::text_entre_cometes(int i, std::string element_exercici::*
     if (lr_.amb_avisos() && !lr_.passat_final()) {
         const auto cometes = std::count(r.begin(), r.end(), '"');
         if (cometes == 0) {
-            lr_.avisar(q + ": the record " + citar(r) +
-                       " holds no text between double quotes, so it is empty");
+            lr_.avisar(missatge::avis_sense_text_cometes, q, {citar(r)});
         } else if (cometes == 1) {
-            lr_.avisar(q + ": the record " + citar(r) +
-                       " has no closing double quote; read to the end of the record");
+            lr_.avisar(missatge::avis_sense_cometa_final, q, {citar(r)});
         }
     }
     pas([&] { s_.elements[i].*camp = text; });
@@ -444,21 +436,19 @@ void lectura_exercici::comprovar_codis(std::string_view text, const std::string&
         }
         const auto tanca = text.find(')', obre);
         if (tanca == std::string_view::npos) {
-            lr_.avisar(q + ": the shape code " + citar(text.substr(obre)) +
-                       " has no closing ')'; it is dropped with the rest of the text");
+            lr_.avisar(missatge::avis_codi_obert, q, {citar(text.substr(obre))});
             return;
         }
         const std::string_view codi_forma = text.substr(obre, tanca - obre + 1);
         if (std::find(codis_forma.begin(), codis_forma.end(), codi_forma) == codis_forma.end()) {
-            lr_.avisar(q + ": the shape code " + citar(codi_forma) + " is unknown and vanishes");
+            lr_.avisar(missatge::avis_codi_desconegut, q, {citar(codi_forma)});
         } else {
             try {
                 (void)forma_caselles(s_, codi_forma);
             } catch (const error_pas& e) {
-                lr_.avisar(q + ": the shape code " + citar(codi_forma) +
-                           " cannot be drawn on a board of " + text_decimal(s_.n_botons) +
-                           " cells in rows of " + text_decimal(s_.n_columnes) + " (" + e.what() +
-                           "), so the field is left empty");
+                lr_.avisar(missatge::avis_codi_no_dibuixable, q,
+                           {citar(codi_forma), text_decimal(s_.n_botons),
+                            text_decimal(s_.n_columnes), e.what()});
             }
         }
         pos = tanca + 1;

@@ -1,5 +1,6 @@
 #include "content/lectura_contingut.h"
 
+#include "content/avis_text.h"
 #include "content/registre.h"
 #include "content/registre_net.h"
 #include "content/rutes.h"
@@ -88,7 +89,7 @@ void lectura_contingut::obrir(const std::string& cami) {
     auto text = fitxers_.llegir_text(cami);
     if (!text) {
         if (avisos_ != nullptr) {
-            avisos_->push_back({0, "the file " + citar(cami) + " cannot be read"});
+            avisos_->push_back(avis_de(0, missatge::avis_fitxer_illegible, "", {citar(cami)}));
         }
         // Every record is missing: that is the one thing to say.
         passat_final_ = true;
@@ -109,8 +110,7 @@ std::string lectura_contingut::registre(std::string_view que, camp_fitxer camp) 
     switch (etiqueta_del_registre(r, camp)) {
     case lectura_etiqueta::altra:
         if (!desplacat_) {
-            avisar("the record " + citar(r) + " is read as " + std::string(que) +
-                   ", but its label names another field: a record above it is missing or extra");
+            avisar(missatge::avis_etiqueta_altra, que, {citar(r)});
         }
         desplacat_ = true;
         break;
@@ -144,8 +144,7 @@ std::string lectura_contingut::seguent(std::string_view que, bool notar_final) {
         linia_ = linia;
         ++trobats_;
     } else if (!passat_final_ && notar_final) {
-        avisar("the file ends here; " + std::string(que) +
-               " and everything after it read as empty");
+        avisar(missatge::avis_final_fitxer, que);
     }
     passat_final_ = passat_final_ || !trobat;
     return r;
@@ -154,7 +153,7 @@ std::string lectura_contingut::seguent(std::string_view que, bool notar_final) {
 std::string lectura_contingut::valor(std::string_view que, camp_fitxer camp) {
     const std::string r = registre(que, camp);
     if (avisos_ != nullptr && r.find('\t') == std::string::npos && !retallar_espais(r).empty()) {
-        avisar("the record " + citar(r) + " has no TAB, so " + std::string(que) + " is empty");
+        avisar(missatge::avis_sense_tab, que, {citar(r)});
     }
     return camp_extreure(s_, r, 2, tab);
 }
@@ -180,14 +179,10 @@ void lectura_contingut::notar_cometes(std::size_t fins_linia) {
         const cometa_llarga& c = cometes_[cometes_notades_];
         const std::string linies = text_decimal(static_cast<long long>(c.linies));
         avisos_->push_back(
-            {c.linia, c.linia_tanca == 0
-                          ? "a double quote opens a record here and is never closed: the " +
-                                linies + " lines to the end of the file are read as one text"
-                          : "a double quote opens a record here that closes only on line " +
-                                text_decimal(static_cast<long long>(c.linia_tanca)) + ": the " +
-                                linies +
-                                " lines between are read as one text, so a closing "
-                                "quote is likely missing"});
+            c.linia_tanca == 0
+                ? avis_de(c.linia, missatge::avis_cometa_oberta, "", {linies})
+                : avis_de(c.linia, missatge::avis_cometa_tardana, "",
+                          {text_decimal(static_cast<long long>(c.linia_tanca)), linies}));
     }
 }
 
@@ -197,13 +192,23 @@ void lectura_contingut::avisar(std::string missatge) {
     }
 }
 
+void lectura_contingut::avisar(missatge tipus, std::string_view que,
+                               std::vector<std::string> valors) {
+    if (avisos_ != nullptr) {
+        avisos_->push_back(avis_de(linia_, tipus, std::string(que), std::move(valors)));
+    }
+}
+
 void lectura_contingut::comprovar_nombre(std::string_view valor, std::string_view que) {
     if (avisos_ == nullptr || sense_blancs(valor).empty() || es_nombre(valor)) {
         return;
     }
     const double llegit = valor_numeric(valor);
-    avisar(std::string(que) + " " + citar(valor) + " is not a number; read as " +
-           (std::isfinite(llegit) ? text_decimal_valor(llegit) : "a number out of range"));
+    if (std::isfinite(llegit)) {
+        avisar(missatge::avis_no_nombre, que, {citar(valor), text_decimal_valor(llegit)});
+    } else {
+        avisar(missatge::avis_no_nombre_fora, que, {citar(valor)});
+    }
 }
 
 void lectura_contingut::comprovar_media(const std::string& resolt, std::string_view que) {
@@ -218,11 +223,11 @@ void lectura_contingut::comprovar_media(const std::string& resolt, std::string_v
         }
         const std::string nom = resolt.substr(inici, fi - inici);
         if (!nom.empty() && !existeix(nom)) {
-            avisar(std::string(que) + ": the media file " + citar(nom) +
-                   (fitxers_.nom_unitat(nom).empty()
-                        ? " is found neither in imatge\\, veu\\ nor the folder " +
-                              citar(carpeta_base(s_))
-                        : std::string(" does not exist")));
+            if (fitxers_.nom_unitat(nom).empty()) {
+                avisar(missatge::avis_media_no_trobat, que, {citar(nom), citar(carpeta_base(s_))});
+            } else {
+                avisar(missatge::avis_media_no_existeix, que, {citar(nom)});
+            }
         }
         inici = fi + 1;
     }
@@ -255,7 +260,7 @@ std::size_t lectura_contingut::comprovar_sobrants() {
         ++llegits;
         if (!retallar_espais(r).empty()) {
             if (sobrants == 0) {
-                avisar("records from " + citar(r) + " on are after the end of what is read");
+                avisar(missatge::avis_sobrants, "", {citar(r)});
             }
             sobrants = llegits;
         }
@@ -273,7 +278,7 @@ void lectura_contingut::comprovar_tabs_restants() {
             return;
         }
         if (r.find('\t') == std::string::npos && !retallar_espais(r).empty()) {
-            avisar("the record " + citar(r) + " has no TAB, so its value reads as empty");
+            avisar(missatge::avis_sense_tab_valor, "", {citar(r)});
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "content/cometes_obertes.h"
 #include "content/etiquetes_camps.h"
 #include "core/lector.h"
+#include "i18n/missatges.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,7 +24,13 @@ class servei_fitxers;
 // One finding of a content file check. Line 0 stands for the file as a whole.
 struct avis_lectura {
     std::size_t linia = 0;
+    // The authors' words (English), as quorvel-inspect prints them.
     std::string missatge;
+    // The same finding as a numbered text (none when 0) with the field it
+    // concerns and its values, for the program's language (avis_text.h).
+    quorvel::missatge tipus{};
+    std::string que = {};
+    std::vector<std::string> valors = {};
 };
 
 // True when the text, without surrounding blanks, is exactly one decimal
@@ -73,6 +80,8 @@ class lectura_contingut {
 
     // Notes at the line of the record read last.
     void avisar(std::string missatge);
+    // Notes a finding of that kind about the field que (avis_de).
+    void avisar(missatge tipus, std::string_view que, std::vector<std::string> valors = {});
 
     // Notes a value that is not wholly a number (what a number field reads
     // from it follows). Empty values are left to the record checks.

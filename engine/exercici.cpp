@@ -15,6 +15,7 @@
 #include "platform/serveis.h"
 #include "platform/vista_escenari.h"
 #include "stage/escenari.h"
+#include "stage/escenari_complements.h"
 #include "stage/media.h"
 #include "stage/midi.h"
 
@@ -64,7 +65,9 @@ void exercici::escenari_obrir() {
         }
     });
     vista_.obrir(*escenari_);
-    escenari_preparar(s_, sv_.fitxers, vista_.pantalla(), *escenari_);
+    const mida_pantalla pantalla = vista_.pantalla();
+    escenari_preparar(s_, sv_.fitxers, pantalla, *escenari_);
+    escenari_complementar(s_, sv_.fitxers, pantalla, *escenari_);
     if (const int caselles = escenari_caselles(s_); s_.escenari_numeros && caselles > 0) {
         vista_.numerar_caselles(*escenari_, caselles);
     }

@@ -1,5 +1,6 @@
 #include "engine/motor.h"
 
+#include "content/avis_text.h"
 #include "content/caselles_tauler.h"
 #include "content/exercici_fitxer.h"
 #include "core/finestra.h"
@@ -115,8 +116,8 @@ void motor::exercici_obert(std::vector<avis_lectura> avisos) {
         return;
     }
     // The line says, in the operator's language, that the file has faults
-    // and where the first is; the notes themselves are the authors' (the
-    // same words as quorvel-inspect's lint), shown whole in the detail.
+    // and where the first is; the notes, in the same language, are shown
+    // whole in the detail.
     const std::string quants = text_decimal(static_cast<long long>(avisos.size()));
     const std::size_t primera = avisos.front().linia;
     std::string text =
@@ -127,12 +128,11 @@ void motor::exercici_obert(std::vector<avis_lectura> avisos) {
     const std::size_t mostrats = std::min(avisos.size(), maxim_avisos_detall);
     for (std::size_t i = 0; i < mostrats; ++i) {
         const avis_lectura& a = avisos[i];
-        detall +=
-            (i == 0 ? "" : "\n") +
-            (a.linia == 0
-                 ? a.missatge
-                 : text_missatge(s_, missatge::linia_avis,
-                                 {text_decimal(static_cast<long long>(a.linia)), a.missatge}));
+        detall += (i == 0 ? "" : "\n") +
+                  (a.linia == 0 ? text_avis(s_, a)
+                                : text_missatge(s_, missatge::linia_avis,
+                                                {text_decimal(static_cast<long long>(a.linia)),
+                                                 text_avis(s_, a)}));
     }
     if (avisos.size() > mostrats) {
         detall +=

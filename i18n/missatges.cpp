@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 38> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 81> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
@@ -65,6 +65,121 @@ constexpr std::array<std::pair<missatge, std::string_view>, 38> catala{{
     {missatge::resultats_exportar_files, "Exportar files..."},
     {missatge::resultats_desat, "Desat a %1"},
     {missatge::resultats_no_desat, "No s'ha pogut escriure %1"},
+    {missatge::que_primer_registre, "el primer registre"},
+    {missatge::que_segon_registre, "el segon registre"},
+    {missatge::que_tipus_exercici, "el tipus d'exercici"},
+    {missatge::que_compte_items, "el nombre d'elements"},
+    {missatge::que_numero, "el n\xFA"
+                           "mero"},
+    {missatge::que_consigna_general, "la consigna general"},
+    {missatge::que_entrada, "l'entrada %1 de la llista"},
+    {missatge::que_resposta, "la resposta %1"},
+    {missatge::que_item, "el camp %2 de l'element %1"},
+    {missatge::avis_fitxer_illegible, "no es pot llegir el fitxer %2"},
+    {missatge::avis_etiqueta_altra,
+     "el registre %2 es llegeix com a %1, per\xF2"
+     " la seva etiqueta nomena un altre camp: falta o sobra un registre m\xE9"
+     "s amunt"},
+    {missatge::avis_final_fitxer, "el fitxer s'acaba aqu\xED"
+                                  "; %1 i tot el que ve despr\xE9"
+                                  "s es llegeixen buits"},
+    {missatge::avis_sense_tab, "el registre %2 no t\xE9"
+                               " cap tabulaci\xF3"
+                               ", aix\xED"
+                               " que %1 \xE9"
+                               "s buit"},
+    {missatge::avis_cometa_oberta,
+     "aqu\xED"
+     " unes cometes obren un registre i no es tanquen mai: les %2 l\xED"
+     "nies fins al final del fitxer es llegeixen com un sol text"},
+    {missatge::avis_cometa_tardana,
+     "aqu\xED"
+     " unes cometes obren un registre que no es tanca fins a la l\xED"
+     "nia %2: les %3 l\xED"
+     "nies d'enmig es llegeixen com un sol text; segurament hi falten unes cometes de tancament"},
+    {missatge::avis_no_nombre, "%1 %2 no \xE9"
+                               "s un n\xFA"
+                               "mero; es llegeix com a %3"},
+    {missatge::avis_no_nombre_fora, "%1 %2 no \xE9"
+                                    "s un n\xFA"
+                                    "mero; es llegeix com un n\xFA"
+                                    "mero fora de l\xED"
+                                    "mits"},
+    {missatge::avis_media_no_trobat, "%1: el fitxer multim\xE8"
+                                     "dia %2 no \xE9"
+                                     "s ni a imatge\\, ni a veu\\ ni a la carpeta %3"},
+    {missatge::avis_media_no_existeix, "%1: el fitxer multim\xE8"
+                                       "dia %2 no existeix"},
+    {missatge::avis_sobrants, "els registres a partir de %2 s\xF3"
+                              "n despr\xE9"
+                              "s del final del que es llegeix"},
+    {missatge::avis_sense_tab_valor, "el registre %2 no t\xE9"
+                                     " cap tabulaci\xF3"
+                                     ", aix\xED"
+                                     " que el seu valor es llegeix buit"},
+    {missatge::avis_no_cap_16, "%1 %2 no cap en 16 bits; es mant\xE9"
+                               " l'anterior, %3"},
+    {missatge::avis_negatiu, "%1 %2 \xE9"
+                             "s negatiu: no es llegeix res"},
+    {missatge::avis_tipus_no_pla, "el tipus %2 no est\xE0"
+                                  " escrit com un n\xFA"
+                                  "mero sol, aix\xED"
+                                  " que no es llegeix el cos"},
+    {missatge::avis_tipus_desconegut,
+     "el tipus %2 no \xE9"
+     "s cap tipus d'exercici: no es llegeix el cos i cap casella no respon"},
+    {missatge::avis_tipus_buit, "el tipus d'exercici \xE9"
+                                "s buit: no es llegeix el cos i cap casella no respon"},
+    {missatge::avis_entrada_buida, "%1 \xE9"
+                                   "s buida, aix\xED"
+                                   " que la casella %2 no fa sonar res"},
+    {missatge::avis_correctes_buit, "%1 \xE9"
+                                    "s buit: cap primera pulsaci\xF3"
+                                    " no \xE9"
+                                    "s correcta, aix\xED"
+                                    " que la pregunta no es pot respondre"},
+    {missatge::avis_sense_escenari, "%1 no nomena cap escenari, i aquest tipus nom\xE9"
+                                    "s mostra l'escenari a trav\xE9"
+                                    "s d'un"},
+    {missatge::avis_codi_desconegut, "%1: el codi de forma %2 \xE9"
+                                     "s desconegut i desapareix"},
+    {missatge::avis_codi_obert, "%1: el codi de forma %2 no t\xE9"
+                                " el ')' de tancament; es descarta amb la resta del text"},
+    {missatge::avis_casella_fora, "%1 nomena la casella %2, m\xE9"
+                                  "s enll\xE0"
+                                  " d'un tauler de %3 caselles"},
+    {missatge::avis_caselles_fora, "%1 nomena les caselles %2, m\xE9"
+                                   "s enll\xE0"
+                                   " d'un tauler de %3 caselles"},
+    {missatge::avis_sense_casella, "%1: %2 no \xE9"
+                                   "s cap casella (les caselles s\xF3"
+                                   "n B, C, D...)"},
+    {missatge::avis_entrades_fora, "les entrades %2 a %3 de la llista s\xF3"
+                                   "n per a caselles m\xE9"
+                                   "s enll\xE0"
+                                   " d'un tauler de %4 caselles: no se senten mai"},
+    {missatge::avis_sense_items, "el nombre no compta cap element: no hi ha cap pregunta a fer"},
+    {missatge::avis_sense_entrades,
+     "el nombre no compta cap entrada de la llista: cap casella no respon"},
+    {missatge::avis_pista_buida, "%1 \xE9"
+                                 "s buida, aix\xED"
+                                 " que aquesta pista no fa sonar res"},
+    {missatge::avis_res_a_preguntar, "es pregunten les caselles de l'1 a una menys que el nombre: "
+                                     "un nombre de %2 no deixa res a preguntar"},
+    {missatge::avis_no_enter16, "%1 %2 no \xE9"
+                                "s un n\xFA"
+                                "mero de 16 bits; es mant\xE9"
+                                " %3"},
+    {missatge::avis_sense_text_cometes, "%1: el registre %2 no t\xE9"
+                                        " cap text entre cometes, aix\xED"
+                                        " que \xE9"
+                                        "s buit"},
+    {missatge::avis_sense_cometa_final,
+     "%1: el registre %2 no t\xE9"
+     " les cometes de tancament; es llegeix fins al final del registre"},
+    {missatge::avis_codi_no_dibuixable, "%1: el codi de forma %2 no es pot dibuixar en un tauler "
+                                        "de %3 caselles en files de %4 (%5), aix\xED"
+                                        " que el camp queda buit"},
 }};
 
 std::string_view text_catala(missatge m) {
@@ -78,9 +193,9 @@ std::string_view text_catala(missatge m) {
 
 } // namespace
 
-std::string omplir_missatge(std::string_view plantilla,
-                            std::initializer_list<std::string_view> valors) {
-    const std::vector<std::string_view> v(valors);
+namespace {
+
+std::string omplir(std::string_view plantilla, const std::vector<std::string_view>& v) {
     std::string resultat;
     resultat.reserve(plantilla.size());
     for (std::size_t i = 0; i < plantilla.size(); ++i) {
@@ -99,14 +214,33 @@ std::string omplir_missatge(std::string_view plantilla,
     return resultat;
 }
 
+} // namespace
+
+std::string omplir_missatge(std::string_view plantilla,
+                            std::initializer_list<std::string_view> valors) {
+    return omplir(plantilla, std::vector<std::string_view>(valors));
+}
+
+namespace {
+
+std::string_view plantilla_de(const estat_idioma& s, missatge m) {
+    const int numero = static_cast<int>(m);
+    if (s.textos_idioma.dins(numero) && !s.textos_idioma[numero].empty()) {
+        return s.textos_idioma[numero];
+    }
+    return text_catala(m);
+}
+
+} // namespace
+
 std::string text_missatge(const estat_idioma& s, missatge m,
                           std::initializer_list<std::string_view> valors) {
-    const int numero = static_cast<int>(m);
-    std::string_view plantilla = text_catala(m);
-    if (s.textos_idioma.dins(numero) && !s.textos_idioma[numero].empty()) {
-        plantilla = s.textos_idioma[numero];
-    }
-    return omplir_missatge(plantilla, valors);
+    return omplir_missatge(plantilla_de(s, m), valors);
+}
+
+std::string text_missatge(const estat_idioma& s, missatge m,
+                          const std::vector<std::string>& valors) {
+    return omplir(plantilla_de(s, m), {valors.begin(), valors.end()});
 }
 
 } // namespace quorvel

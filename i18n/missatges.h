@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvel {
 
@@ -53,11 +54,58 @@ enum class missatge {
     titol_ajuda = 68,
     // The language's code for the toolkit's own texts and the guide ("ca").
     codi_idioma = 69,
+    // Reading warnings of an exercise file: 90 to 98 name the field, and
+    // from 100 on the finding, whose %1 is that field.
+    que_primer_registre = 90,
+    que_segon_registre = 91,
+    que_tipus_exercici = 92,
+    que_compte_items = 93,
+    que_numero = 94,
+    que_consigna_general = 95,
+    que_entrada = 96,
+    que_resposta = 97,
+    que_item = 98,
+    avis_fitxer_illegible = 100,
+    avis_etiqueta_altra = 101,
+    avis_final_fitxer = 102,
+    avis_sense_tab = 103,
+    avis_cometa_oberta = 104,
+    avis_cometa_tardana = 105,
+    avis_no_nombre = 106,
+    avis_no_nombre_fora = 107,
+    avis_media_no_trobat = 108,
+    avis_media_no_existeix = 109,
+    avis_sobrants = 110,
+    avis_sense_tab_valor = 111,
+    avis_no_cap_16 = 112,
+    avis_negatiu = 113,
+    avis_tipus_no_pla = 114,
+    avis_tipus_desconegut = 115,
+    avis_tipus_buit = 116,
+    avis_entrada_buida = 117,
+    avis_correctes_buit = 118,
+    avis_sense_escenari = 119,
+    avis_codi_desconegut = 120,
+    avis_codi_obert = 121,
+    avis_casella_fora = 122,
+    avis_caselles_fora = 123,
+    avis_sense_casella = 124,
+    avis_entrades_fora = 125,
+    avis_sense_items = 126,
+    avis_sense_entrades = 127,
+    avis_pista_buida = 128,
+    avis_res_a_preguntar = 129,
+    avis_no_enter16 = 130,
+    avis_sense_text_cometes = 131,
+    avis_sense_cometa_final = 132,
+    avis_codi_no_dibuixable = 133,
 };
 
 // The text in the language in force with the values put in place of "%1"...
 [[nodiscard]] std::string text_missatge(const estat_idioma& s, missatge m,
                                         std::initializer_list<std::string_view> valors = {});
+[[nodiscard]] std::string text_missatge(const estat_idioma& s, missatge m,
+                                        const std::vector<std::string>& valors);
 
 // Puts values in place of "%1" to "%9"; a marker without a value stays as it is.
 [[nodiscard]] std::string omplir_missatge(std::string_view plantilla,

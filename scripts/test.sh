@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what is needed, checks the formatting, then builds and runs every
-# test: the normal build, then the AddressSanitizer + UndefinedBehaviorSanitizer
-# build; last, the libFuzzer programs are built with clang so they stay buildable
+# test: the normal build (every target, each benchmark run once, briefly),
+# then the AddressSanitizer + UndefinedBehaviorSanitizer build; last, the libFuzzer programs are built with clang so they stay buildable
 # (running them is a manual step, see docs/architecture.md).
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)

@@ -173,6 +173,16 @@ def track(path):
     convert(path, "-size", "160x120", "xc:#3f8f3f", "-fill", "#7fc47f", *draw)
 
 
+def finish(path):
+    """A chequered finish line, 16 x 320 pixels: the race shows it unstretched."""
+    draw = []
+    for y in range(0, 320, 8):
+        for x in range(0, 16, 8):
+            if (x // 8 + y // 8) % 2:
+                draw += ["-draw", f"rectangle {x},{y} {x + 7},{y + 7}"]
+    convert(path, "-size", "16x320", "xc:white", "-fill", "#1b2a49", *draw)
+
+
 def card(path, columns, labels, colours):
     """A printable board card: one box per cell, numbered, with its meaning."""
     w, h = 150, 96
@@ -272,6 +282,7 @@ def library(program):
     imatge, veu = folders("18_cursa")
     track(imatge / "pista.png")
     token(imatge / "fitxa.png")
+    finish(imatge / "meta.png")
     step(veu / "pas.wav")
     wrong(veu / "no.wav")
     say(veu / "meta.wav", "Meta!")

@@ -4,14 +4,17 @@
 #include "app/linia_ordres.h"
 #include "app/programa.h"
 #include "core/linia_estat.h"
+#include "core/text.h"
+#include "i18n/idioma.h"
 #include "tests/content/fitxers_prova.h"
 #include "tests/fakes/fakes.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -88,11 +91,12 @@ TEST(consola, an_opened_exercise_is_named_with_its_reading_warnings) {
         // The type needs a body the file does not have.
         {"Exercici\ta\r\nAutor\tb\r\nTipus\t6\r\n",
          "Exercici obert: animals.brd. Avisos de lectura: 1, el primer a la l\xEDnia 3",
-         "l\xEDnia 3: the file ends here"},
+         "l\xEDnia 3: el fitxer s'acaba aqu\xED"},
         // Every picture the exercise names is missing.
         {prova::dades("exercicis/animals.brd"),
          "Exercici obert: animals.brd. Avisos de lectura: 5, el primer a la l\xEDnia 10",
-         "l\xEDnia 10: item 1"},
+         "l\xEDnia 10: el camp media_1 de l'element 1: el fitxer multim\xE8"
+         "dia"},
     };
     for (const auto& c : casos) {
         consola t;
@@ -106,6 +110,32 @@ TEST(consola, an_opened_exercise_is_named_with_its_reading_warnings) {
         EXPECT_TRUE(detall.starts_with(c.detall)) << testing::PrintToString(detall);
         EXPECT_LE(std::count(detall.begin(), detall.end(), '\n'), 20);
         EXPECT_EQ(t.escenaris.oberts, 1);
+    }
+}
+
+// The notes under the line are in the program's language too, the field
+// they concern included.
+TEST(consola, reading_warnings_are_in_the_program_language) {
+    const struct {
+        const char* fitxer;
+        std::string detall;
+    } casos[] = {
+        {"castellano.trad", "l\xEDnea 3: el archivo termina aqu\xED; el n\xFAmero de elementos y "
+                            "todo lo que sigue se leen vac\xEDos"},
+        {"english.trad", "line 3: the file ends here; the item count and everything after it "
+                         "read as empty"},
+    };
+    for (const auto& c : casos) {
+        consola t;
+        std::ifstream f(std::string(QUORVEL_SOURCE_DIR) + "/data/" + c.fitxer, std::ios::binary);
+        std::stringstream bytes;
+        bytes << f.rdbuf();
+        t.f.fitxers.posar("/prog/idioma.trad", text_de_fitxer(bytes.str()));
+        idioma_carregar_fitxer(t.s(), t.f.fitxers, "/prog/idioma.trad");
+        t.f.fitxers.posar("/ex/a.brd", "Exercici\ta\r\nAutor\tb\r\nTipus\t6\r\n");
+        t.f.dialegs.respostes.push_back("/ex\\a.brd");
+        t.form1().clic("mn_fixters");
+        EXPECT_EQ(detall_linia_estat(t.form1()), c.detall) << c.fitxer;
     }
 }
 

@@ -1,10 +1,12 @@
 #include "app/sessio.h"
+#include "content/avis_text.h"
 #include "content/caselles_tauler.h"
 #include "content/exercici_fitxer.h"
 #include "core/dialegs_fitxer.h"
 #include "core/finestra.h"
 #include "core/text.h"
 #include "engine/exercici_inicialitzar.h"
+#include "i18n/idioma.h"
 #include "tests/content/fitxers_prova.h"
 #include "tests/fakes/fakes.h"
 
@@ -531,6 +533,40 @@ TEST_F(exercici_fitxer, menu_command_loads_and_sets_the_caption) {
     s.carpeta_exercici.clear();
     EXPECT_FALSE(exercici_menu_obrir(s, sv, form1));
     EXPECT_EQ(sf.dialegs.peticions[5].carpeta, "/prog\\exercicis\\");
+}
+
+// Every kind of reading warning has the authors' English words, and each
+// bundled language words it with the same values: the English file with the
+// very words the lint prints.
+TEST(avisos, every_kind_is_worded_in_each_bundled_language) {
+    const sessio catala;
+    for (const char* idioma : {"catala.trad", "castellano.trad", "english.trad"}) {
+        std::ifstream f(std::string(QUORVEL_SOURCE_DIR) + "/data/" + idioma, std::ios::binary);
+        std::stringstream bytes;
+        bytes << f.rdbuf();
+        fakes::fitxers_falsos fitxers;
+        fitxers.posar("/p/i.trad", text_de_fitxer(bytes.str()));
+        sessio s;
+        idioma_carregar_fitxer(s, fitxers, "/p/i.trad");
+        for (const missatge m : tipus_avisos()) {
+            const int n = static_cast<int>(m);
+            ASSERT_TRUE(s.textos_idioma.dins(n)) << idioma << " " << n;
+            const std::string text = s.textos_idioma[n];
+            for (const char* marca : {"%1", "%2", "%3", "%4"}) {
+                EXPECT_EQ(text.find(marca) == std::string::npos,
+                          text_angles(m).find(marca) == std::string::npos)
+                    << idioma << " " << n << " " << marca;
+            }
+            if (std::string(idioma) == "english.trad") {
+                EXPECT_EQ(text, text_angles(m)) << n;
+            }
+        }
+    }
+    const avis_lectura a =
+        avis_de(4, missatge::avis_sense_tab, "item 2 consigna", {citar("Consigna x")});
+    EXPECT_EQ(a.missatge, "the record 'Consigna x' has no TAB, so item 2 consigna is empty");
+    EXPECT_EQ(text_avis(catala, a), "el registre 'Consigna x' no t\xE9 cap tabulaci\xF3, aix\xED "
+                                    "que el camp consigna de l'element 2 \xE9s buit");
 }
 
 } // namespace

@@ -49,7 +49,7 @@ TEST(missatges, bundled_languages_give_every_text_with_its_markers) {
         sessio s;
         idioma_carregar_fitxer(s, fitxers, "/prog/idioma.trad");
         const sessio sense_idioma;
-        for (int n = 2; n < 100; ++n) {
+        for (int n = 2; n < 140; ++n) {
             const auto m = static_cast<missatge>(n);
             // Numbers the program does not write have no Catalan text.
             if (text_missatge(sense_idioma, m).empty()) {
@@ -58,9 +58,10 @@ TEST(missatges, bundled_languages_give_every_text_with_its_markers) {
             ASSERT_TRUE(s.textos_idioma.dins(n)) << idioma << " " << n;
             EXPECT_FALSE(s.textos_idioma[n].empty()) << idioma << " " << n;
             EXPECT_EQ(text_missatge(s, m), s.textos_idioma[n]) << idioma << " " << n;
-            const std::string valors = text_missatge(s, m, {"<1>", "<2>", "<3>"});
-            const std::string defecte = text_missatge(sense_idioma, m, {"<1>", "<2>", "<3>"});
-            for (const char* marca : {"<1>", "<2>", "<3>"}) {
+            const std::string valors = text_missatge(s, m, {"<1>", "<2>", "<3>", "<4>"});
+            const std::string defecte =
+                text_missatge(sense_idioma, m, {"<1>", "<2>", "<3>", "<4>"});
+            for (const char* marca : {"<1>", "<2>", "<3>", "<4>"}) {
                 EXPECT_EQ(valors.find(marca) == std::string::npos,
                           defecte.find(marca) == std::string::npos)
                     << idioma << " " << n << " " << marca;

@@ -3,6 +3,7 @@
 #include "core/finestra.h"
 #include "core/text.h"
 #include "stage/escenari.h"
+#include "stage/escenari_complements.h"
 #include "tests/fakes/fakes.h"
 
 #include <gtest/gtest.h>
@@ -156,16 +157,28 @@ TEST(escenari, bundled_scenarios_serve_their_boards) {
     {
         banc b(2, 0);
         b.s.carpeta_programa = "/p";
+        for (const char* nom : {"boto_apagat", "boto_premut", "casella_02"}) {
+            b.fitxers.posar(std::string("/p/imatge/") + nom + ".png", "PNG");
+        }
         carregar(b, "graella.esc", "/p/graella.esc");
         ASSERT_GE(b.s.graella[1].fitxers.superior(), 32);
         for (int j = 2; j <= 32; ++j) {
             EXPECT_NE(b.s.graella[1].fitxers[j].cami.find("casella_"), std::string::npos) << j;
         }
+        // Cell 1 waits with the released picture, never with the pressed one.
+        b.s.graella_fitxer = "/p/graella.esc";
+        b.s.n_botons = 2;
+        b.s.n_columnes = 2;
+        b.preparar();
+        escenari_complementar(b.s, b.fitxers, b.eines.pantalla_actual, b.esc);
+        EXPECT_EQ(b.img(1).imatge, "/p/imatge/boto_apagat.png");
+        EXPECT_EQ(b.img(2).imatge, "/p/imatge/casella_02.png");
     }
     for (const auto& [amplada, alcada] : {std::pair{1280L, 800L}, {1024L, 768L}, {1920L, 1080L}}) {
         banc b(1, 0);
         b.s.n_joysticks = 2;
-        b.s.carpeta_exercici = "/e";
+        b.s.carpeta_exercici = "/e/";
+        b.fitxers.posar("/e/imatge/meta.png", "PNG");
         carregar(b, "exercicis/18_cursa/cursa.esc", "/e/cursa.esc");
         b.eines.pantalla_actual = {amplada * 15, alcada * 15, 15.0, 15.0};
         b.preparar();
@@ -174,6 +187,12 @@ TEST(escenari, bundled_scenarios_serve_their_boards) {
             return std::floor((g.x_fi * 15.0 - d(b.img(j).left)) / (g.pas_x * 15.0)) + 1;
         };
         EXPECT_EQ(passos(1), passos(2)) << amplada;
+        // The finish line stands where a token's left edge ends the race.
+        escenari_complementar(b.s, b.fitxers, b.eines.pantalla_actual, b.esc);
+        ASSERT_TRUE(b.esc.existeix("imatge", 3)) << amplada;
+        EXPECT_EQ(b.img(3).left, g.x_fi * 15L) << amplada;
+        EXPECT_TRUE(b.img(3).visible);
+        EXPECT_EQ(b.img(3).imatge, "/e/imatge/meta.png");
     }
 }
 
