@@ -71,6 +71,13 @@ TEST(registre_premudes, a_pad_press_is_timed_when_it_happened_not_when_the_tick_
                              "2026-03-02T10:00:01.750," + fitxer + "1,2,,4,wrong,1750,\r\n");
 }
 
+TEST(registre_premudes, a_press_timed_a_little_before_the_last_took_no_time_not_a_day) {
+    banc b;
+    b.premer(1, 1.5);
+    b.premer(2, -0.001);
+    EXPECT_NE(b.files().find(",1,Anna,2,right,1499,0\r\n"), std::string::npos) << b.files();
+}
+
 TEST(registre_premudes, an_unwritable_log_is_told_once_and_the_exercise_goes_on) {
     banc b;
     b.log.escrivible = false;
