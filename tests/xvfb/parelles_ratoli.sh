@@ -40,7 +40,7 @@ files() { registre | wc -l; }
 id_escenari=$(escenari | cut -d' ' -f1)
 [ -n "$id_escenari" ] || fallar "no stage after F11"
 carta() {
-    import -window "$id_escenari" -crop 100%x45%+0+0 txt:- | md5sum
+    import -window "$id_escenari" -crop 100%x45%+0+0 ppm:- | md5sum
 }
 # The covered card, once the stage has painted itself in its window.
 tapada=$(carta)
