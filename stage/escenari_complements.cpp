@@ -36,7 +36,7 @@ void meta(const estat_escena& s, servei_fitxers& fitxers, const mida_pantalla& m
     if (!cami || e.x_fi <= e.x_ini || e.y_fi <= e.y_ini) {
         return;
     }
-    const int j = s.n_joysticks + 1;
+    const int j = imatge_meta;
     esc.carregar(elements::imatge, j);
     esc.posar_posicio(elements::imatge, j, twips(e.x_ini, m.twips_per_pixel_x),
                       twips(e.y_ini, m.twips_per_pixel_y),

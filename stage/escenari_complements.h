@@ -8,6 +8,10 @@
 namespace quorvel {
 
 struct estat_escena;
+
+// The finish line's image: past every cell (at most 255) and every player, so
+// no press, token or feedback ever changes it.
+inline constexpr int imatge_meta = 256;
 class finestra;
 class servei_fitxers;
 
@@ -15,9 +19,8 @@ class servei_fitxers;
 // kind 2 stage while graella_fitxer names graella.esc), cell 1 shows media
 // item 0, the released picture, instead of item 1, the pressed one. In a
 // race (kind 1), a second scenario element whose name is a picture is shown
-// as image n_joysticks + 1 on its own rectangle, in screen pixels as the
-// tokens' steps and finish are, so it stands where the race ends on any
-// screen; it is no player's and no cell's.
+// as image imatge_meta on its own rectangle, in screen pixels as the tokens'
+// steps and finish are, so it stands where the race ends on any screen.
 void escenari_complementar(const estat_escena& s, servei_fitxers& fitxers,
                            const mida_pantalla& pantalla, finestra& escenari);
 

@@ -189,10 +189,10 @@ TEST(escenari, bundled_scenarios_serve_their_boards) {
         EXPECT_EQ(passos(1), passos(2)) << amplada;
         // The finish line stands where a token's left edge ends the race.
         escenari_complementar(b.s, b.fitxers, b.eines.pantalla_actual, b.esc);
-        ASSERT_TRUE(b.esc.existeix("imatge", 3)) << amplada;
-        EXPECT_EQ(b.img(3).left, g.x_fi * 15L) << amplada;
-        EXPECT_TRUE(b.img(3).visible);
-        EXPECT_EQ(b.img(3).imatge, "/e/imatge/meta.png");
+        ASSERT_TRUE(b.esc.existeix("imatge", imatge_meta)) << amplada;
+        EXPECT_EQ(b.img(imatge_meta).left, g.x_fi * 15L) << amplada;
+        EXPECT_TRUE(b.img(imatge_meta).visible);
+        EXPECT_EQ(b.img(imatge_meta).imatge, "/e/imatge/meta.png");
     }
 }
 
