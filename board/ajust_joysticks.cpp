@@ -30,8 +30,8 @@ resultat provar(estat_tauler& s, serveis& sv, finestra& form1, int j) {
         return resultat::fallat;
     }
     s.mapa_botons[0].joy = static_cast<std::int16_t>(t);
-    form1.posar_text(elements::caselles, t, "1");
-    form1.posar_color_fons(elements::caselles, t, color_groc);
+    s.caselles.posar_text(form1, t, "1");
+    s.caselles.posar_color(form1, t, color_groc);
     posar_linia_estat(form1, text_missatge(s, missatge::premer_entrades, {text_decimal(j)}));
     const double inici = sv.rellotge.segons();
     for (;;) {
@@ -40,14 +40,14 @@ resultat provar(estat_tauler& s, serveis& sv, finestra& form1, int j) {
             return resultat::abandonat;
         }
         // A redraw during the wait may have removed the cell: it counts no more.
-        const std::optional<double> valor = casella_valor(form1, t);
+        const std::optional<double> valor = casella_valor(s, form1, t);
         if (valor && *valor > 9) {
             sv.eines.missatge("Fi", botons_missatge::ok, "");
-            pas([&] { form1.posar_color_fons(elements::caselles, t, color_verd); });
+            pas([&] { s.caselles.posar_color(form1, t, color_verd); });
             return resultat::superat;
         }
         if (segons_passats(inici, sv.rellotge.segons()) > ajust_segons) {
-            pas([&] { form1.posar_color_fons(elements::caselles, t, color_vermell); });
+            pas([&] { s.caselles.posar_color(form1, t, color_vermell); });
             pas([&] { s.joysticks[j].ajust = "-1"; });
             return resultat::fallat;
         }
@@ -92,8 +92,8 @@ void ajustar_joysticks(estat_tauler& s, serveis& sv, finestra& form1) {
 
     // The check's counters go with its colours.
     for (int k = 1; k <= s.n_botons; ++k) {
-        pas([&] { form1.posar_color_fons(elements::caselles, k, std::nullopt); });
-        pas([&] { form1.posar_text_si_existeix(elements::caselles, k, ""); });
+        pas([&] { s.caselles.posar_color(form1, k, std::nullopt); });
+        pas([&] { s.caselles.posar_text_si_existeix(form1, k, ""); });
     }
     s.cursors = false;
     form1.posar_valor(elements::mn_joystic, {}, 0);

@@ -45,9 +45,9 @@ bool es_casella(const estat_tauler& s, int k) {
     return k >= 1 && k <= s.n_botons && s.mapa_botons.dins(k);
 }
 
-void sumar_u(finestra& form1, int k) {
-    if (const auto valor = casella_valor(form1, k)) {
-        form1.posar_text(elements::caselles, k, forma_plana(*valor + 1.0));
+void sumar_u(estat_tauler& s, finestra& form1, int k) {
+    if (const auto valor = casella_valor(s, form1, k)) {
+        s.caselles.posar_text(form1, k, forma_plana(*valor + 1.0));
     }
 }
 
@@ -59,7 +59,7 @@ void assignar(estat_tauler& s, finestra& form1, int j, int i) {
     const int c = s.mapa_entrades(j, i);
     const int actual = s.mapa_botons[0].joy;
     if (es_casella(s, c)) {
-        sumar_u(form1, c);
+        sumar_u(s, form1, c);
         return;
     }
     if (!es_casella(s, actual)) {
@@ -72,7 +72,7 @@ void assignar(estat_tauler& s, finestra& form1, int j, int i) {
     }
     s.mapa_entrades(j, i) = static_cast<std::int16_t>(actual);
     s.mapa_botons[actual] = {static_cast<std::int16_t>(j), static_cast<std::int16_t>(i)};
-    form1.posar_text(elements::caselles, actual, "1");
+    s.caselles.posar_text(form1, actual, "1");
 }
 
 } // namespace
@@ -106,11 +106,11 @@ double segons_passats(double inici, double ara) {
     return d < 0 ? 0.0 : d;
 }
 
-std::optional<double> casella_valor(const finestra& form1, int k) {
+std::optional<double> casella_valor(const estat_tauler& s, const finestra& form1, int k) {
     if (!form1.existeix(elements::caselles, k)) {
         return std::nullopt;
     }
-    return valor_numeric(form1.obtenir(elements::caselles, k).text);
+    return valor_numeric(s.caselles.casella(k).text);
 }
 
 void configuracio_tick(estat_tauler& s, servei_joystick& js, servei_eines& eines, finestra& form1) {
@@ -127,7 +127,7 @@ void configuracio_tick(estat_tauler& s, servei_joystick& js, servei_eines& eines
                 pas([&] { assignar(s, form1, j, i); });
             }
             if (menu_marcat(form1, elements::mn_joystic)) {
-                pas([&] { sumar_u(form1, s.mapa_botons[0].joy); });
+                pas([&] { sumar_u(s, form1, s.mapa_botons[0].joy); });
                 eines.beep();
             }
         }

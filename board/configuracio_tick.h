@@ -33,7 +33,7 @@ void configuracio_desarmar(finestra& form1);
 // a day.
 double segons_passats(double inici, double ara);
 
-// Numeric value of the text of cell k; empty when the cell has no text box.
-std::optional<double> casella_valor(const finestra& form1, int k);
+// Numeric value of the counter cell k shows; empty when the cell has no box.
+std::optional<double> casella_valor(const estat_tauler& s, const finestra& form1, int k);
 
 } // namespace quorvel

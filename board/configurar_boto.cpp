@@ -22,11 +22,8 @@ namespace {
 
 constexpr std::int16_t sense_casella = -2;
 
-// What a selected cell shows.
-constexpr const char* marca_seleccio = "*";
-
 bool seleccionada(const estat_tauler& s, const finestra& form1, int k) {
-    return s.seleccio.contains(k) && form1.existeix(elements::caselles, k);
+    return s.caselles.casella(k).seleccionada && form1.existeix(elements::caselles, k);
 }
 
 std::vector<int> seleccionades(const estat_tauler& s, const finestra& form1) {
@@ -84,15 +81,15 @@ void esborrar_casella(estat_tauler& s, int k) {
 
 bool configurar_boto(estat_tauler& s, serveis& sv, finestra& form1, int k) {
     pas([&] { s.mapa_botons[0].joy = static_cast<std::int16_t>(k); });
-    pas([&] { form1.posar_text(elements::caselles, k, "1"); });
-    pas([&] { form1.posar_color_fons(elements::caselles, k, color_groc); });
+    pas([&] { s.caselles.posar_text(form1, k, "1"); });
+    pas([&] { s.caselles.posar_color(form1, k, color_groc); });
     posar_linia_estat(form1, text_missatge(s, missatge::premer_casella_groga));
     for (;;) {
         sv.eines.bombar();
         if (!menu_marcat(form1, elements::mn_configurar)) {
             return false;
         }
-        const std::optional<double> valor = casella_valor(form1, k);
+        const std::optional<double> valor = casella_valor(s, form1, k);
         if (!valor) {
             // The cell's box went away under the wait (a cell command ran).
             configuracio_desarmar(form1);
@@ -102,9 +99,9 @@ bool configurar_boto(estat_tauler& s, serveis& sv, finestra& form1, int k) {
             break;
         }
     }
-    pas([&] { form1.posar_color_fons(elements::caselles, k, color_verd); });
+    pas([&] { s.caselles.posar_color(form1, k, color_verd); });
     // The counter was the set-up's; the cell shows nothing once it is done.
-    pas([&] { form1.posar_text(elements::caselles, k, ""); });
+    pas([&] { s.caselles.posar_text(form1, k, ""); });
     form1.posar_habilitat(elements::t_configurar, {}, false);
     form1.posar_valor(elements::mn_configurar, {}, 0);
     sv.eines.missatge("final configurar_boto ", botons_missatge::ok, "Configurar boto");
@@ -133,7 +130,7 @@ void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
     const int k = ks.front();
     const bool fet = configurar_boto(s, sv, form1, k);
     if (fet) {
-        s.seleccio.erase(k);
+        pas([&] { s.caselles.posar_seleccionada(form1, k, false); });
     }
     if (!fet && form1.existeix(elements::caselles, k)) {
         // Cancelled: the cell keeps the input it had and the board its looks.
@@ -148,7 +145,7 @@ void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
 void boto_desactivar(estat_tauler& s, finestra& form1) {
     for (const int k : seleccionades(s, form1)) {
         pas([&] { s.mapa_botons[k] = {sense_casella, sense_casella}; });
-        pas([&] { form1.posar_color_fons(elements::caselles, k, color_gris); });
+        pas([&] { s.caselles.posar_color(form1, k, color_gris); });
     }
     seleccio_usada(s, form1);
 }
@@ -157,15 +154,15 @@ void casella_seleccionar(estat_tauler& s, finestra& form1, int k) {
     if (k < 1 || k > s.n_botons || !form1.existeix(elements::caselles, k)) {
         return;
     }
-    s.seleccio.insert(k);
-    form1.posar_text(elements::caselles, k, marca_seleccio);
+    s.caselles.posar_seleccionada(form1, k, true);
 }
 
 void seleccio_buidar(estat_tauler& s, finestra& form1) {
-    for (const int k : std::exchange(s.seleccio, {})) {
-        if (form1.existeix(elements::caselles, k) &&
-            form1.obtenir(elements::caselles, k).text == marca_seleccio) {
-            form1.posar_text(elements::caselles, k, "");
+    for (const int k : s.caselles.seleccionades()) {
+        if (form1.existeix(elements::caselles, k)) {
+            s.caselles.posar_seleccionada(form1, k, false);
+        } else {
+            s.caselles.oblidar(k);
         }
     }
 }
@@ -181,9 +178,7 @@ void boto_activar(estat_tauler& s, finestra& form1) {
                         if (s.mapa_entrades.dins(j, i) && s.mapa_entrades(j, i) == k) {
                             s.mapa_botons[k] = {static_cast<std::int16_t>(j),
                                                 static_cast<std::int16_t>(i)};
-                            pas([&] {
-                                form1.posar_color_fons(elements::caselles, k, std::nullopt);
-                            });
+                            pas([&] { s.caselles.posar_color(form1, k, std::nullopt); });
                         }
                     }
                 });
@@ -219,14 +214,14 @@ void boto_esborrar(estat_tauler& s, serveis& sv, finestra& form1) {
         if (s.n_botons < n_abans) {
             ++esborrades;
         }
-        pas([&] { form1.descarregar(elements::caselles, k); });
+        pas([&] { s.caselles.descarregar(form1, k); });
     }
     pas([&] { s.mapa_botons.redimensionar_conservant(s.n_botons); });
     // The redraw rebuilds boxes 1..n_botons only: the boxes of the numbers
     // that are gone must not stay on screen.
     for (int k = s.n_botons + 1; k <= n_inicial; ++k) {
         if (form1.existeix(elements::caselles, k)) {
-            pas([&] { form1.descarregar(elements::caselles, k); });
+            pas([&] { s.caselles.descarregar(form1, k); });
         }
     }
     seleccio_usada(s, form1);

@@ -37,7 +37,7 @@ resultat esperar_casella(estat_tauler& s, serveis& sv, finestra& form1, int k) {
         if (!menu_marcat(form1, elements::mn_configurar)) {
             return resultat::abandonat;
         }
-        const std::optional<double> valor = casella_valor(form1, k);
+        const std::optional<double> valor = casella_valor(s, form1, k);
         if (!valor) {
             // The cell's box went away under the wait (a cell command ran).
             configuracio_desarmar(form1);
@@ -45,14 +45,14 @@ resultat esperar_casella(estat_tauler& s, serveis& sv, finestra& form1, int k) {
         }
         // The counter was the walk's: a cell that is done shows nothing.
         if (*valor > 9) {
-            pas([&] { form1.posar_text(elements::caselles, k, ""); });
-            pas([&] { form1.posar_color_fons(elements::caselles, k, color_verd); });
+            pas([&] { s.caselles.posar_text(form1, k, ""); });
+            pas([&] { s.caselles.posar_color(form1, k, color_verd); });
             so_reproduir(s, sv, s.carpeta_programa + "\\ok.wav");
             return resultat::fet;
         }
         if (segons_passats(inici, sv.rellotge.segons()) > configurar_limit_segons) {
-            pas([&] { form1.posar_text(elements::caselles, k, ""); });
-            pas([&] { form1.posar_color_fons(elements::caselles, k, color_vermell); });
+            pas([&] { s.caselles.posar_text(form1, k, ""); });
+            pas([&] { s.caselles.posar_color(form1, k, color_vermell); });
             pas([&] { s.mapa_botons[0].joy = -1; });
             so_reproduir(s, sv, s.carpeta_programa + "\\no_ok.wav");
             return resultat::fallat;
@@ -68,7 +68,7 @@ void preparar_taules(estat_tauler& s, finestra& form1) {
                 b = {0, 0};
             }
         });
-        pas([&] { form1.posar_color_fons(elements::caselles, k, std::nullopt); });
+        pas([&] { s.caselles.posar_color(form1, k, std::nullopt); });
     }
     for (int j = 1; j <= s.n_joysticks; ++j) {
         int usats = 0;
@@ -213,8 +213,8 @@ bool configurar_tauler(estat_tauler& s, serveis& sv, finestra& form1) {
             }
         }
         pas([&] { s.mapa_botons[0].joy = static_cast<std::int16_t>(k); });
-        pas([&] { form1.posar_text(elements::caselles, k, "1"); });
-        pas([&] { form1.posar_color_fons(elements::caselles, k, color_groc); });
+        pas([&] { s.caselles.posar_text(form1, k, "1"); });
+        pas([&] { s.caselles.posar_color(form1, k, color_groc); });
         posar_linia_estat(form1, text_missatge(s, missatge::premer_casella_groga));
         switch (esperar_casella(s, sv, form1, k)) {
         case resultat::fet:

@@ -38,8 +38,8 @@ void dibuixar(estat_tauler& s, finestra& f) {
     // A box whose text is "A" survives the redraw with its text.
     for (int i = 1; i <= n; ++i) {
         pas([&] {
-            if (f.existeix(elements::caselles, i) && f.obtenir(elements::caselles, i).text != "A") {
-                f.descarregar(elements::caselles, i);
+            if (f.existeix(elements::caselles, i) && s.caselles.casella(i).text != "A") {
+                s.caselles.descarregar(f, i);
             }
         });
     }
@@ -64,9 +64,9 @@ void dibuixar(estat_tauler& s, finestra& f) {
         pas([&] {
             const std::int16_t joy = s.mapa_botons[i].joy;
             if (joy == -2) {
-                f.posar_color_fons(elements::caselles, i, color_gris);
+                s.caselles.posar_color(f, i, color_gris);
             } else if (joy == 0) {
-                f.posar_color_fons(elements::caselles, i, color_vermell);
+                s.caselles.posar_color(f, i, color_vermell);
             }
         });
     }

@@ -26,8 +26,7 @@ instantania_tauler::instantania_tauler(const estat_tauler& s, const finestra& fo
       linia_estat_(linia_estat(form1)) {
     for (int k = 1; k <= s.n_botons; ++k) {
         if (form1.existeix(elements::caselles, k)) {
-            const element& e = form1.obtenir(elements::caselles, k);
-            caselles_.push_back(casella{e.text, e.color_fons});
+            caselles_.emplace_back(s.caselles.casella(k));
         } else {
             caselles_.emplace_back();
         }
@@ -46,7 +45,7 @@ void instantania_tauler::restaurar(estat_tauler& s, finestra& form1) const {
         // rebuilt for the cells it had.
         for (int k = form1.index_maxim(elements::caselles); k > s.n_botons; --k) {
             if (form1.existeix(elements::caselles, k)) {
-                pas([&] { form1.descarregar(elements::caselles, k); });
+                pas([&] { s.caselles.descarregar(form1, k); });
             }
         }
         dibuixar(s, form1);
@@ -58,8 +57,9 @@ void instantania_tauler::restaurar(estat_tauler& s, finestra& form1) const {
         if (!caselles_[i] || !form1.existeix(elements::caselles, k)) {
             continue;
         }
-        pas([&] { form1.posar_text(elements::caselles, k, caselles_[i]->text); });
-        pas([&] { form1.posar_color_fons(elements::caselles, k, caselles_[i]->fons); });
+        pas([&] { s.caselles.posar_text(form1, k, caselles_[i]->text); });
+        pas([&] { s.caselles.posar_color(form1, k, caselles_[i]->color_fons); });
+        pas([&] { s.caselles.posar_seleccionada(form1, k, caselles_[i]->seleccionada); });
     }
     restaurar_consola(s, form1);
 }

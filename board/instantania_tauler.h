@@ -1,11 +1,12 @@
 // What a set-up procedure changes on the board and the console, taken before
 // it starts, so that a cancelled set-up leaves everything as it found it: the
-// map tables, the exercise type, the cells' texts and colours, the check
-// boxes it shows, its timer and the status line.
+// map tables, the exercise type, the cells' texts, colours and selection
+// (from the board model), the check boxes it shows, its timer and the status line.
 #pragma once
 
 #include "content/boto_mapa.h"
 #include "core/finestra.h"
+#include "core/model_caselles.h"
 #include "core/taula.h"
 
 #include <cstdint>
@@ -27,16 +28,12 @@ class instantania_tauler {
     void restaurar_consola(estat_tauler& s, finestra& form1) const;
 
   private:
-    struct casella {
-        std::string text;
-        std::optional<color> fons;
-    };
     std::int16_t n_botons_;
     std::int16_t n_botons_total_;
     taula2<std::int16_t> mapa_entrades_;
     taula<boto_mapa> mapa_botons_;
     std::string tipus_exercici_;
-    std::vector<std::optional<casella>> caselles_; // index k - 1; empty: no box
+    std::vector<std::optional<casella_tauler>> caselles_; // index k - 1; empty: no box
     bool explorar_cursors_visible_ = false;
     bool joy_invers_visible_ = false;
     bool t_configurar_habilitat_ = false;

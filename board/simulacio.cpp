@@ -126,7 +126,7 @@ void simulacio_preparar(estat_tauler& s, finestra& form1, std::int16_t joysticks
     // board would stay on screen as cells that no longer exist.
     for (int k = form1.index_maxim(elements::caselles); k > s.n_botons; --k) {
         if (form1.existeix(elements::caselles, k)) {
-            form1.descarregar(elements::caselles, k);
+            s.caselles.descarregar(form1, k);
         }
     }
     dibuixar(s, form1);

@@ -6,6 +6,7 @@
 #include "content/boto_mapa.h"
 #include "content/casella_esc.h"
 #include "content/element_exercici.h"
+#include "core/model_caselles.h"
 #include "core/taula.h"
 #include "i18n/estat_idioma.h"
 
@@ -24,6 +25,8 @@ struct estat_contingut : estat_idioma {
     std::int16_t n_columnes = 0;
     taula2<std::int16_t> mapa_entrades;
     taula<boto_mapa> mapa_botons;
+    // What each cell holds and shows; the console's cells render it.
+    model_caselles caselles;
 
     // Exercise.
     std::string tipus_exercici;

@@ -170,7 +170,7 @@ void despatxador::activacio(int k) {
     } else if (tipus.familia == familia_exercici::recorregut) {
         pas([&] {
             if (jutjar(k, t) == judici_be) {
-                form1_.posar_color_fons(elements::caselles, k, color_groc);
+                s_.caselles.posar_color(form1_, k, color_groc);
             }
         });
     } else if (tipus.familia == familia_exercici::parelles) {

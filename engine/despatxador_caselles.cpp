@@ -34,7 +34,7 @@ void despatxador::tipus_50(int k) {
             so_reproduir(s_, sv_, cami);
         });
     };
-    auto pintar = [&](color c) { pas([&] { form1_.posar_color_fons(elements::caselles, k, c); }); };
+    auto pintar = [&](color c) { pas([&] { s_.caselles.posar_color(form1_, k, c); }); };
     switch (marca) {
     case 2:
         reproduir(&element_exercici::media_3);
@@ -70,7 +70,7 @@ void despatxador::tipus_51(int k) {
                 const std::string cami = s_.elements[0].media_3;
                 so_reproduir(s_, sv_, cami);
             });
-            pas([&] { form1_.posar_color_fons(elements::caselles, k, color_verd); });
+            pas([&] { s_.caselles.posar_color(form1_, k, color_verd); });
             pas([&] { imatge_llista(k, 1); });
         }
     });

@@ -31,7 +31,7 @@ void despatxador::cami_fletxes(int k, int t) {
     if (!ok) {
         return;
     }
-    pas([&] { form1_.posar_color_fons(elements::caselles, k, color_groc); });
+    pas([&] { s_.caselles.posar_color(form1_, k, color_groc); });
     pas([&] {
         const std::string resposta = s_.resposta;
         const std::string darrera = resposta.substr(resposta.size() - 1);

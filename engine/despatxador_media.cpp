@@ -116,7 +116,7 @@ void despatxador::tipus_11_12(int k, int t) {
 
     int j = 0;
     if (ok) {
-        pas([&] { form1_.posar_color_fons(elements::caselles, k, color_groc); });
+        pas([&] { s_.caselles.posar_color(form1_, k, color_groc); });
         pas([&] { j = casella_sortejar(s_, sv_.rellotge); });
     } else {
         pas([&] {

@@ -147,12 +147,12 @@ void exercici::aturar() {
             continue;
         }
         for (int b = 0; b <= usats; ++b) {
-            pas([&] { form1_.posar_text_si_existeix(elements::caselles, desplacament + b, ""); });
+            pas([&] { s_.caselles.posar_text_si_existeix(form1_, desplacament + b, ""); });
         }
         desplacament += usats;
     }
     for (int c = 0; c <= s_.n_botons; ++c) {
-        pas([&] { form1_.posar_text_si_existeix(elements::caselles, c, ""); });
+        pas([&] { s_.caselles.posar_text_si_existeix(form1_, c, ""); });
     }
     if (en_buidar_caselles) {
         pas([&] { en_buidar_caselles(); });

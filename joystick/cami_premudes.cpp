@@ -75,6 +75,7 @@ void cami_premudes::premer(const premuda& p) {
     // Held by a pad, or by the mouse elsewhere: the cell is already down.
     const bool altra = s_.caselles_ant.find(static_cast<char>(c)) != std::string::npos && c <= 255;
     std::set<int>& meves = ratoli_[p.font];
+    s_.caselles.retenir(c, static_cast<int>(p.font), p.avall);
     if (p.avall) {
         const bool ja = altra || retinguda_ratoli(c);
         meves.insert(c);
@@ -93,8 +94,17 @@ void cami_premudes::premer(const premuda& p) {
     }
 }
 
+void cami_premudes::retingudes_pads(const std::string& caselles) {
+    std::set<int> ks;
+    for (const char c : caselles) {
+        ks.insert(static_cast<unsigned char>(c));
+    }
+    s_.caselles.retenir_nomes(static_cast<int>(font_premuda::pad), ks);
+}
+
 void cami_premudes::buidar() {
     ratoli_.clear();
+    s_.caselles.deixar_tot();
     const std::map<int, vist> vistes = std::exchange(vist_, {});
     for (const auto& [c, v] : vistes) {
         if (v != vist::cap && c_.casella) {

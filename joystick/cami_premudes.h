@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <string>
 
 namespace quorvel {
 
@@ -60,6 +61,9 @@ class cami_premudes {
     // time), and released (unless another source holds it).
     void activar(int c, std::optional<double> moment);
     void deixar(int c);
+
+    // The cells the pads hold after a tick, for the board model.
+    void retingudes_pads(const std::string& caselles);
 
     // Every cell seen since the last clearing goes back to no state, with a
     // cleared event each; the mouse holds nothing any more.

@@ -148,6 +148,7 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, cami_premudes& 
         }
     }
     s.caselles_ant = a;
+    cami.retingudes_pads(a);
     // Two players who press within one tick are told apart by when they
     // pressed, not by their pad numbers.
     std::stable_sort(noves.begin(), noves.end(),

@@ -226,7 +226,7 @@ TEST(consola, erasing_cells_and_creating_a_map_ask_first) {
                 EXPECT_EQ(t.s().mapa_botons[3].joy, 1) << c.menu;
                 EXPECT_EQ(t.s().mapa_botons[3].entrada, 9) << c.menu;
                 EXPECT_TRUE(t.form1().existeix("Check2", 16)) << c.menu;
-                EXPECT_EQ(t.s().seleccio, (std::set<int>{2, 3})) << c.menu;
+                EXPECT_EQ(t.s().caselles.seleccionades(), (std::set<int>{2, 3})) << c.menu;
             } else if (c.index) {
                 EXPECT_EQ(t.s().n_botons, 14);
                 EXPECT_FALSE(t.form1().existeix("Check2", 16));

@@ -56,6 +56,18 @@ TEST(configurar_tauler, a_button_already_given_only_counts_its_own_cell) {
               "\"mapa01\"\r\n\" 1= 1, 5\"\r\n\" 2= 0, 0\"\r\n");
 }
 
+// The counter lives in the board model: a text written on the console's cell
+// is shown, never read back as presses.
+TEST(configurar_tauler, a_text_written_on_the_console_cell_counts_no_press) {
+    tauler t(1);
+    t.pad.guio = {{60.0, 61.0, 1U}};
+    t.durant_tick = [&] { t.form1.posar_text("Check2", 1, "10"); };
+    t.form1.clic("mn_configurar");
+    EXPECT_EQ(t.sons("ok.wav"), 0);
+    EXPECT_EQ(t.sons("no_ok.wav"), 1);
+    EXPECT_NEAR(t.f.rellotge.ara - t.pad.t0, configurar_limit_segons, 1.0);
+}
+
 TEST(configurar_tauler, a_switched_off_cell_is_skipped_and_the_next_taken_as_it_is) {
     tauler t(4);
     t.s.mapa_botons[2] = t.s.mapa_botons[3] = {-2, -2};
@@ -76,7 +88,7 @@ TEST(configurar_tauler, a_cancelled_set_up_leaves_everything_as_it_was) {
         t.mapejar_botons(3);
         t.s.mapa_botons[3] = {-2, -2};
         t.s.tipus_exercici = "5";
-        t.form1.posar_color_fons("Check2", 3, color_gris);
+        t.s.caselles.posar_color(t.form1, 3, color_gris);
         casella_seleccionar(t.s, t.form1, 2);
         posar_linia_estat(t.form1, "Exercici obert: troba.brd");
         const auto entrades = t.s.mapa_entrades;

@@ -66,9 +66,9 @@ TEST(dibuixar, cells_fill_rows_of_the_column_count_under_the_anchor) {
 TEST(dibuixar, a_box_reading_a_is_kept_and_moved_into_place) {
     tauler t(6, "3");
     t.f.carregar("Check2", 2);
-    t.f.posar_text("Check2", 2, "A");
+    t.s.caselles.posar_text(t.f, 2, "A");
     t.f.carregar("Check2", 3);
-    t.f.posar_text("Check2", 3, "1");
+    t.s.caselles.posar_text(t.f, 3, "1");
     dibuixar(t.s, t.f);
     EXPECT_EQ(t.casella(2).text, "A");
     EXPECT_EQ(t.casella(2).left, 650);

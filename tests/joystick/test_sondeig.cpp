@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <optional>
 #include <string>
 #include <utility>
@@ -107,11 +109,16 @@ TEST(sondeig, the_mouse_and_a_pad_on_one_cell_count_once) {
     EXPECT_EQ(b.tick(), esdeveniments{}); // the mouse still holds it
     b.premer(1, 0b10);
     b.tick();
+    // The board model knows who holds the cell.
+    const auto fonts = [&] { return b.s.caselles.casella(2).fonts; };
+    EXPECT_EQ(fonts(), (std::set<int>{static_cast<int>(font_premuda::pad),
+                                      static_cast<int>(font_premuda::ratoli_consola)}));
     b.vistos.clear();
     b.ratoli(2, false);
     EXPECT_EQ(b.vistos, esdeveniments{}); // the pad still holds it
     b.premer(1, 0);
     EXPECT_EQ(b.tick(), (esdeveniments{{2, "0"}}));
+    EXPECT_TRUE(fonts().empty());
 }
 
 TEST(sondeig, a_click_is_a_press_and_a_release_judged_in_races) {

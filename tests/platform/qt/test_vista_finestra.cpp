@@ -337,7 +337,7 @@ TEST(vista_finestra, a_menu_popping_up_over_a_clicked_cell_leaves_it_selected) {
     // The command used the selection up; the next click starts a new one.
     EXPECT_EQ(c.casella(2).text, "");
     clicar(c.vista->widget("Check2", 3), {3, 3});
-    EXPECT_EQ(c.s().seleccio, (std::set<int>{3}));
+    EXPECT_EQ(c.s().caselles.seleccionades(), (std::set<int>{3}));
     EXPECT_EQ(c.casella(3).text, "*");
 }
 
