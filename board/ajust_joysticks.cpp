@@ -2,6 +2,7 @@
 
 #include "board/configuracio_tick.h"
 #include "board/estat_tauler.h"
+#include "board/instantania_tauler.h"
 #include "core/finestra.h"
 #include "core/linia_estat.h"
 #include "core/nombres.h"
@@ -76,6 +77,7 @@ void ajustar_joysticks(estat_tauler& s, serveis& sv, finestra& form1) {
     form1.posar_valor(elements::explorar_cursors, {}, s.cursors ? 1 : 0);
     form1.posar_visible(elements::joy_invers, {}, true);
     form1.posar_valor(elements::joy_invers, {}, s.invers ? 1 : 0);
+    const instantania_tauler abans(s, form1);
     s.tipus_exercici = "1001";
     for (int j = 0; j <= s.n_joysticks; ++j) {
         pas([&] { s.joysticks[j].ajust = "0"; });
@@ -84,18 +86,23 @@ void ajustar_joysticks(estat_tauler& s, serveis& sv, finestra& form1) {
 
     // The count is read on every round: the table may be replaced (a
     // simulation) while the wait lets the menus run.
-    for (int j = 1; j <= s.n_joysticks; ++j) {
-        if (provar(s, sv, form1, j) == resultat::abandonat) {
-            return;
-        }
+    bool abandonada = false;
+    for (int j = 1; j <= s.n_joysticks && !abandonada; ++j) {
+        abandonada = provar(s, sv, form1, j) == resultat::abandonat;
     }
 
-    // The check's counters go with its colours.
+    // Ended or abandoned, the check leaves nothing behind: a lit cell, a
+    // counter, its prompt on the status line, its exercise type or its timer
+    // would otherwise outlive it and take the keyboard pad's keys.
     for (int k = 1; k <= s.n_botons; ++k) {
         pas([&] { s.caselles.posar_color(form1, k, std::nullopt); });
         pas([&] { s.caselles.posar_text_si_existeix(form1, k, ""); });
     }
-    s.cursors = false;
+    abans.restaurar_temporitzador(form1);
+    abans.restaurar_consola(s, form1);
+    if (!abandonada) {
+        s.cursors = false;
+    }
     form1.posar_valor(elements::mn_joystic, {}, 0);
 }
 

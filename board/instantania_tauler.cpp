@@ -33,8 +33,12 @@ instantania_tauler::instantania_tauler(const estat_tauler& s, const finestra& fo
     }
 }
 
-void instantania_tauler::restaurar(estat_tauler& s, finestra& form1) const {
+void instantania_tauler::restaurar_temporitzador(finestra& form1) const {
     pas([&] { form1.posar_habilitat(elements::t_configurar, {}, t_configurar_habilitat_); });
+}
+
+void instantania_tauler::restaurar(estat_tauler& s, finestra& form1) const {
+    restaurar_temporitzador(form1);
     const bool mateix_tauler = s.n_botons == n_botons_;
     s.n_botons = n_botons_;
     s.n_botons_total = n_botons_total_;

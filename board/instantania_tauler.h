@@ -26,6 +26,8 @@ class instantania_tauler {
     // The console only: the exercise type, the check boxes and the status
     // line; the map stays as the set-up left it.
     void restaurar_consola(estat_tauler& s, finestra& form1) const;
+    // The set-up timer on or off as it was.
+    void restaurar_temporitzador(finestra& form1) const;
 
   private:
     std::int16_t n_botons_;

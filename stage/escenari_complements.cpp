@@ -1,5 +1,6 @@
 #include "stage/escenari_complements.h"
 
+#include "content/tipus_exercici.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
 #include "core/noms_elements.h"
@@ -46,12 +47,32 @@ void meta(const estat_escena& s, servei_fitxers& fitxers, const mida_pantalla& m
     esc.posar_visible(elements::imatge, j, true);
 }
 
+// In pairs every player's card starts covered (media item 0): the layout
+// gives player j item j, a face nobody has chosen, and the first tick would
+// cover only the cards of players whose cells it releases.
+void cartes_tapades(const estat_escena& s, servei_fitxers& fitxers, finestra& esc) {
+    if (s.esc_tipus != 4 || tipus_de_text(s.tipus_exercici).familia != familia_exercici::parelles ||
+        !s.graella.dins(1) || !s.graella[1].fitxers.dins(0)) {
+        return;
+    }
+    const auto cami = fitxers.cami_complet(s.graella[1].fitxers[0].cami);
+    if (!cami) {
+        return;
+    }
+    for (int j = 1; j <= s.n_joysticks; ++j) {
+        if (esc.existeix(elements::imatge, j)) {
+            esc.posar_imatge(elements::imatge, j, *cami);
+        }
+    }
+}
+
 } // namespace
 
 void escenari_complementar(const estat_escena& s, servei_fitxers& fitxers,
                            const mida_pantalla& pantalla, finestra& escenari) {
     pas([&] { cel_la_1_en_repos(s, fitxers, escenari); });
     pas([&] { meta(s, fitxers, pantalla, escenari); });
+    pas([&] { cartes_tapades(s, fitxers, escenari); });
 }
 
 } // namespace quorvel

@@ -50,14 +50,16 @@ TEST(ajust_joysticks, un_jugador_respon_i_l_altre_no) {
     // Pad 1 holds button 1 while its cell is lit; pad 2 never answers.
     b.jugar = [&b] { b.f.joystick.dispositius[0].posicio.botons = b.s.mapa_botons[0].joy == 1; };
     const double inici = b.f.rellotge.ara;
+    const std::string simulat = b.form1.obtenir("estat").caption;
     b.form1.clic("mn_joystic");
 
     const decltype(b.colors) esperats{{1, color_groc},    {1, color_verd},   {4, color_groc},
                                       {4, color_vermell}, {1, std::nullopt}, {4, std::nullopt}};
     EXPECT_EQ(b.colors, esperats);
     // The operator reads whose turn it is, not a caption naming the pad.
-    EXPECT_EQ(b.estats, (std::vector<std::string>{"Premeu totes les entrades del comandament 1",
-                                                  "Premeu totes les entrades del comandament 2"}));
+    EXPECT_EQ(b.estats,
+              (std::vector<std::string>{"Premeu totes les entrades del comandament 1",
+                                        "Premeu totes les entrades del comandament 2", simulat}));
     EXPECT_EQ(b.form1.caption(), "");
     EXPECT_EQ(b.f.eines.missatges.at(0).text, "Fi");
     EXPECT_EQ(b.f.eines.beeps, 9);
@@ -70,9 +72,17 @@ TEST(ajust_joysticks, un_jugador_respon_i_l_altre_no) {
 TEST(ajust_joysticks, desmarcar_el_menu_abandona_la_prova) {
     banc b;
     b.jugar = [&b] { b.ticks == 5 ? b.form1.clic("mn_joystic") : void(); };
+    const std::string tipus = b.s.tipus_exercici;
+    const std::string estat = b.form1.obtenir("estat").caption;
     b.form1.clic("mn_joystic");
     EXPECT_EQ(b.ticks, 5);
-    EXPECT_EQ(b.colors.size(), 1U); // cell 1 stays yellow
+    // Nothing of the check outlives it: cell 1 is neither lit nor counting,
+    // its prompt leaves the status line and its timer stops.
+    EXPECT_EQ(b.colors, (decltype(b.colors){{1, color_groc}, {1, std::nullopt}}));
+    EXPECT_EQ(b.form1.obtenir("Check2", 1).text, "");
+    EXPECT_EQ(b.form1.obtenir("estat").caption, estat);
+    EXPECT_EQ(b.s.tipus_exercici, tipus);
+    EXPECT_FALSE(b.form1.obtenir("t_configurar").habilitat);
     EXPECT_TRUE(b.s.cursors);
     EXPECT_EQ(b.form1.obtenir("mn_joystic").valor, 0);
 }
