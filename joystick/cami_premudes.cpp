@@ -106,7 +106,9 @@ void cami_premudes::buidar() {
     ratoli_.clear();
     s_.caselles.deixar_tot();
     const std::map<int, vist> vistes = std::exchange(vist_, {});
-    for (const auto& [c, v] : vistes) {
+    for (const auto& [casella, v] : vistes) {
+        // A lambda cannot capture a structured binding in C++20.
+        const int c = casella;
         if (v != vist::cap && c_.casella) {
             pas([&] { c_.casella({c, canvi_casella::buidada, std::nullopt}); });
             fet();
