@@ -333,6 +333,16 @@ void finestra::posar_color_fons(std::string_view nom, std::optional<int> index,
     notificar(e, propietat::color_fons);
 }
 
+void finestra::posar_color_marc(std::string_view nom, std::optional<int> index,
+                                std::optional<color> c) {
+    element& e = trobar(nom, index);
+    if (e.color_marc == c) {
+        return;
+    }
+    e.color_marc = c;
+    notificar(e, propietat::marc);
+}
+
 void finestra::posar_imatge(std::string_view nom, std::optional<int> index, std::string cami) {
     element& e = trobar(nom, index);
     if (e.imatge == cami) {

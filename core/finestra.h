@@ -53,6 +53,7 @@ enum class propietat {
     lletra,
     creat,
     destruit,
+    marc,
 };
 
 struct element {
@@ -66,6 +67,7 @@ struct element {
     bool visible = true;
     bool habilitat = true;           // enabled; for timers, running
     std::optional<color> color_fons; // empty: the system's idle colour
+    std::optional<color> color_marc; // a thick frame round the element; empty: none
     std::string imatge;              // picture file (full path) shown stretched
     long left = 0;                   // geometry in twips
     long top = 0;
@@ -139,6 +141,7 @@ class finestra {
     void posar_visible(std::string_view nom, std::optional<int> index, bool visible);
     void posar_habilitat(std::string_view nom, std::optional<int> index, bool habilitat);
     void posar_color_fons(std::string_view nom, std::optional<int> index, std::optional<color> c);
+    void posar_color_marc(std::string_view nom, std::optional<int> index, std::optional<color> c);
     void posar_imatge(std::string_view nom, std::optional<int> index, std::string cami);
     void posar_posicio(std::string_view nom, std::optional<int> index, long left, long top,
                        long width, long height);

@@ -71,6 +71,15 @@ void model_caselles::posar_seleccionada(finestra& f, int k, bool si) {
     mostrar(f, k);
 }
 
+void model_caselles::posar_marc(finestra& f, int k, std::optional<color> c) {
+    if (!f.existeix(elements::caselles, k)) {
+        return;
+    }
+    caselles_[k].marc = c;
+    f.posar_color_marc(elements::caselles, k, c);
+    avisar(k);
+}
+
 void model_caselles::retenir(int k, int font, bool si) {
     casella_tauler& c = caselles_[k];
     if (si ? c.fonts.insert(font).second : c.fonts.erase(font) > 0) {

@@ -22,6 +22,8 @@ struct casella_tauler {
     std::optional<color> color_fons;
     bool seleccionada = false;
     std::string text;
+    // A scanning player's highlight: a frame in their colour.
+    std::optional<color> marc;
     bool operator==(const casella_tauler&) const = default;
 };
 
@@ -39,6 +41,8 @@ class model_caselles {
     // Only when the console has box k; whether it had.
     bool posar_text_si_existeix(finestra& f, int k, std::string text);
     void posar_seleccionada(finestra& f, int k, bool si);
+    // Only when the console has box k.
+    void posar_marc(finestra& f, int k, std::optional<color> c);
     // What holds a cell changes nothing on the console.
     void retenir(int k, int font, bool si);
     // Source font holds exactly the cells ks.

@@ -42,6 +42,8 @@ class despatxador {
     // press goes to the results log.
     std::int16_t jutjar(int k, int tipus);
     void cursa(int k, int tipus, std::optional<double> moment);
+    // A wait runs: the listening of type 3, or the media of types 11 and 12.
+    [[nodiscard]] bool esperant() const { return escolta_ || espera_media_; }
 
     // Longest wait for the media in play to stop (types 11 and 12), seconds.
     static constexpr double espera_maxima_s = 60.0;

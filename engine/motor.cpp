@@ -42,7 +42,8 @@ motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
                 [this] {
                     return form1_.existeix(elements::t_joystick) &&
                            form1_.obtenir(elements::t_joystick).habilitat;
-                }}) {
+                }}),
+      escombrat_(s, sv, form1, vista, exercici_, despatxador_) {
     exercici_.en_pregunta = [this] { registre_.pregunta_nova(); };
     exercici_.en_buidar_caselles = [this] { cami_.buidar(); };
     exercici_.en_clic_imatge = [this](int k) {

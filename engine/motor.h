@@ -7,6 +7,7 @@
 
 #include "content/lectura_contingut.h"
 #include "engine/despatxador.h"
+#include "engine/escombrat_exercici.h"
 #include "engine/exercici.h"
 #include "engine/registre_premudes.h"
 #include "joystick/cami_premudes.h"
@@ -35,6 +36,8 @@ class motor {
     // The press path every input goes through.
     [[nodiscard]] cami_premudes& premudes() { return cami_; }
     [[nodiscard]] despatxador& despatx() { return despatxador_; }
+    // The players' switch scanning.
+    [[nodiscard]] escombrat_exercici& escombrat() { return escombrat_; }
     // "Fitxers > Resultats": shows the results window, which the toolkit's
     // wiring provides; without it the item does nothing.
     std::function<void()> en_resultats;
@@ -62,6 +65,7 @@ class motor {
     exercici exercici_;
     despatxador despatxador_;
     cami_premudes cami_;
+    escombrat_exercici escombrat_;
 };
 
 } // namespace quorvel

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/taula.h"
+#include "joystick/escombrat.h"
 #include "joystick/filtre_commutadors.h"
 #include "joystick/fitxa_joystick.h"
 #include "stage/estat_escena.h"
@@ -27,6 +28,8 @@ struct estat_joysticks : estat_escena {
     // The keyboard reads as one more pad after the real ones.
     bool teclat = false;
     filtre_commutadors commutadors;
+    // The players who scan their cells with one or two switches.
+    escombrat escombrat_jugadors;
 };
 
 } // namespace quorvel

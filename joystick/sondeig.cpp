@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <bitset>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,48 @@ bool conte(const std::string& llista, int c) {
     return llista.find(static_cast<char>(c)) != std::string::npos;
 }
 
+// Every button of scanning player j (its switches), through the switch settings. Without
+// them a press that came and went between two ticks still counts, seen by
+// its change time.
+template <typename F>
+void llegir_commutadors(estat_joysticks& s, servei_joystick& js, int j, int id,
+                        const std::string& estat, const F& premuda) {
+    const bool breus = s.acceptacio <= 0 && s.repeticio <= 0;
+    const double ara = js.ara_ms();
+    const auto llegir = [&](int entrada, bool llegida) {
+        const double moment = js.moment_canvi(id, entrada);
+        s.escombrat_jugadors.llegir(j, entrada, premuda(entrada, llegida), moment,
+                                    breus && moment != ara);
+    };
+    const std::bitset<100> premuts = botons_premuts(estat);
+    int botons = 0;
+    pas([&] { botons = s.joysticks[j].botons_dispositiu; });
+    for (int b = 1; b <= botons; ++b) {
+        llegir(4 + b, premuts.test(static_cast<std::size_t>(b % 100)));
+    }
+}
+
 } // namespace
+
+std::map<int, std::vector<int>> caselles_jugadors(const estat_joysticks& s) {
+    std::map<int, std::vector<int>> caselles;
+    for (int j = 1; j <= s.n_joysticks; ++j) {
+        std::set<int> meves;
+        int botons = 0;
+        pas([&] { botons = s.joysticks[j].botons_dispositiu; });
+        for (int b = 1; b <= botons; ++b) {
+            pas([&] {
+                const int c = s.mapa_entrades(j, 4 + b);
+                if (c >= 1 && c <= s.n_botons && s.mapa_botons.dins(c) &&
+                    s.mapa_botons[c].joy > -1) {
+                    meves.insert(c);
+                }
+            });
+        }
+        caselles[j].assign(meves.begin(), meves.end());
+    }
+    return caselles;
+}
 
 void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, cami_premudes& cami) {
     const filtre_commutadors::temps temps_commutadors{static_cast<double>(s.acceptacio),
@@ -92,6 +134,12 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, cami_premudes& 
         };
 
         const std::string direccions = estat.substr(0, std::min(estat.find('#'), estat.size()));
+        if (s.escombrat_jugadors.llegeix(j)) {
+            // A scanning player's inputs are switches: they hold no cell.
+            llegir_commutadors(s, js, j, id, estat, premuda);
+            pas([&] { b_total += s.joysticks[j].botons_usats; });
+            continue;
+        }
         for (const char lletra : direccions) {
             pas([&] {
                 const int entrada = entrada_direccio(lletra);
@@ -184,6 +232,10 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, cami_premudes& 
         }
     }
     s.invers_actiu = s.invers && !activades.empty();
+    s.escombrat_jugadors.sondejar([&](int c, std::optional<double> moment) {
+        cami.premer({c, true, moment, font_premuda::commutador});
+        cami.premer({c, false, moment, font_premuda::commutador});
+    });
 }
 
 } // namespace quorvel

@@ -10,7 +10,9 @@
 
 #include "platform/eines.h"
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace quorvel {
@@ -18,6 +20,17 @@ namespace quorvel {
 class finestra;
 
 enum class senyal_escenari { be, mal, final };
+
+// A scanning player's highlight on the stage: a thick frame in the player's
+// colour round picture `casella` when the pictures are the cells, else a band
+// that shows the cell's number.
+struct ressalt_escenari {
+    int casella = 0;
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    bool imatge = false;
+};
 
 class servei_escenari {
   public:
@@ -36,6 +49,9 @@ class servei_escenari {
     // Images 1..n are the board's cells: each is marked with its number for
     // as long as it stays where the layout put it.
     virtual void numerar_caselles(finestra& /*escenari*/, int /*n*/) {}
+    // Player j's scanning highlight moved; empty: it went off.
+    virtual void ressaltar(finestra& /*escenari*/, int /*jugador*/,
+                           std::optional<ressalt_escenari> /*r*/) {}
     // Who is told when someone at the stage asks to leave it (Esc, or the
     // window's close under a window manager); empty: nobody.
     virtual void en_sortida(std::function<void()> /*gestor*/) {}

@@ -492,6 +492,9 @@ void vista_finestra::aplicar(QWidget* w, const element& e, propietat p) {
             alcada = std::max(alcada, 1);
         }
         w->setGeometry(x, y, amplada, alcada);
+        if (e.color_marc) {
+            aplicar_marc(w, e);
+        }
         programar_mida();
         break;
     }
@@ -511,11 +514,38 @@ void vista_finestra::aplicar(QWidget* w, const element& e, propietat p) {
         w->setFont(lletra);
         break;
     }
+    case propietat::marc:
+        aplicar_marc(w, e);
+        break;
     case propietat::interval:
     case propietat::creat:
     case propietat::destruit:
         break;
     }
+}
+
+void vista_finestra::aplicar_marc(QWidget* w, const element& e) {
+    // The frame is a child drawn over the element, so that the element's own
+    // look (its colour, its text) stays as it is and clicks go through.
+    auto* marc = w->findChild<QFrame*>(QStringLiteral("marc"), Qt::FindDirectChildrenOnly);
+    if (!e.color_marc) {
+        delete marc;
+        return;
+    }
+    if (marc == nullptr) {
+        marc = new QFrame(w);
+        marc->setObjectName(QStringLiteral("marc"));
+        marc->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    const QColor c = qcolor(*e.color_marc);
+    const int gruix = std::max(3, std::min(w->width(), w->height()) / 8);
+    marc->setStyleSheet(QStringLiteral("QFrame#marc { border: %1px solid %2; background: "
+                                       "transparent; }")
+                            .arg(gruix)
+                            .arg(c.name()));
+    marc->setGeometry(w->rect());
+    marc->show();
+    marc->raise();
 }
 
 void vista_finestra::aplicar_color(QWidget* w, const element& e) {

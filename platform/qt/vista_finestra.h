@@ -84,6 +84,7 @@ class vista_finestra : public QMainWindow {
     void aplicar(QWidget* w, const element& e, propietat p);
     void aplicar_tot(QWidget* w, const element& e);
     void aplicar_color(QWidget* w, const element& e);
+    void aplicar_marc(QWidget* w, const element& e);
 
     void reconstruir_menus();
     void aplicar_menu(QAction* a, const element& e);

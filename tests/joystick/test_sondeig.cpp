@@ -1,11 +1,13 @@
 #include "app/sessio.h"
 #include "joystick/cami_premudes.h"
+#include "joystick/escombrat.h"
 #include "joystick/sondeig.h"
 #include "tests/fakes/fakes.h"
 #include "tests/fakes/tauler_prova.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include <optional>
@@ -351,6 +353,170 @@ TEST(sondeig, a_press_waiting_for_acceptance_tells_when_it_comes_due) {
 TEST(sondeig, no_joystick_touches_no_cell) {
     banc b(0, 0, 3);
     EXPECT_EQ(b.tick(), esdeveniments{});
+}
+
+} // namespace
+} // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// Scanning on the polling tick, on the pads' simulated clock: interval 100 ms,
+// first step 300 ms, `voltes` loops.
+struct banc_escombrat : banc {
+    std::vector<std::pair<int, std::optional<ressalt>>> ressalts;
+    bool pausa = false;
+
+    banc_escombrat(int jugadors, int botons, std::map<int, mode_escombrat> modes, int voltes = 3,
+                   int columnes = 8)
+        : banc(jugadors, botons, jugadors * botons) {
+        s.escombrat_jugadors.connectar(
+            {[this] { return js.ara; }, [this] { return pausa; },
+             [this](int j, std::optional<ressalt> r) { ressalts.emplace_back(j, r); }});
+        for (const auto& [j, m] : modes) {
+            s.escombrat_jugadors.configurar(j, {m, 100, 300, voltes, false});
+        }
+        s.escombrat_jugadors.engegar(caselles_jugadors(s), columnes);
+    }
+    // The clock moves to ms, with a tick there.
+    esdeveniments a(double ms) {
+        js.ara = ms;
+        return tick();
+    }
+    void boto(int j, int b, bool avall) { posar_boto(j, b, avall, js.ara); }
+    // A whole press at the current time, a tick seeing it held and one free.
+    esdeveniments clic(int j, int b) {
+        boto(j, b, true);
+        esdeveniments e = tick();
+        boto(j, b, false);
+        const esdeveniments amunt = tick();
+        e.insert(e.end(), amunt.begin(), amunt.end());
+        return e;
+    }
+    [[nodiscard]] std::optional<int> on(int j) const {
+        const auto r = s.escombrat_jugadors.ressaltada(j);
+        return r ? std::optional<int>(r->casella) : std::nullopt;
+    }
+};
+
+TEST(escombrat, automatic_scan_chooses_the_highlighted_cell_by_any_switch) {
+    for (int pos = 0; pos < 4; ++pos) {
+        banc_escombrat b(1, 4, {{1, mode_escombrat::automatic}});
+        b.a(0);
+        EXPECT_EQ(b.on(1), 1);
+        b.a(299);
+        EXPECT_EQ(b.on(1), 1) << "the first step is the longer one";
+        for (int k = 0; k < pos; ++k) {
+            b.a(300 + 100 * k);
+        }
+        EXPECT_EQ(b.on(1), pos + 1);
+        // Any button selects; the switch's own cell is not pressed.
+        EXPECT_EQ(b.clic(1, 4 - pos), (esdeveniments{{pos + 1, "1"}, {pos + 1, "0"}}));
+        EXPECT_EQ(b.s.caselles.casella(pos + 1).fonts, std::set<int>{});
+        EXPECT_EQ(b.on(1), 1) << "after a choice the scan starts again";
+        b.a(b.js.ara + 299);
+        EXPECT_EQ(b.on(1), 1);
+    }
+}
+
+TEST(escombrat, loops_then_rest_and_the_next_press_only_wakes) {
+    banc_escombrat b(1, 3, {{1, mode_escombrat::automatic}}, 2);
+    std::vector<std::optional<int>> vistes;
+    for (const double t : {0, 300, 400, 500, 600, 700, 800, 900, 5000}) {
+        b.a(t);
+        vistes.push_back(b.on(1));
+    }
+    EXPECT_EQ(vistes, (std::vector<std::optional<int>>{1, 2, 3, 1, 2, 3, std::nullopt, std::nullopt,
+                                                       std::nullopt}));
+    EXPECT_EQ(b.clic(1, 1), esdeveniments{});
+    EXPECT_EQ(b.on(1), 1);
+    EXPECT_EQ(b.clic(1, 1), (esdeveniments{{1, "1"}, {1, "0"}}));
+}
+
+TEST(escombrat, a_pause_holds_the_highlight_and_swallows_switches) {
+    banc_escombrat b(1, 3, {{1, mode_escombrat::automatic}});
+    b.a(0);
+    b.pausa = true;
+    b.a(400);
+    EXPECT_EQ(b.clic(1, 1), esdeveniments{});
+    b.a(500);
+    EXPECT_EQ(b.on(1), 1);
+    b.pausa = false;
+    EXPECT_EQ(b.a(550), esdeveniments{}) << "a press made in the pause is not kept";
+    b.a(649);
+    EXPECT_EQ(b.on(1), 1);
+    b.a(650);
+    EXPECT_EQ(b.on(1), 2) << "a whole interval after the pause";
+}
+
+TEST(escombrat, step_mode_with_rows_moves_by_button_1_and_chooses_by_button_2) {
+    // Twelve cells on four columns: rows 1-4, 5-8, 9-12.
+    banc_escombrat b(1, 12, {{1, mode_escombrat::pas}}, 3, 4);
+    b.a(0);
+    EXPECT_EQ(b.s.escombrat_jugadors.ressaltada(1), (ressalt{1, 1}));
+    b.clic(1, 1);
+    EXPECT_EQ(b.s.escombrat_jugadors.ressaltada(1), (ressalt{5, 2}));
+    b.a(10000);
+    EXPECT_EQ(b.on(1), 5) << "step mode never moves by itself";
+    EXPECT_EQ(b.clic(1, 2), esdeveniments{}) << "a choice enters the row";
+    EXPECT_EQ(b.s.escombrat_jugadors.ressaltada(1), (ressalt{5, std::nullopt}));
+    for (int k = 0; k < 4; ++k) {
+        b.clic(1, 1);
+    }
+    EXPECT_EQ(b.s.escombrat_jugadors.ressaltada(1), (ressalt{1, 1})) << "a full row: back to rows";
+    b.clic(1, 1);
+    b.clic(1, 2);
+    b.clic(1, 1);
+    b.clic(1, 1);
+    EXPECT_EQ(b.clic(1, 2), (esdeveniments{{7, "1"}, {7, "0"}}));
+}
+
+TEST(escombrat, players_scan_at_once_beside_a_player_who_presses) {
+    banc_escombrat b(3, 2, {{1, mode_escombrat::automatic}, {2, mode_escombrat::automatic}});
+    b.a(0);
+    b.a(300);
+    b.boto(1, 1, true);
+    b.boto(2, 2, true);
+    b.boto(3, 2, true);
+    // Player 3 presses its own cell 6; players 1 and 2 choose their second cells.
+    EXPECT_EQ(b.tick(), (esdeveniments{{6, "1"}, {2, "1"}, {2, "0"}, {4, "1"}, {4, "0"}}));
+    EXPECT_EQ(b.s.escombrat_jugadors.ressaltada(3), std::nullopt);
+}
+
+TEST(escombrat, acceptance_time_and_presses_shorter_than_a_tick) {
+    const struct {
+        int acceptacio;
+        double avall, amunt;
+        bool vist_avall; // the polling, woken by the change, saw the press held
+        bool tria;
+    } casos[] = {
+        {0, 10, 20, false, true},  // made and let go between ticks: seen by its change time
+        {50, 10, 40, true, false}, // a brush shorter than the acceptance time
+        {50, 10, 70, true, true},  // held long enough: seen when it came due
+    };
+    for (const auto& c : casos) {
+        banc_escombrat b(1, 2, {{1, mode_escombrat::automatic}});
+        b.s.acceptacio = static_cast<std::int16_t>(c.acceptacio);
+        b.a(0);
+        esdeveniments tots;
+        const auto afegir = [&](const esdeveniments& e) {
+            tots.insert(tots.end(), e.begin(), e.end());
+        };
+        b.js.ara = c.avall;
+        b.boto(1, 1, true);
+        if (c.vist_avall) {
+            afegir(b.tick());
+            if (const auto termini = b.s.commutadors.proper_termini();
+                termini && *termini < c.amunt) {
+                afegir(b.a(*termini));
+            }
+        }
+        b.js.ara = c.amunt;
+        b.boto(1, 1, false);
+        afegir(b.a(100));
+        const esdeveniments triada{{1, "1"}, {1, "0"}};
+        EXPECT_EQ(tots, c.tria ? triada : esdeveniments{}) << c.acceptacio << " " << c.amunt;
+    }
 }
 
 } // namespace
