@@ -15,6 +15,13 @@ eina = f"{bin_dir}/quorvel-inspect"
 proves = f"{src}/tests/data/play"
 biblioteca = f"{bin_dir}/exercicis"
 
+
+
+def clic(pad, boto, espera):
+    """A whole press of a pad's button, then a wait."""
+    return f"button {pad} {boto} down\nbutton {pad} {boto} up\nwait {espera}\n"
+
+
 # name, exercise, options, script, expected events in order (partial dicts)
 CASOS = [
     ("find the cell: wrong, right, special ends with the final feedback",
@@ -154,6 +161,55 @@ CASOS = [
       {"event": "stage", "state": "closed"},
       {"event": "skipped", "reason": "no exercise takes presses"},
       {"event": "end", "running": False}]),
+    # Scanning: a whole switch press between two ticks, then the time to the next.
+    ("scanning, automatic: two players find the cells, the second ends the question",
+     f"{biblioteca}/04_troba/troba.brd",
+     ["--simulate", "2x8", "--scan", "1:auto:500", "--scan", "2:auto:500", "--seed", "1"],
+     "answer cancel\nwait 3600\n" + clic(1, 1, 2400) + clic(2, 3, 100),
+     [{"event": "scan", "player": 1, "cell": 1, "ms": 0},
+      {"event": "scan", "player": 2, "cell": 9, "ms": 0},
+      {"event": "scan", "player": 1, "cell": 2, "ms": 1000},
+      {"event": "scan", "player": 1, "cell": 7, "ms": 3500},
+      {"event": "feedback", "kind": "right", "ms": 3600},
+      {"event": "answer", "resposta": "H"},
+      {"event": "scan", "player": 1, "cell": 1, "ms": 3600},
+      {"event": "scan", "player": 2, "cell": 12, "ms": 6000},
+      {"event": "feedback", "kind": "final", "ms": 6000},
+      {"event": "message", "reply": "cancel"},
+      {"event": "end", "running": False}]),
+    ("scanning, step: a sequence chosen with two switches",
+     f"{biblioteca}/05_en_ordre/en_ordre.brd",
+     ["--simulate", "2x8", "--scan", "1:step", "--seed", "1"],
+     "answer cancel\n" + "".join(clic(1, b, 200) for b in [2, 1, 2, 1, 1, 2, 1, 1, 1, 2]),
+     [{"event": "item", "correctes": "B", "sequencia": "CDE"},
+      {"event": "feedback", "kind": "right"},
+      {"event": "scan", "player": 1, "cell": 2},
+      {"event": "answer", "resposta": "BC"},
+      {"event": "answer", "resposta": "BCD"},
+      {"event": "scan", "player": 1, "cell": 4},
+      {"event": "feedback", "kind": "final"},
+      {"event": "end", "running": False}]),
+    ("scanning, automatic: a race run to the finish by one switch",
+     f"{biblioteca}/18_cursa/cursa.brd",
+     ["--simulate", "2x8", "--scan", "1:auto:500", "--seed", "1"],
+     "answer cancel\n" + clic(1, 1, 200) * 8,
+     [{"event": "scan", "player": 1, "cell": 1},
+      {"event": "feedback", "kind": "right"},
+      {"event": "token", "player": 1},
+      {"event": "feedback", "kind": "final"},
+      {"event": "end", "running": False}]),
+    ("scanning by rows: listen and find, the row, then the cell",
+     f"{biblioteca}/08_escolta_numero/escolta_numero.brd",
+     ["--map", f"{bin_dir}/kk.map", "--pads", "16", "--scan", "1:step", "--seed", "1"],
+     "".join(clic(1, b, 200) for b in [1, 2, 1, 1, 1, 2]),
+     [{"event": "scan", "player": 1, "cell": 1, "row": 1},
+      {"event": "item", "correctes": "I"},
+      {"event": "scan", "player": 1, "cell": 5, "row": 2},
+      {"event": "scan", "player": 1, "cell": 5},
+      {"event": "scan", "player": 1, "cell": 8},
+      {"event": "feedback", "kind": "right"},
+      {"event": "answer", "resposta": "I"},
+      {"event": "scan", "player": 1, "cell": 1, "row": 1}]),
     ("a cell beyond the board is reported, not ignored",
      f"{proves}/troba.brd", ["--simulate", "1x4"],
      "press 12\n",
@@ -217,11 +273,17 @@ if r.returncode != 2 or b"line 4" not in r.stderr or r.stdout:
     print(f"FAIL bad script line: exit {r.returncode}, {r.stderr!r}")
     fallades += 1
 
+# A scanning option that does not read is refused before anything is played.
+r = executar(f"{proves}/troba.brd", ["--scan", "1:fast"], "")
+if r.returncode != 2 or b"--scan" not in r.stderr or r.stdout:
+    print(f"FAIL bad --scan: exit {r.returncode}, {r.stderr!r}")
+    fallades += 1
+
 # An exercise that cannot be read is an error object and exit 1.
 r = executar(f"{proves}/no_such.brd", [], "")
 if r.returncode != 1 or "error" not in json.loads(r.stdout.decode().splitlines()[0]):
     print(f"FAIL unreadable exercise: exit {r.returncode}")
     fallades += 1
 
-print(f"{len(CASOS) + 4 - fallades} passed, {fallades} failed")
+print(f"{len(CASOS) + 5 - fallades} passed, {fallades} failed")
 sys.exit(1 if fallades else 0)

@@ -29,6 +29,12 @@ int executar(const opcions_play& o) {
         std::cerr << "--simulate takes PADSxBUTTONS\n";
         return 2;
     }
+    for (const std::string& e : o.escombrat) {
+        if (!llegir_escombrat(e)) {
+            std::cerr << "--scan takes PAD:auto or PAD:step, then :MS from 100 to 60000\n";
+            return 2;
+        }
+    }
     if (o.simular && o.mapa) {
         std::cerr << "--simulate and --map exclude each other\n";
         return 2;
@@ -69,6 +75,11 @@ const registrador registre_play("play", [](CLI::App& app, int& codi) {
         ->check(CLI::Range(0.0, 3600000.0));
     ordre->add_option("--results", o->resultats,
                       "append the results log of the run (CSV) to this file");
+    ordre
+        ->add_option("--scan", o->escombrat,
+                     "player PAD scans: PAD:auto or PAD:step, :MS the interval (repeatable)")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     ordre->callback([o, &codi] { codi = executar(*o); });
 });
 

@@ -19,6 +19,7 @@
 #include "tools/inspect/play_esdeveniments.h"
 #include "tools/inspect/sortida.h"
 
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 
@@ -41,6 +42,35 @@ std::optional<std::pair<int, int>> parella(const std::string& text) {
     } catch (const std::exception&) {
         return std::nullopt;
     }
+}
+
+std::optional<std::pair<int, config_escombrat>> llegir_escombrat(const std::string& text) {
+    std::vector<std::string> parts;
+    std::istringstream llista(text);
+    for (std::string part; std::getline(llista, part, ':');) {
+        parts.push_back(part);
+    }
+    const auto enter = [](const std::string& t) -> std::optional<int> {
+        if (t.empty() || t.size() > 6 || t.find_first_not_of("0123456789") != std::string::npos) {
+            return std::nullopt;
+        }
+        return std::stoi(t);
+    };
+    if (parts.size() < 2 || parts.size() > 3 || !enter(parts[0]) || *enter(parts[0]) < 1 ||
+        (parts[1] != "auto" && parts[1] != "step")) {
+        return std::nullopt;
+    }
+    config_escombrat c;
+    c.mode = parts[1] == "auto" ? mode_escombrat::automatic : mode_escombrat::pas;
+    if (parts.size() == 3) {
+        const auto ms = enter(parts[2]);
+        if (!ms || *ms < 100 || *ms > 60000) {
+            return std::nullopt;
+        }
+        c.interval_ms = *ms;
+        c.primer_ms = std::min(2 * *ms, 60000);
+    }
+    return std::make_pair(*enter(parts[0]), c);
 }
 
 namespace {
@@ -78,6 +108,19 @@ class sessio_seca {
         p.exercicis().actual().en_avis = [this](avis_exercici a) { sortida_.avis(a); };
         // An answer is printed as each press or tick changes it.
         p.exercicis().premudes().en_fet = [this] { sortida_.vigilar(); };
+        for (const std::string& e : o_.escombrat) {
+            const auto [j, c] = *llegir_escombrat(e);
+            p.app().estat().escombrat_jugadors.configurar(j, c);
+        }
+        p.exercicis().escombrat().en_ressalt = [this](int j, std::optional<ressalt> r) {
+            if (r) {
+                json e{{"event", "scan"}, {"player", j}, {"cell", r->casella}};
+                if (r->fila) {
+                    e["row"] = *r->fila;
+                }
+                sortida_.emetre(std::move(e));
+            }
+        };
         if (o_.resultats) {
             // Asked for on the command line, the log is kept whatever the
             // settings say; the players' names come from them.
@@ -113,6 +156,7 @@ class sessio_seca {
         eines_.en_bombar = nullptr;
         p.exercicis().actual().en_avis = nullptr;
         p.exercicis().premudes().en_fet = nullptr;
+        p.exercicis().escombrat().en_ressalt = nullptr;
         sortida_.posar_programa(nullptr);
         p_ = nullptr;
         return 0;
@@ -216,6 +260,12 @@ class sessio_seca {
             std::uint32_t& botons = joystick_.pads[static_cast<std::size_t>(j - 1)].posicio.botons;
             const std::uint32_t bit = 1u << (b - 1);
             botons = l.arguments[2] == "down" ? (botons | bit) : (botons & ~bit);
+            // A scanning player's switch wakes the polling at once, as the
+            // program's does: a press shorter than a tick still counts.
+            if (p_->app().estat().escombrat_jugadors.llegeix(j) &&
+                form1.obtenir(elements::t_joystick).habilitat) {
+                form1.disparar_temporitzador(elements::t_joystick);
+            }
         } else if (l.ordre == "wait") {
             eines_.avancar(nombre(0));
         } else if (l.ordre == "answer") {

@@ -4,6 +4,7 @@
 // every event is printed.
 #pragma once
 
+#include "joystick/escombrat.h"
 #include "tools/inspect/play_script.h"
 
 #include <optional>
@@ -25,7 +26,14 @@ struct opcions_play {
     std::string pantalla = "1280x800";
     double media_ms = 0;
     std::optional<std::string> resultats;
+    // "J:MODE[:MS]", one per scanning player.
+    std::vector<std::string> escombrat;
 };
+
+// "J:auto" or "J:step", with ":MS" the interval: the player and their
+// scanning (the first step after a choice takes twice the interval), or
+// empty when the text does not read.
+std::optional<std::pair<int, config_escombrat>> llegir_escombrat(const std::string& text);
 
 // "AxB" with two whole numbers from 1 up.
 std::optional<std::pair<int, int>> parella(const std::string& text);
