@@ -1,6 +1,7 @@
 #include "app/aplicacio.h"
 
 #include "app/configuracio.h"
+#include "app/dialeg_escombrat.h"
 #include "app/finestra_principal.h"
 #include "board/dibuixar.h"
 #include "board/mapa.h"
@@ -102,6 +103,8 @@ void aplicacio::registrar_gestors() {
     form1_.en_clic(elements::mn_mapa_recuperar,
                    [this](std::optional<int>) { mapa_menu_recuperar(sessio_, sv_, form1_); });
     form1_.en_clic(elements::mn_dibuixar, [this](std::optional<int>) { dibuixar(); });
+    form1_.en_clic(elements::mn_escombrat,
+                   [this](std::optional<int>) { escombrat_dialeg(sessio_, sv_, form1_); });
 }
 
 void aplicacio::arrencar() {

@@ -15,6 +15,7 @@ namespace {
 constexpr const char* seccio_inici = "inici";
 constexpr const char* seccio_joystick = "Joystick";
 constexpr const char* seccio_escenari = "Escenari";
+constexpr const char* seccio_escombrat = "Escombrat";
 constexpr const char* nom_fitxer = "quorvel.ini";
 // What a first start copies: the settings and the default map they name.
 constexpr const char* fitxers_inicials[] = {nom_fitxer, "kk.map"};
@@ -93,6 +94,13 @@ void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perf
     llegir_enter(s.acceptacio, valor(seccio_joystick, "acceptacio"));
     llegir_enter(s.repeticio, valor(seccio_joystick, "repeticio"));
     llegir_marca(s.teclat, valor(seccio_joystick, "teclat"));
+    for (int j = 1; j <= jugadors_maxim; ++j) {
+        const std::string linia = valor(seccio_escombrat, std::to_string(j).c_str());
+        if (!linia.empty()) {
+            s.escombrat_jugadors.configurar(
+                j, llegir_config_escombrat(linia, s.escombrat_jugadors.config(j)));
+        }
+    }
 }
 
 opcions_resultats configuracio_resultats(const sessio& s, servei_fitxers& fitxers,
@@ -114,6 +122,12 @@ opcions_resultats configuracio_resultats(const sessio& s, servei_fitxers& fitxer
 
 void configuracio_desar_idioma(const sessio& s, servei_perfil& perfil) {
     perfil.escriure(seccio_inici, "idioma", s.idioma, configuracio_cami(s));
+}
+
+bool configuracio_desar_escombrat(const sessio& s, servei_perfil& perfil, int jugador) {
+    return perfil.escriure(seccio_escombrat, std::to_string(jugador),
+                           text_config_escombrat(s.escombrat_jugadors.config(jugador)),
+                           configuracio_cami(s));
 }
 
 } // namespace quorvel

@@ -42,4 +42,11 @@ opcions_resultats configuracio_resultats(const sessio& s, servei_fitxers& fitxer
 // Writes "idioma" in section "inici".
 void configuracio_desar_idioma(const sessio& s, servei_perfil& perfil);
 
+// Scanning: section "Escombrat", one key per pad number whose value is the
+// player's line ("1=auto 1500 3000 3 so": mode off, auto or step, interval,
+// first step after a choice and loops before resting, in milliseconds and
+// loops, and "so" for a tick at each step). Read by configuracio_llegir;
+// this writes player j's line. False when the file cannot be written.
+bool configuracio_desar_escombrat(const sessio& s, servei_perfil& perfil, int jugador);
+
 } // namespace quorvel

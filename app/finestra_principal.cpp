@@ -69,6 +69,7 @@ constexpr definicio_menu menus[] = {
     {elements::mn_configura_boto, "Configurar boto", elements::mn_eines, {}},
     {elements::mn_dibuixar, "Dibuixar", elements::mn_eines, {}},
     {elements::mn_simular, "Simular", elements::mn_eines, {}},
+    {elements::mn_escombrat, "Escombrat\x85", elements::mn_eines, {}},
     {elements::mn_idio, "Idioma", "", {}},
     {elements::mn_idioma, "idioma", elements::mn_idio, 0},
     {elements::mn_ajuda, "Ajuda", "", {}},

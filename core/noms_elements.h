@@ -72,6 +72,7 @@ inline constexpr std::string_view mn_configura_boto = "mn_configura_boto";
 inline constexpr std::string_view mn_dibuixar = "mn_dibuixar";
 // Simulates presses without pads.
 inline constexpr std::string_view mn_simular = "mn_simular";
+inline constexpr std::string_view mn_escombrat = "mn_escombrat";
 // The language menu.
 inline constexpr std::string_view mn_idio = "mn_idio";
 // One item per language found.

@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 81> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 86> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
@@ -180,6 +180,19 @@ constexpr std::array<std::pair<missatge, std::string_view>, 81> catala{{
     {missatge::avis_codi_no_dibuixable, "%1: el codi de forma %2 no es pot dibuixar en un tauler "
                                         "de %3 caselles en files de %4 (%5), aix\xED"
                                         " que el camp queda buit"},
+    {missatge::escombrat_jugador, "Escombrat: de quin jugador? (1 a %1)"},
+    {missatge::escombrat_linia, "Escombrat del jugador %1: off (sense escombrat), auto (un "
+                                "commutador) o step (dos commutadors); despr\xE9"
+                                "s l'interval i el primer pas despr\xE9"
+                                "s d'una tria en mil\xB7"
+                                "lisegons, les voltes abans de reposar, i so per sentir cada pas"},
+    {missatge::escombrat_no_entes, "Escombrat: \xAB"
+                                   "%1\xBB"
+                                   " no s'ent\xE9"
+                                   "n; comenceu per off, auto o step"},
+    {missatge::escombrat_desat, "Escombrat del jugador %1: %2"},
+    {missatge::escombrat_no_desat, "Escombrat del jugador %1: %2, per\xF2"
+                                   " no s'ha pogut desar a %3"},
 }};
 
 std::string_view text_catala(missatge m) {

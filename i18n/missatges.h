@@ -99,6 +99,11 @@ enum class missatge {
     avis_sense_text_cometes = 131,
     avis_sense_cometa_final = 132,
     avis_codi_no_dibuixable = 133,
+    escombrat_jugador = 160,
+    escombrat_linia = 161,
+    escombrat_no_entes = 162,
+    escombrat_desat = 163,
+    escombrat_no_desat = 164,
 };
 
 // The text in the language in force with the values put in place of "%1"...

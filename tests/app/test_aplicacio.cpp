@@ -329,3 +329,40 @@ TEST(aplicacio, about_box_shows_the_version_and_three_credit_lines) {
 
 } // namespace
 } // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+TEST(aplicacio, scanning_is_read_per_player_and_the_menu_sets_and_saves_it) {
+    entorn t;
+    t.ajust("Escombrat", "2", "step 800 2000 2 so");
+    t.pad(4);
+    t.pad(4);
+    aplicacio& app = t.arrencar();
+    EXPECT_EQ(app.estat().escombrat_jugadors.config(2),
+              (config_escombrat{mode_escombrat::pas, 800, 2000, 2, true}));
+    EXPECT_EQ(app.estat().escombrat_jugadors.config(1).mode, mode_escombrat::cap);
+
+    const struct {
+        std::vector<std::string> respostes;
+        std::optional<std::string> desat; // player 1's saved line
+    } casos[] = {
+        {{"1", "auto 1200"}, "auto 1200 3000 3"},
+        {{"1", ""}, std::nullopt},          // cancelled
+        {{"3", "auto"}, std::nullopt},      // no such player
+        {{"1", "quick 900"}, std::nullopt}, // no such mode
+        {{"1", "step 70 x 200"}, "step 100 3000 99"},
+    };
+    for (const auto& c : casos) {
+        t.f.perfil.valors.erase({std::string(carpeta) + "\\quorvel.ini", "escombrat", "1"});
+        t.f.eines.respostes_demanar.assign(c.respostes.begin(), c.respostes.end());
+        app.form1().clic("mn_escombrat");
+        const auto it =
+            t.f.perfil.valors.find({std::string(carpeta) + "\\quorvel.ini", "escombrat", "1"});
+        EXPECT_EQ(it == t.f.perfil.valors.end() ? std::nullopt : std::optional(it->second), c.desat)
+            << c.respostes.back();
+    }
+}
+
+} // namespace
+} // namespace quorvel
