@@ -189,8 +189,18 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
 
     finestra& form1 = p.app().form1();
     const estat_joysticks& estat = p.app().estat();
-    const sondeig_immediat sondeig(form1, std::string(elements::t_joystick), joystick,
-                                   [&estat] { return estat.commutadors.proper_termini(); });
+    // The polling wakes for a switch press coming due and for a scanning step.
+    escombrat_exercici& escombrat = p.exercicis().escombrat();
+    escombrat.en_missatge_obert = [] { return QApplication::activeModalWidget() != nullptr; };
+    const sondeig_immediat sondeig(
+        form1, std::string(elements::t_joystick), joystick, [&estat, &escombrat, &joystick] {
+            std::optional<double> termini = estat.commutadors.proper_termini();
+            if (const auto pas = estat.escombrat_jugadors.proper_pas()) {
+                const double quan = joystick.ara_ms() + (*pas - escombrat.ara_ms());
+                termini = termini ? std::min(*termini, quan) : quan;
+            }
+            return termini;
+        });
     filtre_teclat teclat(joystick, [&p] { return p.llegint_pads(); });
     qt.installEventFilter(&teclat);
     // Qt's own texts follow the language chosen, from start-up on.

@@ -222,12 +222,12 @@ void escombrat::sondejar(
     }
     // The pause is asked only when something would happen: asking may cost
     // a query of the media in play.
-    const double abans = ara();
+    const double abans = std::exchange(darrer_, ara());
     const bool res = std::none_of(jugadors_.begin(), jugadors_.end(), [&](const auto& jp) {
         const estat_jugador& p = jp.second;
         return p.actiu && !p.triant &&
-               (p.pendent != accio::cap ||
-                (!p.repos && p.cfg.mode == mode_escombrat::automatic && abans >= p.proper));
+               (p.pendent != accio::cap || (!p.repos && p.cfg.mode == mode_escombrat::automatic &&
+                                            (darrer_ >= p.proper || darrer_ < abans)));
     });
     if (res && !pausat_) {
         return;
@@ -241,7 +241,8 @@ void escombrat::sondejar(
         return;
     }
     const double t = ara();
-    if (std::exchange(pausat_, false)) {
+    // A clock that went back (past midnight) restarts the steps' schedule.
+    if (std::exchange(pausat_, false) || t < abans) {
         for (auto& [j, p] : jugadors_) {
             p.proper = t + p.cfg.interval_ms;
         }

@@ -113,6 +113,7 @@ class escombrat {
     std::map<int, estat_jugador> jugadors_;
     bool engegat_ = false;
     bool pausat_ = false;
+    double darrer_ = 0; // the clock at the last tick
     unsigned long generacio_ = 0;
 };
 

@@ -64,11 +64,9 @@ template <typename F>
 void llegir_commutadors(estat_joysticks& s, servei_joystick& js, int j, int id,
                         const std::string& estat, const F& premuda) {
     const bool breus = s.acceptacio <= 0 && s.repeticio <= 0;
-    const double ara = js.ara_ms();
     const auto llegir = [&](int entrada, bool llegida) {
         const double moment = js.moment_canvi(id, entrada);
-        s.escombrat_jugadors.llegir(j, entrada, premuda(entrada, llegida), moment,
-                                    breus && moment != ara);
+        s.escombrat_jugadors.llegir(j, entrada, premuda(entrada, llegida), moment, breus);
     };
     const std::bitset<100> premuts = botons_premuts(estat);
     int botons = 0;

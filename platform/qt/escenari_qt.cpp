@@ -57,6 +57,12 @@ void escenari_qt::numerar_caselles(finestra& escenari, int n) {
     }
 }
 
+void escenari_qt::ressaltar(finestra& escenari, int jugador, std::optional<ressalt_escenari> r) {
+    if (vista_escenari* v = vista(escenari)) {
+        v->ressaltar(jugador, r);
+    }
+}
+
 void escenari_qt::en_sortida(std::function<void()> gestor) {
     sortida_ = std::move(gestor);
 }

@@ -79,6 +79,10 @@ class vista_escenari : public QWidget {
     // Images 1..n are cells: each shows its number while it keeps the
     // rectangle it has now.
     void numerar_caselles(int n);
+    // Player j's scanning highlight: a frame round picture k, or a band with
+    // the cell's number at the top; empty removes it.
+    void ressaltar(int jugador, std::optional<ressalt_escenari> r);
+    [[nodiscard]] const std::map<int, ressalt_escenari>& ressalts() const { return ressalts_; }
 
     [[nodiscard]] bool pantalla_completa() const { return pantalla_completa_; }
     void alternar_pantalla_completa();
@@ -126,6 +130,9 @@ class vista_escenari : public QWidget {
     void pintar_numeros(QPainter& p, const QRect& pintar) const;
     void pintar_consigna(QPainter& p) const;
     void pintar_senyal(QPainter& p) const;
+    void pintar_ressalts(QPainter& p) const;
+    void pintar_banda_ressalts(QPainter& p) const;
+    [[nodiscard]] int alcada_banda_ressalts() const;
 
     // Plays the animated pictures on show and drops those no longer shown.
     void programar_animacions();
@@ -149,6 +156,8 @@ class vista_escenari : public QWidget {
     QString consigna_;
     // Cell number -> the rectangle its number is shown on.
     std::map<int, QRect> caselles_;
+    // Scanning highlights by player.
+    std::map<int, ressalt_escenari> ressalts_;
 };
 
 // The stage view service on Qt: one view per open stage model, on the stage
@@ -169,6 +178,7 @@ class escenari_qt : public servei_escenari {
     void senyal(finestra& escenari, senyal_escenari s) override;
     void posar_consigna(finestra& escenari, const std::string& text) override;
     void numerar_caselles(finestra& escenari, int n) override;
+    void ressaltar(finestra& escenari, int jugador, std::optional<ressalt_escenari> r) override;
     void en_sortida(std::function<void()> gestor) override;
 
     // The operator's window, activated when the players' stage is left.

@@ -169,9 +169,12 @@ void vista_escenari::paintEvent(QPaintEvent* event) {
         }
     }
 
+    pintar_ressalts(p);
+
     p.setClipping(false);
     p.resetTransform();
     pintar_consigna(p);
+    pintar_banda_ressalts(p);
     pintar_senyal(p);
 }
 
