@@ -13,6 +13,7 @@
 #include "platform/vista_escenari.h"
 #include "stage/escenari.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -96,28 +97,44 @@ bool escombrat_exercici::en_pausa() {
 
 void escombrat_exercici::mostrar(int j, std::optional<ressalt> r) {
     const color c = color_jugador(j);
-    if (const auto it = marcades_.find(j); it != marcades_.end()) {
-        const int abans = it->second;
-        marcades_.erase(it);
-        // Another player's highlight on the same cell shows again.
-        std::optional<color> altre;
-        for (const auto& [jugador, k] : marcades_) {
-            if (k == abans) {
-                altre = color_jugador(jugador);
+    // A row is shown by framing every cell of it the player has.
+    std::vector<int> fila;
+    if (r && r->fila) {
+        const int columnes = s_.n_columnes > 0 ? s_.n_columnes : 1;
+        for (const int k : caselles_jugadors(s_)[j]) {
+            if (k != r->casella && (k - 1) / columnes + 1 == *r->fila) {
+                fila.push_back(k);
             }
         }
-        pas([&] { s_.caselles.posar_marc(form1_, abans, altre); });
+    }
+    if (const auto it = marcades_.find(j); it != marcades_.end()) {
+        const std::vector<int> abans = std::move(it->second);
+        marcades_.erase(it);
+        for (const int k : abans) {
+            // Another player's highlight on the same cell shows again.
+            std::optional<color> altre;
+            for (const auto& [jugador, ks] : marcades_) {
+                if (std::find(ks.begin(), ks.end(), k) != ks.end()) {
+                    altre = color_jugador(jugador);
+                }
+            }
+            pas([&] { s_.caselles.posar_marc(form1_, k, altre); });
+        }
     }
     if (r) {
-        marcades_[j] = r->casella;
-        pas([&] { s_.caselles.posar_marc(form1_, r->casella, c); });
+        std::vector<int>& ara = marcades_[j];
+        ara = fila;
+        ara.push_back(r->casella);
+        for (const int k : ara) {
+            pas([&] { s_.caselles.posar_marc(form1_, k, c); });
+        }
     }
     if (finestra* escenari = ex_.escenari()) {
         std::optional<ressalt_escenari> re;
         if (r) {
             int caselles = 0;
             pas([&] { caselles = escenari_caselles(s_); });
-            re = ressalt_escenari{r->casella, c.r, c.g, c.b, r->casella <= caselles};
+            re = ressalt_escenari{r->casella, c.r, c.g, c.b, r->casella <= caselles, fila};
         }
         pas([&] { vista_.ressaltar(*escenari, j, re); });
     }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace quorvel {
 
@@ -54,7 +55,7 @@ class escombrat_exercici {
     exercici& ex_;
     despatxador& despatxador_;
     int observador_ = 0;
-    std::map<int, int> marcades_; // player -> console cell framed
+    std::map<int, std::vector<int>> marcades_; // player -> console cells framed
 };
 
 } // namespace quorvel

@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -30,6 +31,8 @@ struct ressalt_escenari {
     std::uint8_t g = 0;
     std::uint8_t b = 0;
     bool imatge = false;
+    // A highlighted row: every cell of it is framed.
+    std::vector<int> fila;
 };
 
 class servei_escenari {

@@ -36,20 +36,23 @@ int vista_escenari::alcada_banda_ressalts() const {
 
 void vista_escenari::pintar_ressalts(QPainter& p) const {
     for (const auto& [j, r] : ressalts_) {
-        if (!r.imatge || !f_.existeix(elements::imatge, r.casella)) {
+        if (!r.imatge) {
             continue;
         }
-        const element& e = f_.obtenir(elements::imatge, r.casella);
-        if (!e.visible) {
-            continue;
+        std::vector<int> caselles = r.fila;
+        caselles.push_back(r.casella);
+        for (const int k : caselles) {
+            if (!f_.existeix(elements::imatge, k) || !f_.obtenir(elements::imatge, k).visible) {
+                continue;
+            }
+            const QRect rect = rectangle(f_.obtenir(elements::imatge, k));
+            const int gruix = std::max(4, std::min(rect.width(), rect.height()) / 10);
+            QPen marc(color_ressalt(r), gruix);
+            marc.setJoinStyle(Qt::MiterJoin);
+            p.setPen(marc);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(rect).adjusted(gruix / 2.0, gruix / 2.0, -gruix / 2.0, -gruix / 2.0));
         }
-        const QRect rect = rectangle(e);
-        const int gruix = std::max(4, std::min(rect.width(), rect.height()) / 10);
-        QPen marc(color_ressalt(r), gruix);
-        marc.setJoinStyle(Qt::MiterJoin);
-        p.setPen(marc);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(rect).adjusted(gruix / 2.0, gruix / 2.0, -gruix / 2.0, -gruix / 2.0));
     }
 }
 
@@ -75,7 +78,13 @@ void vista_escenari::pintar_banda_ressalts(QPainter& p) const {
         const QRect caixa(x + banda / 8, banda / 8, amplada - banda / 4, banda - banda / 4);
         p.fillRect(caixa, color_ressalt(r));
         p.setPen(Qt::white);
-        p.drawText(caixa, Qt::AlignCenter, QString::number(r.casella));
+        // A row shows its first and last cells.
+        const QString text = r.fila.empty()
+                                 ? QString::number(r.casella)
+                                 : QStringLiteral("%1\u2013%2")
+                                       .arg(r.casella)
+                                       .arg(*std::max_element(r.fila.begin(), r.fila.end()));
+        p.drawText(caixa, Qt::AlignCenter, text);
         x += amplada;
     }
 }
