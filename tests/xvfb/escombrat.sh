@@ -31,6 +31,20 @@ marc() {
     import -window root "$tmp/consola.png"
     convert "$tmp/consola.png" -fuzz 4% -fill black +opaque '#005AFF' -format '%#' info:
 }
+marc_visible() {
+    import -window root "$tmp/vist.png"
+    [ "$(convert "$tmp/vist.png" -fuzz 4% -fill black +opaque '#005AFF' -fill white -fuzz 4% \
+        -opaque '#005AFF' -format '%[fx:maxima.r > 0 ? 1 : 0]' info:)" = 1 ]
+}
+# Answers the instruction boxes, as many as the exercise gives, until the
+# scan starts: it starts when the last box closes and the polling begins.
+preparat() {
+    esperar '[ -n "$(caixa)" ] || marc_visible' || fallar "neither a box nor the scan ($1)"
+    while [ -n "$(caixa)" ]; do
+        respondre_caixa "$1"
+        esperar '[ -n "$(caixa)" ] || marc_visible' || fallar "the scan did not start ($1)"
+    done
+}
 # Key k, until the highlight has taken it: every key moves the frame (a row
 # is framed whole, so entering one shows). A key pressed while the scan is
 # paused (feedback playing) does nothing, so it is pressed again.
@@ -74,8 +88,7 @@ acabar_exercici() {
 
 # Find the cells: 7, then 12 ends the question.
 una 04_troba/troba.brd
-respondre_caixa consigna
-respondre_caixa pregunta
+preparat instruccions
 triar 7
 darrera 7 right || fallar "cell 7 was not right: $(registre)"
 triar 12
