@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
 #include <SDL.h>
@@ -39,21 +40,13 @@
 namespace quorvel {
 namespace {
 
-TEST(teclat, the_documented_keys_are_the_pad_inputs) {
-    const struct {
-        int tecla;
-        std::optional<int> entrada;
-    } casos[] = {
-        // Input 4 + b is button b.
-        {Qt::Key_Right, 1},  {Qt::Key_Left, 2},   {Qt::Key_Down, 3},    {Qt::Key_Up, 4},
-        {Qt::Key_1, 5},      {Qt::Key_3, 7},      {Qt::Key_9, 13},      {Qt::Key_0, 14},
-        {Qt::Key_A, 15},     {Qt::Key_T, 34},     {Qt::Key_Space, 35},  {Qt::Key_Return, 36},
-        {Qt::Key_Enter, 36}, {Qt::Key_U, {}},     {Qt::Key_Escape, {}}, {Qt::Key_F11, {}},
-        {Qt::Key_Tab, {}},   {Qt::Key_Shift, {}}, {Qt::Key_Minus, {}},  {Qt::Key_Backspace, {}},
-    };
-    for (const auto& c : casos) {
-        EXPECT_EQ(entrada_de_tecla(c.tecla), c.entrada) << c.tecla;
-    }
+// Alt gives the menu bar the keys: its arrows open the menus instead of
+// steering the keyboard pad.
+TEST(teclat, the_menu_bar_reached_with_alt_keeps_the_keys) {
+    QMenuBar barra;
+    QWidget res;
+    EXPECT_TRUE(teclat_ocupat(&barra));
+    EXPECT_FALSE(teclat_ocupat(&res));
 }
 
 TEST(teclat, arrows_steer_and_keys_press_buttons_of_the_last_device) {
