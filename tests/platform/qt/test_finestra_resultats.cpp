@@ -147,21 +147,6 @@ TEST_F(finestra_resultats_test, exports_start_in_the_documents_and_tell_where_th
     QStandardPaths::setTestModeEnabled(false);
 }
 
-TEST_F(finestra_resultats_test, esc_and_the_close_button_close_the_window) {
-    finestra_resultats f(carpeta_.string());
-    for (const bool per_boto : {false, true}) {
-        f.show();
-        f.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-        if (per_boto) {
-            f.findChild<QPushButton*>(QStringLiteral("tancar"))->click();
-        } else {
-            QTest::keyClick(&f, Qt::Key_Escape);
-        }
-        EXPECT_FALSE(f.isVisible()) << per_boto;
-    }
-}
-
 TEST_F(finestra_resultats_test, a_day_without_a_log_shows_an_empty_table) {
     finestra_resultats f(carpeta_.string());
     f.mostrar_avui("2026-04-01");

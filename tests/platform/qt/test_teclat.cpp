@@ -280,22 +280,5 @@ TEST_F(teclat_programa, the_keyboard_pad_is_mapped_and_played_with_real_key_even
     EXPECT_EQ(escriure_interval(QStringLiteral("100")), QStringLiteral("100"));
 }
 
-// With the keyboard pad off the keyboard is always the console's; and an
-// exercise opened while another runs stops that one before anything is asked.
-TEST_F(teclat_programa, without_the_keyboard_pad_keys_type_while_an_exercise_runs) {
-    ASSERT_NO_FATAL_FAILURE(engegar(false));
-    std::vector<std::pair<avis_exercici, std::size_t>> avisos;
-    p_->exercicis().actual().en_avis = [&](avis_exercici a) {
-        avisos.emplace_back(a, f.dialegs.peticions.size());
-    };
-    ASSERT_NO_FATAL_FAILURE(obrir_mostra());
-    EXPECT_EQ(escriure_interval(QStringLiteral("250")), QStringLiteral("250"));
-    ASSERT_NO_FATAL_FAILURE(obrir_mostra());
-    const std::vector<std::pair<avis_exercici, std::size_t>> esperats = {
-        {avis_exercici::engegat, 1}, {avis_exercici::aturat, 1}, {avis_exercici::engegat, 2}};
-    EXPECT_EQ(avisos, esperats);
-    p_->exercicis().actual().en_avis = nullptr;
-}
-
 } // namespace
 } // namespace quorvel
