@@ -74,6 +74,8 @@ arrencar --simulate 1x16 una.brd
 esperar '[ -n "$(escenari)" ]' || fallar "no stage within 30 s"
 respondre_caixa "the exercise's instruction"
 respondre_caixa "the question's instruction"
+# The keys go to the stage once it has the keyboard back from the box.
+enfocar "$(escenari | cut -d' ' -f1)"
 xdotool key 1
 # The second press once the first is judged, as two hands press.
 esperar '[ "$(registre | awk -F, '"'"'$7 == 1'"'"' | wc -l)" -gt 0 ]' || fallar "key 1 did not answer cell 1"
