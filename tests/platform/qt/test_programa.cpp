@@ -10,6 +10,7 @@
 #include "platform/local/perfil_ini.h"
 #include "platform/qt/vista_escenari.h"
 #include "platform/qt/vista_finestra.h"
+#include "tests/fakes/carpeta_temporal.h"
 #include "tests/fakes/fakes.h"
 #include "tests/platform/qt/esperar_qt.h"
 
@@ -30,18 +31,10 @@ namespace {
 // the test never touch the sources.
 class programa_test : public ::testing::Test {
   protected:
-    void SetUp() override {
-        // One folder per process: the test runner runs the tests side by side.
-        carpeta = std::filesystem::temp_directory_path() /
-                  ("quorvel-programa-test-" + std::to_string(QCoreApplication::applicationPid()));
-        std::filesystem::remove_all(carpeta);
-        std::filesystem::copy(std::string(QUORVEL_SOURCE_DIR) + "/data", carpeta,
-                              std::filesystem::copy_options::recursive);
-        f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12});
-    }
-    void TearDown() override { std::filesystem::remove_all(carpeta); }
+    void SetUp() override { f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12}); }
 
-    std::filesystem::path carpeta;
+    fakes::carpeta_temporal programa_{"programa", std::string(QUORVEL_SOURCE_DIR) + "/data"};
+    const std::filesystem::path& carpeta = programa_.cami();
     fakes::serveis_falsos f;
     fitxers_disc disc;
     perfil_ini perfil;

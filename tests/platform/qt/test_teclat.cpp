@@ -16,6 +16,7 @@
 #include "platform/qt/vista_escenari.h"
 #include "platform/qt/vista_finestra.h"
 #include "platform/sdl/joystick_sdl.h"
+#include "tests/fakes/carpeta_temporal.h"
 #include "tests/fakes/fakes.h"
 #include "tests/fakes/tauler_prova.h"
 #include "tests/platform/qt/esperar_qt.h"
@@ -137,33 +138,18 @@ TEST(sondeig_immediat, a_press_between_two_timer_ticks_arrives_before_the_next_o
 
 class teclat_programa : public ::testing::Test {
   protected:
-    void SetUp() override {
-        // Each test process its own folder: ctest runs these tests side by side.
-        std::string plantilla =
-            (std::filesystem::temp_directory_path() / "quorvel-teclat-XXXXXX").string();
-        ASSERT_NE(mkdtemp(plantilla.data()), nullptr);
-        carpeta = plantilla;
-        std::filesystem::remove(carpeta);
-        std::filesystem::copy(std::string(QUORVEL_SOURCE_DIR) + "/data", carpeta,
-                              std::filesystem::copy_options::recursive);
-        f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12});
-    }
-    void TearDown() override {
-        qApp->removeEventFilter(filtre.get());
-        std::filesystem::remove_all(carpeta);
-    }
+    void SetUp() override { f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12}); }
+    void TearDown() override { qApp->removeEventFilter(filtre.get()); }
 
     // The program on the bundled settings, with the keyboard pad on or off,
     // its real console view and keyboard filter.
     void engegar(bool teclat) {
         const auto ini = carpeta / "quorvel.ini";
-        std::stringstream text;
-        text << std::ifstream(ini).rdbuf();
-        std::string settings = text.str();
+        std::string settings = fakes::llegir_fitxer(ini);
         const auto p = settings.find("teclat=0");
         ASSERT_NE(p, std::string::npos);
         settings.replace(p, 8, teclat ? "teclat=1" : "teclat=0");
-        std::ofstream(ini, std::ios::binary | std::ios::trunc) << settings;
+        fakes::escriure_fitxer(ini, settings);
         p_.emplace(serveis{js, disc, perfil, f.media, f.midi, f.dialegs, f.eines, f.rellotge},
                    carpeta.string(), escenaris);
         consola.emplace(p_->app().form1(),
@@ -199,7 +185,8 @@ class teclat_programa : public ::testing::Test {
         ASSERT_TRUE(p_->app().form1().obtenir(elements::t_joystick).habilitat);
     }
 
-    std::filesystem::path carpeta;
+    fakes::carpeta_temporal programa_{"teclat", std::string(QUORVEL_SOURCE_DIR) + "/data"};
+    const std::filesystem::path& carpeta = programa_.cami();
     fakes::serveis_falsos f;
     joystick_amb_teclat js{f.joystick};
     fitxers_disc disc;

@@ -4,6 +4,7 @@
 #include "platform/local/fitxers_disc.h"
 #include "platform/qt/vista_escenari.h"
 #include "stage/escenari.h"
+#include "tests/fakes/carpeta_temporal.h"
 #include "tests/fakes/tauler_prova.h"
 #include "tests/platform/qt/esperar_qt.h"
 
@@ -77,9 +78,6 @@ std::string gif(const std::vector<QColor>& frames) {
 class carpeta_exercici {
   public:
     carpeta_exercici() {
-        arrel_ = fs::temp_directory_path() /
-                 ("quorvel_vista_escenari_" + std::to_string(QCoreApplication::applicationPid()));
-        fs::remove_all(arrel_);
         fs::create_directories(arrel_ / "imatge");
         solid("fons.png", fons_blau, "PNG");
         solid("vermell.png", vermell, "PNG");
@@ -90,13 +88,9 @@ class carpeta_exercici {
         escriure("text.png", "no picture here\r\n");
         escriure("text.gif", "GIF89a but nothing after");
         escriure("buit.jpg", "");
-        std::ifstream png(arrel_ / "imatge" / "vermell.png", std::ios::binary);
-        const std::string tot((std::istreambuf_iterator<char>(png)), {});
+        const std::string tot = fakes::llegir_fitxer(arrel_ / "imatge" / "vermell.png");
         escriure("truncat.png", tot.substr(0, tot.size() / 2));
     }
-    ~carpeta_exercici() { fs::remove_all(arrel_); }
-    carpeta_exercici(const carpeta_exercici&) = delete;
-    carpeta_exercici& operator=(const carpeta_exercici&) = delete;
 
     [[nodiscard]] std::string cami() const { return arrel_.string() + "\\"; }
     [[nodiscard]] std::string imatge(const std::string& nom) const {
@@ -110,10 +104,11 @@ class carpeta_exercici {
         ASSERT_TRUE(img.save(QString::fromStdString(imatge(nom)), format, 100));
     }
     void escriure(const std::string& nom, const std::string& bytes) const {
-        std::ofstream(arrel_ / "imatge" / nom, std::ios::binary) << bytes;
+        fakes::escriure_fitxer(arrel_ / "imatge" / nom, bytes);
     }
 
-    fs::path arrel_;
+    fakes::carpeta_temporal temporal_{"vista-escenari"};
+    const fs::path& arrel_ = temporal_.cami();
 };
 
 // A stage built from a scenario file of the test data, with its view.
