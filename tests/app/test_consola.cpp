@@ -128,10 +128,7 @@ TEST(consola, reading_warnings_are_in_the_program_language) {
     };
     for (const auto& c : casos) {
         consola t;
-        std::ifstream f(std::string(QUORVEL_SOURCE_DIR) + "/data/" + c.fitxer, std::ios::binary);
-        std::stringstream bytes;
-        bytes << f.rdbuf();
-        t.f.fitxers.posar("/prog/idioma.trad", text_de_fitxer(bytes.str()));
+        t.f.fitxers.posar("/prog/idioma.trad", prova::dades_programa(c.fitxer));
         idioma_carregar_fitxer(t.s(), t.f.fitxers, "/prog/idioma.trad");
         t.f.fitxers.posar("/ex/a.brd", "Exercici\ta\r\nAutor\tb\r\nTipus\t6\r\n");
         t.f.dialegs.respostes.push_back("/ex\\a.brd");

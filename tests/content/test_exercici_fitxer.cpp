@@ -541,11 +541,8 @@ TEST_F(exercici_fitxer, menu_command_loads_and_sets_the_caption) {
 TEST(avisos, every_kind_is_worded_in_each_bundled_language) {
     const sessio catala;
     for (const char* idioma : {"catala.trad", "castellano.trad", "english.trad"}) {
-        std::ifstream f(std::string(QUORVEL_SOURCE_DIR) + "/data/" + idioma, std::ios::binary);
-        std::stringstream bytes;
-        bytes << f.rdbuf();
         fakes::fitxers_falsos fitxers;
-        fitxers.posar("/p/i.trad", text_de_fitxer(bytes.str()));
+        fitxers.posar("/p/i.trad", prova::dades_programa(idioma));
         sessio s;
         idioma_carregar_fitxer(s, fitxers, "/p/i.trad");
         for (const missatge m : tipus_avisos()) {

@@ -131,16 +131,6 @@ TEST(exercici, list_games_start_by_playing_the_target_when_there_is_one) {
     }
 }
 
-TEST(exercici, type_5_sets_up_midi_and_draws_no_item) {
-    banc b;
-    b.s.tipus_exercici = "5";
-    b.s.llista_exercici[0] = "12";
-    b.ex.engegar();
-    EXPECT_EQ(b.f.midi.registre,
-              (std::vector<std::string>{"open -1", "short 0x000000B0", "short 0x00000CC0"}));
-    EXPECT_FALSE(b.s.elements.te_emmagatzematge());
-}
-
 TEST(exercici, instructions_show_the_exercise_then_the_item) {
     banc b;
     b.s.tipus_exercici = "6";
