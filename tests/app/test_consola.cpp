@@ -68,18 +68,13 @@ TEST(consola, the_language_file_words_the_status_line) {
     fakes::escenari_fals escenaris;
     programa p(f.tots(), "/prog", escenaris);
     EXPECT_EQ(linia_estat(p.app().form1()), "Sin mandos");
-    // A text the file does not give stays in Catalan.
+    // A text the file does not give stays in Catalan. Starting with nothing
+    // open says so and opens no stage.
     p.app().form1().clic("Command1");
     EXPECT_EQ(linia_estat(p.app().form1()),
               "No hi ha cap exercici obert: obriu-ne un a Fitxers > Exercicis");
-}
-
-TEST(consola, starting_with_no_exercise_open_says_so_and_opens_no_stage) {
-    consola t;
-    t.form1().clic("Command1");
-    EXPECT_EQ(t.estat(), "No hi ha cap exercici obert: obriu-ne un a Fitxers > Exercicis");
-    EXPECT_EQ(t.escenaris.oberts, 0);
-    EXPECT_FALSE(t.form1().obtenir("t_joystick").habilitat);
+    EXPECT_EQ(escenaris.oberts, 0);
+    EXPECT_FALSE(p.app().form1().obtenir("t_joystick").habilitat);
 }
 
 TEST(consola, an_opened_exercise_is_named_with_its_reading_warnings) {
