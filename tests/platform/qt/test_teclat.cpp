@@ -2,6 +2,7 @@
 // between two timer ticks, and the keyboard acts as one more pad through the
 // program's real console view, from the map's set-up to a judged press.
 #include "app/finestra_principal.h"
+#include "app/peces_qt.h"
 #include "app/programa.h"
 #include "core/noms_elements.h"
 #include "joystick/cami_premudes.h"
@@ -139,7 +140,7 @@ TEST(sondeig_immediat, a_press_between_two_timer_ticks_arrives_before_the_next_o
 class teclat_programa : public ::testing::Test {
   protected:
     void SetUp() override { f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12}); }
-    void TearDown() override { qApp->removeEventFilter(filtre.get()); }
+    void TearDown() override { peces.reset(); }
 
     // The program on the bundled settings, with the keyboard pad on or off,
     // its real console view and keyboard filter.
@@ -158,8 +159,8 @@ class teclat_programa : public ::testing::Test {
                                                 std::string(elements::linia_estat),
                                                 std::string(elements::caselles),
                                                 {}});
-        filtre = std::make_unique<filtre_teclat>(js, [this] { return p_->llegint_pads(); });
-        qApp->installEventFilter(filtre.get());
+        peces.emplace(js, (carpeta / "resultats").string(), *consola);
+        p_->connectar(*peces);
         consola->show();
         temps = qobject_cast<QLineEdit*>(consola->widget(elements::interval));
         ASSERT_NE(temps, nullptr);
@@ -194,7 +195,7 @@ class teclat_programa : public ::testing::Test {
     escenari_qt escenaris;
     std::optional<programa> p_;
     std::optional<vista_finestra> consola;
-    std::unique_ptr<filtre_teclat> filtre;
+    std::optional<peces_qt> peces;
     QLineEdit* temps = nullptr;
     QWidget* casella = nullptr;
 };
