@@ -78,7 +78,7 @@ void ajustar_joysticks(estat_tauler& s, serveis& sv, finestra& form1) {
     form1.posar_visible(elements::joy_invers, {}, true);
     form1.posar_valor(elements::joy_invers, {}, s.invers ? 1 : 0);
     const instantania_tauler abans(s, form1);
-    s.tipus_exercici = "1001";
+    s.configuracio = mode_configuracio::joysticks;
     for (int j = 0; j <= s.n_joysticks; ++j) {
         pas([&] { s.joysticks[j].ajust = "0"; });
     }
@@ -92,7 +92,7 @@ void ajustar_joysticks(estat_tauler& s, serveis& sv, finestra& form1) {
     }
 
     // Ended or abandoned, the check leaves nothing behind: a lit cell, a
-    // counter, its prompt on the status line, its exercise type or its timer
+    // counter, its prompt on the status line, its set-up mode or its timer
     // would otherwise outlive it and take the keyboard pad's keys.
     for (int k = 1; k <= s.n_botons; ++k) {
         pas([&] { s.caselles.posar_color(form1, k, std::nullopt); });

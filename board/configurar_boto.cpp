@@ -122,7 +122,7 @@ void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
     form1.posar_valor(elements::mn_joystic, {}, 0);
     pas([&] { form1.posar_visible(elements::explorar_cursors, {}, true); });
     pas([&] { form1.posar_visible(elements::joy_invers, {}, true); });
-    s.tipus_exercici = "1000";
+    s.configuracio = mode_configuracio::tauler;
     // One cell per run: the end of a cell's set-up clears "Configurar mapa",
     // so the other selected cells stay selected for the next run instead of
     // being lit as if they were being set up.
@@ -137,7 +137,7 @@ void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
         abans.restaurar(s, form1);
         return;
     }
-    // Done, or the lit cell was erased under the wait: the set-up's own type
+    // Done, or the lit cell was erased under the wait: the set-up mode
     // and prompt end with it.
     abans.restaurar_consola(s, form1);
 }

@@ -196,7 +196,7 @@ bool configurar_tauler(estat_tauler& s, serveis& sv, finestra& form1) {
     form1.posar_valor(elements::mn_joystic, {}, 0);
     pas([&] { form1.posar_visible(elements::explorar_cursors, {}, true); });
     pas([&] { form1.posar_visible(elements::joy_invers, {}, true); });
-    s.tipus_exercici = "1000";
+    s.configuracio = mode_configuracio::tauler;
     preparar_taules(s, form1);
     configuracio_engegar(form1);
 

@@ -352,9 +352,8 @@ class sessio_seca {
                         {"top", top},
                         {"width", pixels(e.width, m.twips_per_pixel_x)},
                         {"height", pixels(e.height, m.twips_per_pixel_y)}});
-            if (engegat_ && e.nom == elements::imatge &&
-                es_cursa(valor_tipus(p_->app().estat().tipus_exercici)) && index >= 1 &&
-                index <= p_->app().estat().n_joysticks) {
+            if (engegat_ && e.nom == elements::imatge && p_->app().estat().tipus.es_cursa() &&
+                index >= 1 && index <= p_->app().estat().n_joysticks) {
                 emetre(json{{"event", "token"}, {"player", index}, {"left", left}, {"top", top}});
             }
         }
@@ -367,7 +366,7 @@ class sessio_seca {
             engegat_ = true;
             vigilar();
             emetre(json{{"event", "start"},
-                        {"type", text_json(s.tipus_exercici)},
+                        {"type", text_json(s.tipus.text)},
                         {"items", s.n_elements},
                         {"cells", s.n_botons},
                         {"columns", s.n_columnes}});
