@@ -63,7 +63,8 @@ TEST(exercici, scenario_source_depends_on_the_type) {
         {"29", true, "Default"},  {"31", true, "Own"},      {"9", true, "Own"},
         {"17", true, "Own"},      {"9", false, "Default"},  {"15", false, "Default"},
         {"20", false, "Default"}, {"23", false, "Default"}, {"50", false, "Default"},
-        {"51", true, "Own"},      {"31", false, "Default"},
+        {"51", true, "Own"},      {"31", false, "Default"}, {"6", true, "Own"},
+        {"8", true, "Own"},       {"7", false, "Default"},
     };
     for (const auto& c : casos) {
         banc b;
