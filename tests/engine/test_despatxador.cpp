@@ -124,6 +124,10 @@ TEST(despatxador, list_playback_and_default_scenario_pictures) {
     b.f.midi.registre.clear();
     b.premer(2);
     EXPECT_EQ(b.f.midi.registre, std::vector<std::string>{"short 0x007F4090"});
+    // While a set-up runs the cells are the set-up's, whatever is loaded.
+    b.s.configuracio = mode_configuracio::tauler;
+    b.premer(2);
+    EXPECT_EQ(b.f.midi.registre, std::vector<std::string>{"short 0x007F4090"});
 }
 
 TEST(despatxador, leaving_the_stage_stops_the_exercise_as_the_stop_button_does) {
