@@ -25,12 +25,11 @@ enum class resultat { superat, fallat, abandonat };
 
 resultat provar(estat_tauler& s, serveis& sv, finestra& form1, int j) {
     const int t = ajust_casella_prova(s, form1, j);
-    // Record 0 of the map is where the set-up tick looks for the test cell.
-    if (t == 0 || !s.mapa_botons.dins(0)) {
+    if (t == 0) {
         pas([&] { s.joysticks[j].ajust = "-1"; });
         return resultat::fallat;
     }
-    s.mapa_botons[0].joy = static_cast<std::int16_t>(t);
+    s.casella_configurant = static_cast<std::int16_t>(t);
     s.caselles.posar_text(form1, t, "1");
     s.caselles.posar_color(form1, t, color_groc);
     posar_linia_estat(form1, text_missatge(s, missatge::premer_entrades, {text_decimal(j)}));

@@ -80,7 +80,7 @@ void esborrar_casella(estat_tauler& s, int k) {
 } // namespace
 
 bool configurar_boto(estat_tauler& s, serveis& sv, finestra& form1, int k) {
-    pas([&] { s.mapa_botons[0].joy = static_cast<std::int16_t>(k); });
+    s.casella_configurant = static_cast<std::int16_t>(k);
     pas([&] { s.caselles.posar_text(form1, k, "1"); });
     pas([&] { s.caselles.posar_color(form1, k, color_groc); });
     posar_linia_estat(form1, text_missatge(s, missatge::premer_casella_groga));
@@ -110,7 +110,7 @@ bool configurar_boto(estat_tauler& s, serveis& sv, finestra& form1, int k) {
 
 void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
     // Without a selected cell nothing is armed: the set-up tick would give
-    // the next press to whatever cell record 0 still names.
+    // the next press to whatever cell an earlier set-up left current.
     const std::vector<int> ks = seleccionades(s, form1);
     if (ks.empty()) {
         sv.eines.missatge("Feu clic primer a la casella que voleu configurar.", botons_missatge::ok,

@@ -4,6 +4,7 @@
 
 #include "joystick/estat_joysticks.h"
 
+#include <cstdint>
 #include <string>
 
 namespace quorvel {
@@ -22,6 +23,9 @@ struct estat_tauler : estat_joysticks {
     // no press can set the board up.
     bool tauler_simulat = false;
     mode_configuracio configuracio = mode_configuracio::cap;
+    // The cell a set-up waits for an input for, which the set-up tick lights
+    // and counts on; -1 after a cell that failed.
+    std::int16_t casella_configurant = 0;
 };
 
 } // namespace quorvel

@@ -19,6 +19,7 @@ bool visible(const finestra& form1, std::string_view nom) {
 instantania_tauler::instantania_tauler(const estat_tauler& s, const finestra& form1)
     : n_botons_(s.n_botons), n_botons_total_(s.n_botons_total), mapa_entrades_(s.mapa_entrades),
       mapa_botons_(s.mapa_botons), configuracio_(s.configuracio),
+      casella_configurant_(s.casella_configurant),
       explorar_cursors_visible_(visible(form1, elements::explorar_cursors)),
       joy_invers_visible_(visible(form1, elements::joy_invers)),
       t_configurar_habilitat_(form1.existeix(elements::t_configurar) &&
@@ -44,6 +45,7 @@ void instantania_tauler::restaurar(estat_tauler& s, finestra& form1) const {
     s.n_botons_total = n_botons_total_;
     s.mapa_entrades = mapa_entrades_;
     s.mapa_botons = mapa_botons_;
+    s.casella_configurant = casella_configurant_;
     if (!mateix_tauler) {
         // Something rebuilt the board under the set-up: its boxes are
         // rebuilt for the cells it had.

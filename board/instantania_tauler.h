@@ -34,6 +34,7 @@ class instantania_tauler {
     taula2<std::int16_t> mapa_entrades_;
     taula<boto_mapa> mapa_botons_;
     mode_configuracio configuracio_;
+    std::int16_t casella_configurant_;
     std::vector<std::optional<casella_tauler>> caselles_; // index k - 1; empty: no box
     bool explorar_cursors_visible_ = false;
     bool joy_invers_visible_ = false;

@@ -48,7 +48,7 @@ struct banc {
 TEST(ajust_joysticks, un_jugador_respon_i_l_altre_no) {
     banc b;
     // Pad 1 holds button 1 while its cell is lit; pad 2 never answers.
-    b.jugar = [&b] { b.f.joystick.dispositius[0].posicio.botons = b.s.mapa_botons[0].joy == 1; };
+    b.jugar = [&b] { b.f.joystick.dispositius[0].posicio.botons = b.s.casella_configurant == 1; };
     const double inici = b.f.rellotge.ara;
     const std::string simulat = b.form1.obtenir("estat").caption;
     b.form1.clic("mn_joystic");

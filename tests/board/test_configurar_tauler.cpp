@@ -95,7 +95,7 @@ TEST(configurar_tauler, a_cancelled_set_up_leaves_everything_as_it_was) {
         t.pad.guio = {{0.05, 1.05, 4U}};
         bool fet = false;
         t.durant_tick = [&] {
-            if (!fet && t.s.mapa_botons[0].joy == 2) {
+            if (!fet && t.s.casella_configurant == 2) {
                 fet = true;
                 t.form1.clic("mn_configurar");
             }
@@ -125,7 +125,7 @@ TEST(configurar_tauler, a_walk_whose_lit_cell_is_erased_saves_nothing) {
     t.pad.guio = {{0.05, 1.05, 1U}};
     bool fet = false;
     t.durant_tick = [&] {
-        if (!fet && t.s.mapa_botons[0].joy == 2) {
+        if (!fet && t.s.casella_configurant == 2) {
             fet = true;
             casella_seleccionar(t.s, t.form1, 2); // lit is not selected: it is clicked
             t.form1.clic("mn_boto", 1);
