@@ -157,12 +157,4 @@ bool tipus_exercici::cursa_per_sequencia() const {
     return a_enter16(valor) == 32;
 }
 
-bool tipus_exercici::deixar_torna_imatge_parella() const {
-    return valor == 9;
-}
-
-bool tipus_exercici::deixar_descompta() const {
-    return valor != 20;
-}
-
 } // namespace quorvel

@@ -42,29 +42,26 @@ struct tipus_exercici {
 
     // As written: what the body holds and what an item needs.
     [[nodiscard]] cos_exercici cos() const;
-    [[nodiscard]] bool items_amb_correctes() const;
-    [[nodiscard]] bool items_amb_escenari() const;
-    [[nodiscard]] bool items_amb_formules() const; // row and column formulas
-    [[nodiscard]] bool items_amagats() const;      // one hidden cell per item
-    [[nodiscard]] bool llista_de_notes() const;    // list entries are MIDI notes
-    [[nodiscard]] bool llista_de_caselles() const; // one list entry per cell
-    [[nodiscard]] bool items_amb_caselles() const; // correctes and especials name cells
+    [[nodiscard]] bool items_amb_correctes() const; // the first press must be a correct cell
+    [[nodiscard]] bool items_amb_escenari() const;  // each item names its scenario
+    [[nodiscard]] bool items_amb_formules() const;  // row and column formulas
+    [[nodiscard]] bool items_amagats() const;       // one hidden cell per item
+    [[nodiscard]] bool llista_de_notes() const;     // list entries are MIDI notes
+    [[nodiscard]] bool llista_de_caselles() const;  // one list entry per cell
+    [[nodiscard]] bool items_amb_caselles() const;  // correctes and especials name cells
     [[nodiscard]] bool sequencia_de_caselles() const;
     // The cell's press picture is left alone (the marked cells show their own).
     [[nodiscard]] bool sense_imatge_premuda() const;
 
     // Number-wise: the run's set-up and the polling.
-    [[nodiscard]] bool prepara_pregunta() const; // a new question, the item's instruction
-    [[nodiscard]] bool obre_midi() const;        // every cell a note of entry 0's instrument
-    [[nodiscard]] bool escenari_de_item() const; // the stage is the item's scenario
-    [[nodiscard]] bool tanca_midi_en_buidar() const;
-    [[nodiscard]] bool es_cursa() const;           // strictly between 29 and 50
-    [[nodiscard]] bool cursa_cada_sondeig() const; // every poll while held is a press
-    [[nodiscard]] bool cursa_amb_cos() const;      // a race whose presses are judged
+    [[nodiscard]] bool prepara_pregunta() const;     // a new question, the item's instruction
+    [[nodiscard]] bool obre_midi() const;            // every cell a note of entry 0's instrument
+    [[nodiscard]] bool escenari_de_item() const;     // the stage is the item's scenario
+    [[nodiscard]] bool tanca_midi_en_buidar() const; // clearing type 1 closes the MIDI port
+    [[nodiscard]] bool es_cursa() const;             // strictly between 29 and 50
+    [[nodiscard]] bool cursa_cada_sondeig() const;   // every poll while held is a press
+    [[nodiscard]] bool cursa_amb_cos() const;        // a race whose presses are judged
     [[nodiscard]] bool cursa_per_sequencia() const;
-    // Number-wise, on release.
-    [[nodiscard]] bool deixar_torna_imatge_parella() const;
-    [[nodiscard]] bool deixar_descompta() const;
 };
 
 // Both readings of a type text.
