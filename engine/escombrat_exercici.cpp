@@ -73,7 +73,7 @@ double escombrat_exercici::ara_ms() const {
 
 void escombrat_exercici::engegar() {
     // Setting up the board or checking the pads reads every button as itself.
-    if (valor_tipus(s_.tipus_exercici) >= 1000) {
+    if (s_.tipus.valor >= 1000) {
         s_.escombrat_jugadors.aturar();
         return;
     }
@@ -84,7 +84,7 @@ bool escombrat_exercici::en_pausa() {
     if (en_missatge_obert && en_missatge_obert()) {
         return true;
     }
-    if (despatxador_.esperant()) {
+    if (const despatxador::esperes& e = despatxador_.esperes_familia(); e.escolta || e.media) {
         return true;
     }
     // Feedback, or a target the players must hear, is playing.
@@ -150,11 +150,11 @@ void escombrat_exercici::tic(int j, int casella) {
     // The cell's own recording where a list exercise gives one, else the
     // tick; on a channel of its own, so that it never stops what plays.
     std::string so = s_.carpeta_programa + "\\tic.wav";
-    const familia_exercici familia = tipus_de_text(s_.tipus_exercici).familia;
+    const familia_exercici familia = s_.tipus.familia;
     if ((familia == familia_exercici::escoltar_tauler ||
          familia == familia_exercici::escoltar_i_trobar) &&
-        s_.llista_exercici.dins(casella) && !s_.llista_exercici[casella].empty() &&
-        tipus_de_text(s_.tipus_exercici).numero != 12) {
+        !s_.tipus.llista_de_notes() && s_.llista_exercici.dins(casella) &&
+        !s_.llista_exercici[casella].empty()) {
         so = s_.llista_exercici[casella];
     }
     const auto complet = sv_.fitxers.cami_complet(so);

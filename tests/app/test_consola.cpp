@@ -2,8 +2,10 @@
 // wiring with fakes: the status line, the questions before destructive
 // commands, starting with nothing open, and the command line's requests.
 #include "app/linia_ordres.h"
+#include "app/peces_programa.h"
 #include "app/programa.h"
 #include "core/linia_estat.h"
+#include "core/noms_elements.h"
 #include "core/text.h"
 #include "i18n/idioma.h"
 #include "tests/content/fitxers_prova.h"
@@ -68,18 +70,13 @@ TEST(consola, the_language_file_words_the_status_line) {
     fakes::escenari_fals escenaris;
     programa p(f.tots(), "/prog", escenaris);
     EXPECT_EQ(linia_estat(p.app().form1()), "Sin mandos");
-    // A text the file does not give stays in Catalan.
+    // A text the file does not give stays in Catalan. Starting with nothing
+    // open says so and opens no stage.
     p.app().form1().clic("Command1");
     EXPECT_EQ(linia_estat(p.app().form1()),
               "No hi ha cap exercici obert: obriu-ne un a Fitxers > Exercicis");
-}
-
-TEST(consola, starting_with_no_exercise_open_says_so_and_opens_no_stage) {
-    consola t;
-    t.form1().clic("Command1");
-    EXPECT_EQ(t.estat(), "No hi ha cap exercici obert: obriu-ne un a Fitxers > Exercicis");
-    EXPECT_EQ(t.escenaris.oberts, 0);
-    EXPECT_FALSE(t.form1().obtenir("t_joystick").habilitat);
+    EXPECT_EQ(escenaris.oberts, 0);
+    EXPECT_FALSE(p.app().form1().obtenir("t_joystick").habilitat);
 }
 
 TEST(consola, an_opened_exercise_is_named_with_its_reading_warnings) {
@@ -128,10 +125,7 @@ TEST(consola, reading_warnings_are_in_the_program_language) {
     };
     for (const auto& c : casos) {
         consola t;
-        std::ifstream f(std::string(QUORVEL_SOURCE_DIR) + "/data/" + c.fitxer, std::ios::binary);
-        std::stringstream bytes;
-        bytes << f.rdbuf();
-        t.f.fitxers.posar("/prog/idioma.trad", text_de_fitxer(bytes.str()));
+        t.f.fitxers.posar("/prog/idioma.trad", prova::dades_programa(c.fitxer));
         idioma_carregar_fitxer(t.s(), t.f.fitxers, "/prog/idioma.trad");
         t.f.fitxers.posar("/ex/a.brd", "Exercici\ta\r\nAutor\tb\r\nTipus\t6\r\n");
         t.f.dialegs.respostes.push_back("/ex\\a.brd");
@@ -163,12 +157,12 @@ TEST(consola, a_file_that_is_not_an_exercise_is_refused) {
         t.f.eines.missatges.pop_back();
         EXPECT_EQ(t.escenaris.oberts, oberts) << nom;
         EXPECT_EQ(t.form1().caption(), "Quorvel - animals.brd");
-        EXPECT_EQ(t.s().tipus_exercici, "6");
+        EXPECT_EQ(t.s().tipus.text, "6");
     }
     t.f.dialegs.respostes.push_back("/ex\\nou.brd");
     t.form1().clic("mn_fixters");
     EXPECT_EQ(t.form1().caption(), "Quorvel - nou.brd");
-    EXPECT_EQ(t.s().tipus_exercici, "66");
+    EXPECT_EQ(t.s().tipus.text, "66");
 }
 
 TEST(consola, an_exercise_asking_for_cells_the_board_lacks_says_which_line) {
@@ -291,6 +285,44 @@ TEST(linia_ordres, a_simulation_is_pads_by_buttons_within_the_board) {
     };
     for (const auto& c : casos) {
         EXPECT_EQ(llegir_simulacio(c.text), c.esperat) << c.text;
+    }
+}
+
+// A run's own parts as the wiring sees them.
+struct peces_falses : peces_programa {
+    fakes::resultats_falsos log;
+    bool sempre = false;
+    std::function<bool()> llegint_pads;
+    int finestres = 0;
+    servei_resultats* resultats() override { return &log; }
+    [[nodiscard]] bool resultats_sempre() const override { return sempre; }
+    void filtrar_teclat(std::function<bool()> f) override { llegint_pads = std::move(f); }
+    void mostrar_resultats(const sessio& /*s*/) override { ++finestres; }
+};
+
+// The one wiring joins a run's parts: the judged presses reach its log as the
+// settings say (or always, for a run that asks), its key filter hears when
+// the pads are read, and "Fitxers > Resultats" shows its window.
+TEST(consola, the_wiring_joins_the_log_the_key_filter_and_the_results_window) {
+    for (const bool sempre : {false, true}) {
+        consola t;
+        t.f.fitxers.posar("/prog/quorvel.ini", "");
+        t.f.perfil.valors[{"/prog\\quorvel.ini", "resultats", "registre"}] = "0";
+        t.f.perfil.valors[{"/prog\\quorvel.ini", "jugadors", "1"}] = "Anna";
+        peces_falses peces;
+        peces.sempre = sempre;
+        t.p->connectar(peces);
+        ASSERT_TRUE(peces.llegint_pads);
+        EXPECT_FALSE(peces.llegint_pads());
+        t.f.fitxers.posar("/ex/animals.brd", prova::dades("exercicis/animals.brd"));
+        executar_ordres(*t.p, {simulacio_demanada{1, 4}, "/ex/animals.brd"});
+        EXPECT_TRUE(peces.llegint_pads());
+        t.p->exercicis().premudes().premer({2, true, std::nullopt, font_premuda::ratoli_consola});
+        const std::string log = peces.log.logs[peces.log.avui];
+        EXPECT_EQ(log.find(",Anna,") != std::string::npos, sempre) << log;
+        t.form1().clic(elements::aturar);
+        t.form1().clic(elements::mn_resultats);
+        EXPECT_EQ(peces.finestres, 1);
     }
 }
 

@@ -40,6 +40,7 @@ preparar() {
     chmod 700 "$tmp/runtime"
     export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/dades"
     export XDG_RUNTIME_DIR="$tmp/runtime"
+    export QUORVEL_LLOCS="$tmp/llocs.txt"
 }
 
 # Waits for a condition (a shell command) to hold, up to $2 seconds (30 by
@@ -92,6 +93,39 @@ respondre_caixa() {
     esperar '! finestres | grep -q "^$id_caixa "' || fallar "Enter did not close the box ($1)"
 }
 
+# Gives the keyboard to a window by its id (with no window manager the
+# keyboard otherwise follows the pointer) and waits until it has it.
+enfocar() {
+    enfocada=$1
+    esperar '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$enfocada" ] ||
+        { xdotool windowfocus "$enfocada" 2>/dev/null; false; }' || fallar "window $1 never took the keyboard"
+}
+
+# Opens the console's menu bar from the keyboard, as a teacher without a mouse
+# would: Alt, then Down opens "Fitxers" with its first item active.
+obrir_menu() {
+    esperar '[ -z "$(menu_obert)" ]' || fallar "a menu stays open"
+    enfocar "$consola"
+    xdotool key alt
+    xdotool key Down
+    esperar '[ -n "$(menu_obert)" ]' || fallar "the menu bar opened nothing"
+}
+# "fitxers N" chooses the Nth item of "Fitxers" (1 Exercicis, 2 Resultats),
+# "tauler N" the Nth of "Tauler" (1 Crear Mapa, 3 Configurar mapa, 5 Ajustar
+# joysticks, 9 Configurar boto, 10 Dibuixar, 11 Simular).
+fitxers() {
+    obrir_menu
+    [ "$1" -lt 2 ] || xdotool key --repeat "$(($1 - 1))" Down
+    xdotool key Return
+}
+tauler() {
+    obrir_menu
+    # Right opens the next menu with its first item active.
+    xdotool key Right
+    [ "$1" -lt 2 ] || xdotool key --repeat "$(($1 - 1))" Down
+    xdotool key Return
+}
+
 # Starts the program in its folder with these arguments and waits for its
 # console: captioned "Quorvel - FILE" when an exercise is given, else
 # "Quorvel" (then the only window on show).
@@ -119,10 +153,21 @@ files_registre() { registre | awk -F, -v c="$1" -v r="$2" '$7 == c && $8 == r' |
 
 # The centre of cell k of a 4-column board on a 1280x800 stage whose drawing
 # is scaled to 734 pixels high (the instruction band below) and centred.
-centre_casella() {
-    awk -v c="$((($1 - 1) % 4))" -v f="$((($1 - 1) / 4))" 'BEGIN {
-        s = 734 / 800; dx = (1280 - 1280 * s) / 2
-        x = 275 + c * 183.3 + 82; y = 1 + f * 200 + 90
-        printf "%d %d\n", dx + x * s, y * s
-    }'
+# The program writes where its named widgets and the stage's cell pictures
+# are, "name x y width height" in screen pixels: a console element is
+# "Name(index)" (the board's cells "Check2(k)", the Interval box "temps"), a
+# cell picture on the stage "escenari(k)".
+lloc() { awk -v n="$1" '$1 == n { print; t = 1; exit } END { exit !t }' "$QUORVEL_LLOCS" 2>/dev/null; }
+# The centre of a named place, once the program shows it.
+centre() {
+    nom_lloc=$1
+    esperar 'lloc "$nom_lloc" >/dev/null' 10 || fallar "nothing named $1 on show"
+    lloc "$1" | awk '{ printf "%d %d\n", $2 + $4 / 2, $3 + $5 / 2 }'
 }
+# A named place clicked at its centre.
+clicar_lloc() {
+    set -- $(centre "$1")
+    xdotool mousemove "$1" "$2" click 1
+}
+# The centre of cell k's picture on the stage.
+centre_casella() { centre "escenari($1)"; }

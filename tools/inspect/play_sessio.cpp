@@ -1,7 +1,7 @@
 // Building and driving the dry run's session.
 #include "tools/inspect/play_sessio.h"
 
-#include "app/configuracio.h"
+#include "app/peces_programa.h"
 #include "app/programa.h"
 #include "app/sessio.h"
 #include "core/finestra.h"
@@ -77,10 +77,29 @@ namespace {
 
 using json = esdeveniments_play::json;
 
+// The dry run's parts: the results log asked for on the command line, kept
+// whatever the settings say (the players' names still come from them). A dry
+// run reads no keyboard and shows no window.
+class peces_play : public peces_programa {
+  public:
+    explicit peces_play(const std::optional<std::string>& fitxer) {
+        if (fitxer) {
+            resultats_.emplace(resultats_disc::un_fitxer(*fitxer));
+        }
+    }
+    servei_resultats* resultats() override { return resultats_ ? &*resultats_ : nullptr; }
+    [[nodiscard]] bool resultats_sempre() const override { return true; }
+    void filtrar_teclat(std::function<bool()> /*llegint_pads*/) override {}
+    void mostrar_resultats(const sessio& /*s*/) override {}
+
+  private:
+    std::optional<resultats_disc> resultats_;
+};
+
 class sessio_seca {
   public:
     sessio_seca(const opcions_play& o, std::pair<int, int> pantalla)
-        : media_(rellotge_), escenaris_(), o_(o) {
+        : media_(rellotge_), escenaris_(), o_(o), peces_(o.resultats) {
         eines_.pantalla_actual = {pantalla.first * 15L, pantalla.second * 15L, 15.0, 15.0};
         escenaris_.mida = eines_.pantalla_actual;
         media_.durada_ms = o.media_ms;
@@ -121,14 +140,7 @@ class sessio_seca {
                 sortida_.emetre(std::move(e));
             }
         };
-        if (o_.resultats) {
-            // Asked for on the command line, the log is kept whatever the
-            // settings say; the players' names come from them.
-            resultats_.emplace(resultats_disc::un_fitxer(*o_.resultats));
-            opcions_resultats opcions = configuracio_resultats(p.app().estat(), fitxers_, perfil_);
-            opcions.actiu = true;
-            p.exercicis().registre().connectar(*resultats_, std::move(opcions));
-        }
+        p.connectar(peces_);
         muntar_tauler();
         observar_passos();
         dialegs_.respostes.push_back(exercici);
@@ -288,7 +300,7 @@ class sessio_seca {
     dialegs_simulats dialegs_;
     escenari_simulat escenaris_;
     const opcions_play& o_;
-    std::optional<resultats_disc> resultats_;
+    peces_play peces_;
     esdeveniments_play sortida_{rellotge_, escenaris_.mida};
     programa* p_ = nullptr;
     finestra* escenari_ = nullptr;
