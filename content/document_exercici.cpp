@@ -3,6 +3,8 @@
 #include "core/lector.h"
 #include "core/text.h"
 
+#include <algorithm>
+
 namespace quorvel {
 
 namespace {
@@ -108,6 +110,23 @@ std::string document_escriure(const document_exercici& d) {
     }
     std::string bytes = d.bom ? std::string(bom_utf8) : std::string();
     return bytes + a_utf8(text);
+}
+
+std::vector<std::size_t> linies_registres(const document_exercici& d) {
+    std::vector<std::size_t> linies;
+    std::size_t linia = 1;
+    // Each item ends its line; a quoted item's own line feeds count too.
+    const auto passar = [&linia](std::string_view element) {
+        linia += 1 + static_cast<std::size_t>(std::count(element.begin(), element.end(), '\n'));
+    };
+    for (const registre_document& r : d.registres) {
+        for (const std::string& c : r.comentaris) {
+            passar(c);
+        }
+        linies.push_back(linia);
+        passar(r.text);
+    }
+    return linies;
 }
 
 std::string_view etiqueta_de(std::string_view registre) {

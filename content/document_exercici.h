@@ -6,6 +6,7 @@
 // file this writer wrote comes back byte for byte.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,10 @@ document_exercici document_llegir(std::string_view bytes);
 // Windows-1252 file whose bytes would read as UTF-8 is written as UTF-8, so
 // that it reads back the same.
 std::string document_escriure(const document_exercici& d);
+
+// The line of the written file each record starts on, counted from 1 as the
+// reader counts them (for findings, which name lines).
+std::vector<std::size_t> linies_registres(const document_exercici& d);
 
 // True when the record comes back from document_escriure unchanged.
 bool registre_representable(std::string_view text);
