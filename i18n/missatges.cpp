@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 106> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 110> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
@@ -189,7 +189,8 @@ constexpr std::array<std::pair<missatge, std::string_view>, 106> catala{{
      "Pregunta|Correctes|Seq\xFC\xE8ncia|Regla de columnes|Regla de files|Especials"},
     {missatge::editor_media,
      "So d'una resposta bona|So d'una resposta dolenta|So final|Quart so|Escenari"},
-    {missatge::editor_botons_media, "Triar...|El mateix per a tots|Escoltar|Esborrar"},
+    {missatge::editor_botons_media,
+     "Triar...|El mateix per a tots|Escoltar|Esborrar|Dir una frase...|Escenari d'imatges..."},
     {missatge::editor_pregunta_desar,
      "Hi ha canvis sense desar a %1. Voleu desar-los abans de tancar?"},
     {missatge::editor_copia_desada,
@@ -232,6 +233,11 @@ constexpr std::array<std::pair<missatge, std::string_view>, 106> catala{{
      "marquen"},
     {missatge::editor_tipus, "Tipus %1"},
     {missatge::editor_no_copiat, "No s'ha pogut copiar %1 a %2: %3"},
+    {missatge::editor_espeak_absent, "No es troba el programa espeak-ng: instal\xB7leu el paquet "
+                                     "espeak-ng per convertir frases en veu"},
+    {missatge::editor_espeak_error, "espeak-ng no ha pogut fer %1: %2"},
+    {missatge::editor_frase, "Frase que es dir\xE0:"},
+    {missatge::editor_titol_graella, "Escenari en graella de %1 imatges"},
 }};
 
 std::string_view text_catala(missatge m) {

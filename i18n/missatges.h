@@ -124,6 +124,10 @@ enum class missatge {
     editor_familia_caselles_marcades = 202,
     editor_tipus = 203,
     editor_no_copiat = 204,
+    editor_espeak_absent = 205,
+    editor_espeak_error = 206,
+    editor_frase = 207,
+    editor_titol_graella = 208,
 };
 
 // The text in the language in force with the values put in place of "%1"...

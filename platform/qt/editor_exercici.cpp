@@ -1,16 +1,19 @@
 #include "platform/qt/editor_exercici.h"
 
 #include "content/dibuix.h"
+#include "content/escenari_graella.h"
 #include "content/estat_contingut.h"
 #include "content/tipus_exercici.h"
 #include "core/nombres.h"
 #include "core/pas.h"
 #include "core/text.h"
 #include "i18n/missatges.h"
+#include "platform/local/escriptura_atomica.h"
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/fitxers_editor.h"
 #include "platform/qt/conversions_qt.h"
 #include "platform/qt/editor_tauler.h"
+#include "platform/qt/editor_veu.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -21,6 +24,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -383,6 +387,17 @@ QWidget* finestra_editor::construir_item() {
         capa_fila->addWidget(e, 1);
         capa_fila->addWidget(triar);
         connect(triar, &QPushButton::clicked, this, [this, i] { triar_media(i); });
+        if (camps_media[i] != camp_item::escenari) {
+            auto* dir = new QPushButton(media_botons.value(4));
+            dir->setObjectName(QStringLiteral("dir_media_%1").arg(i + 1));
+            capa_fila->addWidget(dir);
+            connect(dir, &QPushButton::clicked, this, [this, i] { dir_media(i); });
+        } else {
+            auto* graella = new QPushButton(media_botons.value(5));
+            graella->setObjectName(QStringLiteral("escenari_imatges"));
+            capa_fila->addWidget(graella);
+            connect(graella, &QPushButton::clicked, this, [this] { escenari_imatges(); });
+        }
         connect(e, &QLineEdit::editingFinished, this, [this, e, i] {
             if (!refrescant_ && item_actual() >= 0 &&
                 exercici_.posar_item(static_cast<std::size_t>(item_actual()), camps_media[i],
@@ -414,6 +429,10 @@ QWidget* finestra_editor::construir_item() {
     triar_entrada->setObjectName(QStringLiteral("triar_entrada"));
     capa_entrada->addWidget(entrada_, 1);
     capa_entrada->addWidget(triar_entrada);
+    auto* dir_entrada = new QPushButton(media_botons.value(4));
+    dir_entrada->setObjectName(QStringLiteral("dir_entrada"));
+    capa_entrada->addWidget(dir_entrada);
+    connect(dir_entrada, &QPushButton::clicked, this, [this] { dir_media(camps_media.size()); });
     connect(entrada_, &QLineEdit::editingFinished, this, [this] {
         if (!refrescant_ && item_actual() >= 0 &&
             exercici_.posar_entrada(static_cast<std::size_t>(item_actual()),
@@ -762,11 +781,120 @@ void finestra_editor::triar_media(std::size_t camp) {
             return;
         }
     }
+    posar_media(camp, nom);
+}
+
+void finestra_editor::posar_media(std::size_t camp, const std::string& nom) {
+    const int i = item_actual();
+    if (i < 0) {
+        return;
+    }
     const auto k = static_cast<std::size_t>(i);
     const bool fet = camp < camps_media.size()
                          ? exercici_.posar_item(k, camps_media[camp], de_utf8(nom))
                          : exercici_.posar_entrada(k, de_utf8(nom));
     if (fet) {
+        canviat();
+    }
+}
+
+void finestra_editor::dir_media(std::size_t camp) {
+    if (item_actual() < 0) {
+        return;
+    }
+    bool acceptat = false;
+    const QString frase =
+        QInputDialog::getText(this, windowTitle(), text(static_cast<int>(missatge::editor_frase)),
+                              QLineEdit::Normal, {}, &acceptat);
+    if (!acceptat || frase.trimmed().isEmpty()) {
+        return;
+    }
+    // The file is named after the sentence's first words.
+    QString base;
+    for (const QChar c : frase.normalized(QString::NormalizationForm_KD)) {
+        if (c.isLetterOrNumber() && c.unicode() < 128) {
+            base += c.toLower();
+        } else if (!base.isEmpty() && !base.endsWith(QLatin1Char('_'))) {
+            base += QLatin1Char('_');
+        }
+    }
+    base = base.left(24);
+    while (base.endsWith(QLatin1Char('_'))) {
+        base.chop(1);
+    }
+    const fs::path carpeta = cami_.parent_path() / "veu";
+    std::error_code ec;
+    fs::create_directories(carpeta, ec);
+    const fs::path wav = nom_lliure(
+        carpeta, (base.isEmpty() ? QStringLiteral("frase") : base).toStdString() + ".wav");
+    const QString veu = qtext(text_missatge(s_, missatge::codi_idioma)).left(2);
+    const veu_sintetitzada r = dir_frase(frase, veu.isEmpty() ? QStringLiteral("ca") : veu, wav);
+    if (r.resultat == resultat_veu::absent) {
+        QMessageBox::warning(this, windowTitle(),
+                             text(static_cast<int>(missatge::editor_espeak_absent)));
+        return;
+    }
+    if (r.resultat == resultat_veu::error) {
+        QMessageBox::warning(this, windowTitle(),
+                             text(static_cast<int>(missatge::editor_espeak_error),
+                                  {de_utf8(wav.string()), text_programa(r.error)}));
+        return;
+    }
+    posar_media(camp, wav.filename().string());
+}
+
+void finestra_editor::escenari_imatges() {
+    const QStringList triades = QFileDialog::getOpenFileNames(
+        this, windowTitle(), QString::fromStdString(cami_.parent_path().string()),
+        QStringLiteral("*.png *.gif *.jpg *.jpeg *.bmp *.PNG *.GIF *.JPG *.JPEG *.BMP"));
+    if (triades.isEmpty()) {
+        return;
+    }
+    const fs::path carpeta = cami_.parent_path();
+    const fs::path programa = fs::path(fitxers_disc::cami_local(s_.carpeta_programa));
+    std::string error;
+    const auto copiar = [&](const fs::path& origen) {
+        std::error_code ec;
+        if (fs::equivalent(origen.parent_path(), carpeta / "imatge", ec)) {
+            return origen.filename().string();
+        }
+        return copiar_lliure(origen, carpeta / "imatge", error);
+    };
+    std::vector<std::string> imatges;
+    for (const QString& t : triades) {
+        imatges.push_back(de_utf8(copiar(fs::path(t.toStdString()))));
+        if (imatges.back().empty()) {
+            QMessageBox::warning(
+                this, windowTitle(),
+                text(static_cast<int>(missatge::editor_no_copiat),
+                     {text_programa(t), de_utf8((carpeta / "imatge").string()), error}));
+            return;
+        }
+    }
+    // The default scenario's background and released picture come along.
+    std::ifstream entrada(programa / "graella.esc", std::ios::binary);
+    std::ostringstream bytes;
+    bytes << entrada.rdbuf();
+    const document_exercici plantilla = document_llegir(bytes.view());
+    const auto nom_de = [&](std::size_t registre) {
+        return registre < plantilla.registres.size()
+                   ? std::string(valor_de(plantilla.registres[registre].text))
+                   : std::string();
+    };
+    const std::string fons = de_utf8(copiar(programa / "imatge" / nom_de(3)));
+    const std::string deixat = de_utf8(copiar(programa / "imatge" / nom_de(13)));
+    const std::string n = text_decimal(static_cast<long long>(imatges.size()));
+    const document_exercici escenari = escenari_graella(
+        plantilla, text_missatge(s_, missatge::editor_titol_graella, {n}), fons, deixat, imatges);
+    const fs::path esc = nom_lliure(carpeta, "graella_" + n + ".esc");
+    if (const std::string e = substituir_fitxer(esc, document_escriure(escenari)); !e.empty()) {
+        QMessageBox::warning(
+            this, windowTitle(),
+            text(static_cast<int>(missatge::editor_no_desat), {de_utf8(esc.string()), e}));
+        return;
+    }
+    if (exercici_.n_items() > 0 &&
+        exercici_.posar_a_tots(camp_item::escenari, de_utf8(esc.filename().string()))) {
         canviat();
     }
 }

@@ -70,6 +70,12 @@ class finestra_editor : public QMainWindow {
     void clic_casella(int casella);
     void afegir_forma(int index);
     void triar_media(std::size_t camp);
+    // A sentence spoken into veu/ by espeak-ng for a sound field (or the list entry).
+    void dir_media(std::size_t camp);
+    // A grid scenario made from pictures, named in every item's scenario field.
+    void escenari_imatges();
+    // Puts a name in a media field (camp_media) or, past them, the list entry.
+    void posar_media(std::size_t camp, const std::string& nom);
     void seleccionar_troballa(int fila);
     void provar();
     [[nodiscard]] QString text(int missatge,

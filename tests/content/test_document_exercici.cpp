@@ -1,4 +1,5 @@
 #include "content/document_exercici.h"
+#include "content/escenari_graella.h"
 #include "content/exercici_editable.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +83,22 @@ TEST(exercici_editable, items_i_desfer) {
     EXPECT_EQ(e.item(0, camp_item::regla_columnes), "c+1");
     EXPECT_EQ(e.item(2, camp_item::correctes), "B");
     EXPECT_EQ(e.n_items(), 3u);
+}
+
+// The pictures take the tiles' places; the default's geometry stays.
+TEST(escenari_graella, una_imatge_per_casella) {
+    const document_exercici plantilla = document_llegir(
+        "Per defecte\r\n# nota\r\nTipus\t2\r\nElements\t1\r\nFons\tfons.png\r\nDalt\t0\r\n"
+        "Esquerra\t0\r\nDreta\t640\r\nBaix\t480\r\nPas x\t0\r\nPas y\t0\r\nAmplada\t128\r\n"
+        "Al\xE7"
+        "ada\t140\r\nFitxers\t32\r\nDeixat anar\tb.png\r\nPremut\tp.png\r\n");
+    const std::string escrit = document_escriure(
+        escenari_graella(plantilla, "Graella", "fons_2.png", "b.png", {"gos.png", "gat.png"}));
+    EXPECT_EQ(escrit, "Graella\r\nTipus\t2\r\nElements\t1\r\nFons\tfons_2.png\r\nDalt\t0\r\n"
+                      "Esquerra\t0\r\nDreta\t640\r\nBaix\t480\r\nPas x\t0\r\nPas y\t0\r\n"
+                      "Amplada\t128\r\nAl\xC3\xA7"
+                      "ada\t140\r\nFitxers\t2\r\nDeixat anar\tb.png\r\n"
+                      "Casella 1\tgos.png\r\nCasella 2\tgat.png\r\n");
 }
 
 } // namespace
