@@ -126,8 +126,10 @@ void finestra_editor::construir() {
     desfer_ = accio(1, "desfer", QKeySequence::Undo);
     refer_ = accio(2, "refer", QKeySequence::Redo);
     provar_ = accio(3, "provar", QKeySequence(Qt::Key_F5));
+    auto* tancar = accio(4, "tancar", QKeySequence::Close);
     auto* barra = addToolBar(QStringLiteral("editor"));
-    barra->addActions({desar_, desfer_, refer_, provar_});
+    barra->addActions({desar_, desfer_, refer_, provar_, tancar});
+    connect(tancar, &QAction::triggered, this, &QWidget::close);
     connect(desar_, &QAction::triggered, this, [this] { desar(); });
     connect(desfer_, &QAction::triggered, this, [this] {
         confirmar_edicions();
