@@ -1,5 +1,6 @@
 #include "platform/qt/editor_exercici.h"
 
+#include "content/cami_regles.h"
 #include "content/dibuix.h"
 #include "content/escenari_graella.h"
 #include "content/estat_contingut.h"
@@ -694,6 +695,27 @@ void finestra_editor::refrescar_tauler() {
         }
     }
     tauler_->posar_marques(std::move(marques));
+    // The rules drawn as the path they give from the first right cell.
+    std::vector<int> cami;
+    if (i >= 0 && exercici_.amb_regles()) {
+        const auto k = static_cast<std::size_t>(i);
+        estat_contingut e;
+        e.n_botons = static_cast<std::int16_t>(caselles_->value());
+        e.n_columnes = static_cast<std::int16_t>(columnes_->value());
+        std::string correctes = exercici_.item(k, camp_item::correctes);
+        std::string especials = exercici_.item(k, camp_item::especials);
+        pas([&] {
+            correctes = codis_expandir(e, correctes);
+            especials = codis_expandir(e, especials);
+        });
+        if (!correctes.empty()) {
+            cami = cami_regles({exercici_.tipus(), exercici_.item(k, camp_item::regla_columnes),
+                                exercici_.item(k, camp_item::regla_files),
+                                static_cast<unsigned char>(correctes.front()) - 65, especials,
+                                caselles_->value(), columnes_->value()});
+        }
+    }
+    tauler_->posar_cami(std::move(cami));
     for (std::size_t f = 0; f < codis_forma.size(); ++f) {
         if (auto* b = panell_cel_les_->findChild<QPushButton*>(QStringLiteral("forma_%1").arg(f))) {
             b->setEnabled(camp_actual() != camp_item::sequencia);

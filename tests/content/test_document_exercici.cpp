@@ -1,3 +1,4 @@
+#include "content/cami_regles.h"
 #include "content/document_exercici.h"
 #include "content/escenari_graella.h"
 #include "content/exercici_editable.h"
@@ -99,6 +100,22 @@ TEST(escenari_graella, una_imatge_per_casella) {
                       "Amplada\t128\r\nAl\xC3\xA7"
                       "ada\t140\r\nFitxers\t2\r\nDeixat anar\tb.png\r\n"
                       "Casella 1\tgos.png\r\nCasella 2\tgat.png\r\n");
+}
+
+// The rules drawn as the path they give, up to a special cell or the edge.
+TEST(cami_regles, el_cami_de_les_regles) {
+    const struct {
+        regles_cami r;
+        std::vector<int> cami;
+    } casos[] = {
+        {{8, "xf = xi + 1", "yf = yi", 1, "E", 16, 4}, {1, 2, 3, 4}},
+        {{8, "xf = xi", "yf = yi + 1", 2, "", 16, 4}, {2, 6, 10, 14}},
+        {{17, "xf = xi + 1", "yf = yi + 1", 1, "Q", 16, 4}, {1, 6, 11, 16}},
+        {{17, "xf = xi +", "yf = yi", 1, "Q", 16, 4}, {1}},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(cami_regles(c.r), c.cami) << c.r.columnes << " " << c.r.files;
+    }
 }
 
 } // namespace
