@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 110> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 112> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
@@ -238,6 +238,9 @@ constexpr std::array<std::pair<missatge, std::string_view>, 110> catala{{
     {missatge::editor_espeak_error, "espeak-ng no ha pogut fer %1: %2"},
     {missatge::editor_frase, "Frase que es dir\xE0:"},
     {missatge::editor_titol_graella, "Escenari en graella de %1 imatges"},
+    {missatge::editor_gravar, "Gravar|Aturar|Escoltar"},
+    {missatge::editor_sense_microfon, "No hi ha cap micr\xF2"
+                                      "fon: no es pot gravar"},
 }};
 
 std::string_view text_catala(missatge m) {

@@ -128,6 +128,8 @@ enum class missatge {
     editor_espeak_error = 206,
     editor_frase = 207,
     editor_titol_graella = 208,
+    editor_gravar = 209,
+    editor_sense_microfon = 210,
 };
 
 // The text in the language in force with the values put in place of "%1"...

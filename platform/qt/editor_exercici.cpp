@@ -13,6 +13,7 @@
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/fitxers_editor.h"
 #include "platform/qt/conversions_qt.h"
+#include "platform/qt/editor_so.h"
 #include "platform/qt/editor_tauler.h"
 #include "platform/qt/editor_veu.h"
 
@@ -287,6 +288,29 @@ void finestra_editor::construir() {
 }
 
 QWidget* finestra_editor::construir_item() {
+    so_ = new so_editor(this);
+    connect(so_, &so_editor::gravat, this, [this](const QString& nom) {
+        if (boto_gravant_ != nullptr) {
+            boto_gravant_->setText(parts(static_cast<int>(missatge::editor_gravar)).value(0));
+            boto_gravant_ = nullptr;
+        }
+        if (!nom.isEmpty()) {
+            posar_media(camp_gravant_, nom.toStdString());
+        }
+    });
+    const QStringList so = parts(static_cast<int>(missatge::editor_gravar));
+    const auto afegir_botons_so = [this, so](QHBoxLayout* capa_fila, std::size_t camp,
+                                             const QString& sufix) {
+        auto* gravar_boto = new QPushButton(so.value(0));
+        gravar_boto->setObjectName(QStringLiteral("gravar") + sufix);
+        auto* escoltar_boto = new QPushButton(so.value(2));
+        escoltar_boto->setObjectName(QStringLiteral("escoltar") + sufix);
+        capa_fila->addWidget(gravar_boto);
+        capa_fila->addWidget(escoltar_boto);
+        connect(gravar_boto, &QPushButton::clicked, this,
+                [this, camp, gravar_boto] { gravar(camp, gravar_boto); });
+        connect(escoltar_boto, &QPushButton::clicked, this, [this, camp] { escoltar(camp); });
+    };
     panell_item_ = new QWidget;
     auto* capa = new QVBoxLayout(panell_item_);
     auto* formulari = new QFormLayout;
@@ -388,6 +412,9 @@ QWidget* finestra_editor::construir_item() {
         auto* triar = new QPushButton(media_botons.value(0));
         triar->setObjectName(QStringLiteral("triar_media_%1").arg(i + 1));
         capa_fila->addWidget(e, 1);
+        if (camps_media[i] != camp_item::escenari) {
+            afegir_botons_so(capa_fila, i, QStringLiteral("_media_%1").arg(i + 1));
+        }
         capa_fila->addWidget(triar);
         connect(triar, &QPushButton::clicked, this, [this, i] { triar_media(i); });
         if (camps_media[i] != camp_item::escenari) {
@@ -431,6 +458,7 @@ QWidget* finestra_editor::construir_item() {
     auto* triar_entrada = new QPushButton(media_botons.value(0));
     triar_entrada->setObjectName(QStringLiteral("triar_entrada"));
     capa_entrada->addWidget(entrada_, 1);
+    afegir_botons_so(capa_entrada, camps_media.size(), QStringLiteral("_entrada"));
     capa_entrada->addWidget(triar_entrada);
     auto* dir_entrada = new QPushButton(media_botons.value(4));
     dir_entrada->setObjectName(QStringLiteral("dir_entrada"));
@@ -819,6 +847,56 @@ void finestra_editor::posar_media(std::size_t camp, const std::string& nom) {
                          : exercici_.posar_entrada(k, de_utf8(nom));
     if (fet) {
         canviat();
+    }
+}
+
+std::string finestra_editor::valor_media(std::size_t camp) const {
+    const int i = item_actual();
+    if (i < 0) {
+        return {};
+    }
+    const auto k = static_cast<std::size_t>(i);
+    return camp < camps_media.size() ? exercici_.item(k, camps_media[camp]) : exercici_.entrada(k);
+}
+
+void finestra_editor::gravar(std::size_t camp, QPushButton* boto) {
+    if (so_->gravant()) {
+        so_->aturar();
+        return;
+    }
+    if (item_actual() < 0) {
+        return;
+    }
+    const fs::path carpeta = cami_.parent_path() / "veu";
+    std::error_code ec;
+    fs::create_directories(carpeta, ec);
+    if (!so_->gravar(nom_lliure(carpeta, "gravacio.wav"))) {
+        QMessageBox::warning(this, windowTitle(),
+                             text(static_cast<int>(missatge::editor_sense_microfon)));
+        return;
+    }
+    camp_gravant_ = camp;
+    boto_gravant_ = boto;
+    boto->setText(parts(static_cast<int>(missatge::editor_gravar)).value(1));
+}
+
+void finestra_editor::escoltar(std::size_t camp) {
+    std::string nom = valor_media(camp);
+    nom = nom.substr(0, nom.find('|'));
+    std::replace(nom.begin(), nom.end(), '\\', '/');
+    if (nom.empty()) {
+        return;
+    }
+    // Looked for as the program looks: veu/, imatge/, then the folder itself.
+    const fs::path carpeta = cami_.parent_path();
+    const fs::path relatiu(a_utf8(nom));
+    for (const fs::path& c :
+         {carpeta / "veu" / relatiu, carpeta / "imatge" / relatiu, carpeta / relatiu}) {
+        std::error_code ec;
+        if (fs::is_regular_file(c, ec)) {
+            so_->reproduir(c);
+            return;
+        }
     }
 }
 

@@ -29,6 +29,7 @@ namespace quorvel {
 struct estat_contingut;
 class servei_fitxers;
 class tauler_editor;
+class so_editor;
 
 class finestra_editor : public QMainWindow {
     Q_OBJECT
@@ -76,6 +77,11 @@ class finestra_editor : public QMainWindow {
     void escenari_imatges();
     // Puts a name in a media field (camp_media) or, past them, the list entry.
     void posar_media(std::size_t camp, const std::string& nom);
+    // Records from the microphone into veu/ for the field (a second click stops).
+    void gravar(std::size_t camp, QPushButton* boto);
+    // Plays the field's sound as the exercise's folder resolves it.
+    void escoltar(std::size_t camp);
+    [[nodiscard]] std::string valor_media(std::size_t camp) const;
     void seleccionar_troballa(int fila);
     void provar();
     [[nodiscard]] QString text(int missatge,
@@ -119,6 +125,9 @@ class finestra_editor : public QMainWindow {
     QWidget* fila_entrada_ = nullptr;
     tauler_editor* tauler_ = nullptr;
     QListWidget* avisos_ = nullptr;
+    so_editor* so_ = nullptr;
+    QPushButton* boto_gravant_ = nullptr;
+    std::size_t camp_gravant_ = 0;
 };
 
 } // namespace quorvel
