@@ -1,7 +1,8 @@
 // The one wiring of the program's logic: the console started up, the
-// exercise engine and every set-up menu registered on it. The program's
-// entry point and the end-to-end tests both build it this way, so what the
-// tests drive is what the operator gets.
+// exercise engine and every set-up menu registered on it, then the run's own
+// parts (the results log, the keyboard filter, the results window) connected
+// to them. The program, the authors' dry run and the tests all build it this
+// way, so what the tests drive is what the operator gets.
 #pragma once
 
 #include "app/aplicacio.h"
@@ -11,6 +12,7 @@
 
 namespace quorvel {
 
+class peces_programa;
 class servei_escenari;
 
 class programa {
@@ -21,6 +23,12 @@ class programa {
     // for the program folder.
     programa(serveis sv, std::string carpeta_programa, servei_escenari& escenaris,
              std::string carpeta_usuari = {});
+
+    // Connects the run's parts: the judged presses to its log with the
+    // settings' options, its key filter to whether the pads are read, and
+    // "Fitxers > Resultats" to its results window. The parts may go before
+    // the programa, never while it runs.
+    void connectar(peces_programa& peces);
 
     [[nodiscard]] aplicacio& app() { return app_; }
     [[nodiscard]] motor& exercicis() { return exercicis_; }

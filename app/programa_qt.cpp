@@ -1,9 +1,9 @@
 #include "app/programa_qt.h"
 
-#include "app/configuracio.h"
 #include "app/editor_qt.h"
 #include "app/finestra_principal.h"
 #include "app/linia_ordres.h"
+#include "app/peces_qt.h"
 #include "app/programa.h"
 #include "board/simulacio.h"
 #include "core/finestra.h"
@@ -14,17 +14,14 @@
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 #include "platform/local/rellotge_sistema.h"
-#include "platform/local/resultats_disc.h"
 #include "platform/local/teclat_joystick.h"
 #include "platform/midi/midi_sortida.h"
 #include "platform/qt/conversions_qt.h"
 #include "platform/qt/dialegs_qt.h"
 #include "platform/qt/eines_qt.h"
 #include "platform/qt/finestra_ajuda.h"
-#include "platform/qt/finestra_resultats.h"
 #include "platform/qt/media_qt.h"
 #include "platform/qt/sondeig_immediat.h"
-#include "platform/qt/teclat_filtre.h"
 #include "platform/qt/traduccions_qt.h"
 #include "platform/qt/vista_escenari.h"
 #include "platform/qt/vista_finestra.h"
@@ -180,11 +177,6 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     programa p(serveis{joystick, fitxers, perfil, media, midi, dialegs, eines, rellotge},
                carpetes.programa, escenaris, carpetes.usuari);
 
-    const std::string carpeta_resultats = a_utf8(carpetes.dades) + "/resultats";
-    resultats_disc resultats(carpeta_resultats);
-    p.exercicis().registre().connectar(resultats,
-                                       configuracio_resultats(p.app().estat(), fitxers, perfil));
-
     // The view shows the console as the model says: visible once loaded.
     vista_finestra consola(p.app().form1(), {finestra_principal_menus(),
                                              [&] {
@@ -202,8 +194,9 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     const estat_joysticks& estat = p.app().estat();
     const sondeig_immediat sondeig(form1, std::string(elements::t_joystick), joystick,
                                    [&estat] { return estat.commutadors.proper_termini(); });
-    filtre_teclat teclat(joystick, [&p] { return p.llegint_pads(); });
-    qt.installEventFilter(&teclat);
+    // The results log on disk, the key filter and the results window.
+    peces_qt peces(joystick, a_utf8(carpetes.dades) + "/resultats", consola);
+    p.connectar(peces);
     // Qt's own texts follow the language chosen, from start-up on.
     traduccions_qt traduccions;
     const auto aplicar_idioma = [&] {
@@ -224,22 +217,6 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
         ajuda->show();
         ajuda->raise();
         ajuda->activateWindow();
-    };
-    std::unique_ptr<finestra_resultats> finestra_res;
-    p.exercicis().en_resultats = [&] {
-        if (!finestra_res) {
-            const auto text = [&p](missatge m, std::string_view valor = {}) {
-                return a_utf8(text_missatge(p.app().estat(), m, {valor}));
-            };
-            finestra_res = std::make_unique<finestra_resultats>(
-                carpeta_resultats,
-                textos_finestra_resultats{
-                    text(missatge::resultats_tancar), text(missatge::resultats_exportar_resum),
-                    text(missatge::resultats_exportar_files), text(missatge::resultats_desat, "%1"),
-                    text(missatge::resultats_no_desat, "%1")});
-        }
-        finestra_res->mostrar_avui(resultats.data_avui());
-        finestra_res->obrir_sota(consola);
     };
     if (opcions.filtre_consola != nullptr) {
         consola.installEventFilter(opcions.filtre_consola);

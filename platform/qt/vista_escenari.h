@@ -12,13 +12,11 @@
 
 #include "core/finestra.h"
 #include "platform/eines.h"
+#include "platform/qt/cache_imatges.h"
 #include "platform/qt/conversions_qt.h"
 #include "platform/vista_escenari.h"
 
-#include <QCache>
-#include <QImage>
 #include <QObject>
-#include <QPixmap>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -101,14 +99,6 @@ class vista_escenari : public QWidget {
   private:
     using clau = std::pair<std::string, int>; // element name, index or -1
 
-    // A decoded picture file: its first frame, and for an animated one the
-    // bytes its animation is played from.
-    struct imatge_font {
-        QImage primer;
-        QByteArray animacio;
-    };
-    struct animacio;
-
     void canvi_model(const element& e, propietat p);
     void canvi_finestra(propietat p);
     void mostrar();
@@ -130,10 +120,6 @@ class vista_escenari : public QWidget {
     void repintar(const element& e);
     void repintar_tot();
 
-    // The picture of a program path, decoded once; null when it is no picture.
-    imatge_font original(const std::string& cami);
-    // The picture scaled to a size in device pixels, kept for the next paint.
-    QPixmap escalada(const std::string& cami, QSize mida);
     void pintar_imatge(QPainter& p, const std::string& cami, const QRect& r);
     void pintar_etiqueta(QPainter& p, const element& e, const QRect& r) const;
     [[nodiscard]] QFont lletra(const element& e) const;
@@ -152,9 +138,8 @@ class vista_escenari : public QWidget {
     int observador_ = 0;
     bool lligada_ = true;
     std::map<clau, QRect> zones_;
-    QCache<QString, imatge_font> fonts_;
-    QCache<QString, QPixmap> escalades_;
-    std::map<std::string, std::unique_ptr<animacio>> animacions_;
+    cache_imatges imatges_;
+    std::map<std::string, std::unique_ptr<animacio_imatge>> animacions_;
     bool animacions_programades_ = false;
 
     QTransform transformacio_;

@@ -2,8 +2,10 @@
 // wiring with fakes: the status line, the questions before destructive
 // commands, starting with nothing open, and the command line's requests.
 #include "app/linia_ordres.h"
+#include "app/peces_programa.h"
 #include "app/programa.h"
 #include "core/linia_estat.h"
+#include "core/noms_elements.h"
 #include "core/text.h"
 #include "i18n/idioma.h"
 #include "tests/content/fitxers_prova.h"
@@ -291,6 +293,44 @@ TEST(linia_ordres, a_simulation_is_pads_by_buttons_within_the_board) {
     };
     for (const auto& c : casos) {
         EXPECT_EQ(llegir_simulacio(c.text), c.esperat) << c.text;
+    }
+}
+
+// A run's own parts as the wiring sees them.
+struct peces_falses : peces_programa {
+    fakes::resultats_falsos log;
+    bool sempre = false;
+    std::function<bool()> llegint_pads;
+    int finestres = 0;
+    servei_resultats* resultats() override { return &log; }
+    [[nodiscard]] bool resultats_sempre() const override { return sempre; }
+    void filtrar_teclat(std::function<bool()> f) override { llegint_pads = std::move(f); }
+    void mostrar_resultats(const sessio& /*s*/) override { ++finestres; }
+};
+
+// The one wiring joins a run's parts: the judged presses reach its log as the
+// settings say (or always, for a run that asks), its key filter hears when
+// the pads are read, and "Fitxers > Resultats" shows its window.
+TEST(consola, the_wiring_joins_the_log_the_key_filter_and_the_results_window) {
+    for (const bool sempre : {false, true}) {
+        consola t;
+        t.f.fitxers.posar("/prog/quorvel.ini", "");
+        t.f.perfil.valors[{"/prog\\quorvel.ini", "resultats", "registre"}] = "0";
+        t.f.perfil.valors[{"/prog\\quorvel.ini", "jugadors", "1"}] = "Anna";
+        peces_falses peces;
+        peces.sempre = sempre;
+        t.p->connectar(peces);
+        ASSERT_TRUE(peces.llegint_pads);
+        EXPECT_FALSE(peces.llegint_pads());
+        t.f.fitxers.posar("/ex/animals.brd", prova::dades("exercicis/animals.brd"));
+        executar_ordres(*t.p, {simulacio_demanada{1, 4}, "/ex/animals.brd"});
+        EXPECT_TRUE(peces.llegint_pads());
+        t.p->exercicis().premudes().premer({2, true, std::nullopt, font_premuda::ratoli_consola});
+        const std::string log = peces.log.logs[peces.log.avui];
+        EXPECT_EQ(log.find(",Anna,") != std::string::npos, sempre) << log;
+        t.form1().clic(elements::aturar);
+        t.form1().clic(elements::mn_resultats);
+        EXPECT_EQ(peces.finestres, 1);
     }
 }
 

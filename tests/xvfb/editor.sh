@@ -54,7 +54,7 @@ casella() { clic $((541 + (($1 - 1) % 4) * 186)) $((262 + (($1 - 1) / 4) * 40));
 
 arrencar
 inici=$(date +%s)
-fitxers 2
+fitxers 3
 dialeg "$consola" "$exercici"
 esperar '[ -n "$(editor)" ]' || fallar "no editor for the new exercise"
 finestra_editor=$(editor)
@@ -113,7 +113,7 @@ esperar '[ -n "$(desat)" ]' || fallar "the editor did not come back"
 # Closed, reopened from the menu, a question changed and saved.
 xdotool mousemove --window "$finestra_editor" 255 14 click 1
 esperar '[ -z "$(editor)" ]' || fallar "the editor did not close"
-fitxers 3
+fitxers 4
 dialeg "$consola" "$exercici"
 esperar '[ -n "$(editor)" ]' || fallar "Editar exercici opened no editor"
 finestra_editor=$(editor)

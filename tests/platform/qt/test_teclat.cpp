@@ -2,6 +2,7 @@
 // between two timer ticks, and the keyboard acts as one more pad through the
 // program's real console view, from the map's set-up to a judged press.
 #include "app/finestra_principal.h"
+#include "app/peces_qt.h"
 #include "app/programa.h"
 #include "core/noms_elements.h"
 #include "joystick/cami_premudes.h"
@@ -156,7 +157,7 @@ class teclat_programa : public ::testing::Test {
         f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12});
     }
     void TearDown() override {
-        qApp->removeEventFilter(filtre.get());
+        peces.reset();
         std::filesystem::remove_all(carpeta);
     }
 
@@ -179,8 +180,8 @@ class teclat_programa : public ::testing::Test {
                                                 std::string(elements::linia_estat),
                                                 std::string(elements::caselles),
                                                 {}});
-        filtre = std::make_unique<filtre_teclat>(js, [this] { return p_->llegint_pads(); });
-        qApp->installEventFilter(filtre.get());
+        peces.emplace(js, (carpeta / "resultats").string(), *consola);
+        p_->connectar(*peces);
         consola->show();
         temps = qobject_cast<QLineEdit*>(consola->widget(elements::interval));
         ASSERT_NE(temps, nullptr);
@@ -214,7 +215,7 @@ class teclat_programa : public ::testing::Test {
     escenari_qt escenaris;
     std::optional<programa> p_;
     std::optional<vista_finestra> consola;
-    std::unique_ptr<filtre_teclat> filtre;
+    std::optional<peces_qt> peces;
     QLineEdit* temps = nullptr;
     QWidget* casella = nullptr;
 };
