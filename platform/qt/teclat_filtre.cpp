@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -58,6 +59,11 @@ bool teclat_ocupat(const QWidget* focus) {
     }
     if (focus == nullptr || focus->property(propietat_casella_pad).toBool()) {
         return false;
+    }
+    // Alt puts the menu bar in the keyboard's hands: its arrows and Enter
+    // open the menus, as they do without the keyboard pad.
+    if (qobject_cast<const QMenuBar*>(focus) != nullptr) {
+        return true;
     }
     if (const auto* linia = qobject_cast<const QLineEdit*>(focus)) {
         return !linia->isReadOnly();

@@ -27,7 +27,8 @@ std::optional<int> entrada_de_tecla(int tecla_qt);
 inline constexpr char propietat_casella_pad[] = "quorvel_casella_pad";
 
 // Whether the keys typed now belong to what has the focus (a modal box or
-// dialog, an open menu, a text field that is no cell).
+// dialog, an open menu, the menu bar reached with Alt, a text field that is
+// no cell).
 bool teclat_ocupat(const QWidget* focus);
 
 class filtre_teclat : public QObject {

@@ -70,18 +70,13 @@ TEST(consola, the_language_file_words_the_status_line) {
     fakes::escenari_fals escenaris;
     programa p(f.tots(), "/prog", escenaris);
     EXPECT_EQ(linia_estat(p.app().form1()), "Sin mandos");
-    // A text the file does not give stays in Catalan.
+    // A text the file does not give stays in Catalan. Starting with nothing
+    // open says so and opens no stage.
     p.app().form1().clic("Command1");
     EXPECT_EQ(linia_estat(p.app().form1()),
               "No hi ha cap exercici obert: obriu-ne un a Fitxers > Exercicis");
-}
-
-TEST(consola, starting_with_no_exercise_open_says_so_and_opens_no_stage) {
-    consola t;
-    t.form1().clic("Command1");
-    EXPECT_EQ(t.estat(), "No hi ha cap exercici obert: obriu-ne un a Fitxers > Exercicis");
-    EXPECT_EQ(t.escenaris.oberts, 0);
-    EXPECT_FALSE(t.form1().obtenir("t_joystick").habilitat);
+    EXPECT_EQ(escenaris.oberts, 0);
+    EXPECT_FALSE(p.app().form1().obtenir("t_joystick").habilitat);
 }
 
 TEST(consola, an_opened_exercise_is_named_with_its_reading_warnings) {
@@ -130,10 +125,7 @@ TEST(consola, reading_warnings_are_in_the_program_language) {
     };
     for (const auto& c : casos) {
         consola t;
-        std::ifstream f(std::string(QUORVEL_SOURCE_DIR) + "/data/" + c.fitxer, std::ios::binary);
-        std::stringstream bytes;
-        bytes << f.rdbuf();
-        t.f.fitxers.posar("/prog/idioma.trad", text_de_fitxer(bytes.str()));
+        t.f.fitxers.posar("/prog/idioma.trad", prova::dades_programa(c.fitxer));
         idioma_carregar_fitxer(t.s(), t.f.fitxers, "/prog/idioma.trad");
         t.f.fitxers.posar("/ex/a.brd", "Exercici\ta\r\nAutor\tb\r\nTipus\t6\r\n");
         t.f.dialegs.respostes.push_back("/ex\\a.brd");

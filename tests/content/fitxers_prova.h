@@ -5,20 +5,22 @@
 
 #include "app/sessio.h"
 #include "core/text.h"
+#include "tests/fakes/carpeta_temporal.h"
 
-#include <fstream>
 #include <initializer_list>
-#include <sstream>
 #include <string>
 
 namespace quorvel::prova {
 
 #ifdef QUORVEL_TEST_DATA
 inline std::string dades(const std::string& nom) {
-    std::ifstream f(std::string(QUORVEL_TEST_DATA) + "/" + nom, std::ios::binary);
-    std::stringstream text;
-    text << f.rdbuf();
-    return text_de_fitxer(text.str());
+    return text_de_fitxer(fakes::llegir_fitxer(std::string(QUORVEL_TEST_DATA) + "/" + nom));
+}
+#endif
+#ifdef QUORVEL_SOURCE_DIR
+// A file of the bundled program folder, as the program reads its text.
+inline std::string dades_programa(const std::string& nom) {
+    return text_de_fitxer(fakes::llegir_fitxer(std::string(QUORVEL_SOURCE_DIR) + "/data/" + nom));
 }
 #endif
 

@@ -215,20 +215,6 @@ TEST(despatxador, judged_presses_turn_yellow_and_refused_ones_keep_their_colour)
     }
 }
 
-TEST(despatxador, type_9_player_1_builds_the_answer_and_the_others_are_judged) {
-    banc b("9"); // one pad: each cell's order is its number
-    b.form1.posar_text("Check2", 3, "1");
-    EXPECT_EQ(std::tuple(b.s.resposta, b.imatge(1)), std::tuple("D", "/p/imatge/three.gif"));
-    b.form1.posar_text("Check2", 3, "0"); // player 1's picture is reset
-    EXPECT_EQ(b.imatge(1), "/p/imatge/off.gif");
-    b.s.mapa_botons[5].joy = 2; // a miss of player 2: its picture is covered
-    b.s.caselles_estat(5, 1) = 2;
-    b.esc().posar_imatge("imatge", 2, "/p/imatge/on.gif");
-    b.form1.posar_text("Check2", 5, "1");
-    EXPECT_EQ(std::tuple(b.form1.color_fons(), b.imatge(2), b.s.resposta),
-              std::tuple(std::optional(color_vermell), "/p/imatge/off.gif", "D"));
-}
-
 TEST(despatxador, type_3_listens_five_seconds_and_a_press_meanwhile_lengthens_the_wait) {
     for (const char* estat : {"playing", "stopped"}) {
         banc b("3");
@@ -302,22 +288,6 @@ TEST(despatxador, types_11_and_12_wait_for_the_media_judging_nothing_meanwhile) 
         EXPECT_EQ(b.form1.color_fons(), aturat ? std::nullopt : std::optional(color_verd)) << que;
         EXPECT_EQ(b.item().correctes, aturat ? "D" : "B") << que;
     }
-}
-
-TEST(despatxador, path_types_show_the_next_move_as_arrows) {
-    banc b("16");
-    b.item().correctes = "B";
-    b.item().sequencia = "GH";
-    b.form1.posar_text("Check2", 1, "1"); // cell 1 to cell 6: one down, one right
-    EXPECT_EQ(b.fons(1), color_groc);     // accepted
-    EXPECT_EQ(b.esc().indexos("imatge"), (std::vector<int>{0, 1, 2}));
-    const element& a = b.esc().obtenir("imatge", 1);
-    const element& d = b.esc().obtenir("imatge", 2);
-    EXPECT_EQ(a.imatge, "/p/imatge/down.gif");
-    EXPECT_EQ(d.imatge, "/p/imatge/right.gif");
-    EXPECT_EQ(std::tuple(a.left, a.top, a.width, a.height, a.visible),
-              std::tuple(960L, 0L, 6480L, 6480L, true));
-    EXPECT_EQ(std::tuple(d.left, d.width), std::tuple(960L + 7128L, 6480L));
 }
 
 TEST(despatxador, next_cell_of_types_15_and_17_skips_used_and_switched_off_cells) {

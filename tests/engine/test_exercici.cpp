@@ -131,27 +131,6 @@ TEST(exercici, list_games_start_by_playing_the_target_when_there_is_one) {
     }
 }
 
-TEST(exercici, type_5_sets_up_midi_and_draws_no_item) {
-    banc b;
-    b.s.tipus_exercici = "5";
-    b.s.llista_exercici[0] = "12";
-    b.ex.engegar();
-    EXPECT_EQ(b.f.midi.registre,
-              (std::vector<std::string>{"open -1", "short 0x000000B0", "short 0x00000CC0"}));
-    EXPECT_FALSE(b.s.elements.te_emmagatzematge());
-}
-
-TEST(exercici, instructions_show_the_exercise_then_the_item) {
-    banc b;
-    b.s.tipus_exercici = "6";
-    b.s.consigna_exercici = "General";
-    b.items(1);
-    b.ex.engegar();
-    ASSERT_EQ(b.f.eines.missatges.size(), 2u);
-    EXPECT_EQ(b.f.eines.missatges[0].text, "consigna General");
-    EXPECT_EQ(b.f.eines.missatges[1].text, "consigna item 1");
-}
-
 // The stage's view draws the feedback, the instruction and the cell numbers
 // only while a stage is open and as the settings ask.
 TEST(exercici, the_stage_view_is_told_what_the_settings_ask_for) {

@@ -112,28 +112,6 @@ TEST(resposta_jutjar, type_9_pairs_change_the_player_picture) {
     EXPECT_EQ(b.esc.obtenir("imatge", 2).imatge, "/p/imatge/tapa.gif");
 }
 
-TEST(cursa_jutjar, right_presses_move_the_token_to_the_finish) {
-    banc b;
-    b.item("H", "*");
-    b.s.graella.redimensionar(0, 1);
-    b.s.graella[1].pas_x = 20;
-    b.s.graella[1].x_fi = 100;
-    b.s.graella[1].y_fi = 500;
-    const mida_pantalla p{19200, 14400, 15.0, 15.0};
-    b.esc.posar_posicio("imatge", 2, 50 * 15, 10 * 15, 300, 300);
-    EXPECT_EQ(cursa_jutjar(b.s, p, b.r, 8, 30), 0); // not in correctes: the trail stays empty
-    EXPECT_EQ(b.s.joysticks[2].resposta_jugador, "");
-    std::vector<long> lefts;
-    for (const int c : {7, 8, 9}) {
-        EXPECT_EQ(cursa_jutjar(b.s, p, b.r, c, 30), -1);
-        lefts.push_back(b.esc.obtenir("imatge", 2).left / 15);
-    }
-    EXPECT_EQ(lefts, (std::vector<long>{70, 90, 110}));
-    EXPECT_EQ(b.s.joysticks[2].resposta_jugador, "HIJ");
-    EXPECT_EQ(b.crides, "mal be be be final ");
-    EXPECT_EQ(b.esc.obtenir("imatge", 1).left, 0); // the other player's token stays
-}
-
 TEST(cursa_jutjar, later_presses_by_race_type) {
     const struct {
         int tipus;

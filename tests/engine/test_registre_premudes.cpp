@@ -109,25 +109,5 @@ TEST(registre_premudes, nothing_is_logged_when_turned_off_or_not_judged) {
     EXPECT_EQ(aturat.log.intents, 0);
 }
 
-TEST(registre_premudes, result_words_follow_the_judgement_codes) {
-    const struct {
-        std::int16_t codi;
-        bool cursa;
-        std::optional<resultat_premuda> resultat;
-    } casos[] = {
-        {judici_be, false, resultat_premuda::be},
-        {judici_be, true, resultat_premuda::pas_cursa},
-        {judici_mal, true, resultat_premuda::mal},
-        {judici_final, false, resultat_premuda::final},
-        {judici_ignorat, true, resultat_premuda::ignorat},
-        {judici_parella, false, resultat_premuda::parella},
-        {judici_parella, true, std::nullopt},
-        {7, false, std::nullopt},
-    };
-    for (const auto& c : casos) {
-        EXPECT_EQ(resultat_de_codi(c.codi, c.cursa), c.resultat) << c.codi << ' ' << c.cursa;
-    }
-}
-
 } // namespace
 } // namespace quorvel

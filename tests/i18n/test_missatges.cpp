@@ -2,6 +2,7 @@
 #include "core/text.h"
 #include "i18n/idioma.h"
 #include "i18n/missatges.h"
+#include "tests/content/fitxers_prova.h"
 #include "tests/fakes/fakes.h"
 
 #include <gtest/gtest.h>
@@ -41,11 +42,8 @@ TEST(missatges, values_fill_their_markers) {
 // same markers, so that no value goes missing in translation.
 TEST(missatges, bundled_languages_give_every_text_with_its_markers) {
     for (const char* idioma : {"catala.trad", "castellano.trad", "english.trad"}) {
-        std::ifstream fitxer(std::string(QUORVEL_SOURCE_DIR) + "/data/" + idioma, std::ios::binary);
-        std::stringstream bytes;
-        bytes << fitxer.rdbuf();
         fakes::fitxers_falsos fitxers;
-        fitxers.posar("/prog/idioma.trad", text_de_fitxer(bytes.str()));
+        fitxers.posar("/prog/idioma.trad", prova::dades_programa(idioma));
         sessio s;
         idioma_carregar_fitxer(s, fitxers, "/prog/idioma.trad");
         const sessio sense_idioma;

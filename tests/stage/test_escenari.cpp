@@ -4,6 +4,7 @@
 #include "core/text.h"
 #include "stage/escenari.h"
 #include "stage/escenari_complements.h"
+#include "tests/content/fitxers_prova.h"
 #include "tests/fakes/fakes.h"
 
 #include <gtest/gtest.h>
@@ -148,10 +149,7 @@ TEST(escenari, background_is_set_whatever_the_kind_and_bad_media_are_skipped) {
 // pass the finish, on the usual screens.
 TEST(escenari, bundled_scenarios_serve_their_boards) {
     auto carregar = [](banc& b, const std::string& nom, const std::string& cami) {
-        std::ifstream fitxer(std::string(QUORVEL_SOURCE_DIR) + "/data/" + nom, std::ios::binary);
-        std::stringstream bytes;
-        bytes << fitxer.rdbuf();
-        b.fitxers.posar(cami, text_de_fitxer(bytes.str()));
+        b.fitxers.posar(cami, prova::dades_programa(nom));
         graella_carregar(b.s, b.fitxers, cami);
     };
     {

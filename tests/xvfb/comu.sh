@@ -92,6 +92,39 @@ respondre_caixa() {
     esperar '! finestres | grep -q "^$id_caixa "' || fallar "Enter did not close the box ($1)"
 }
 
+# Gives the keyboard to a window by its id (with no window manager the
+# keyboard otherwise follows the pointer) and waits until it has it.
+enfocar() {
+    enfocada=$1
+    esperar '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$enfocada" ] ||
+        { xdotool windowfocus "$enfocada" 2>/dev/null; false; }' || fallar "window $1 never took the keyboard"
+}
+
+# Opens the console's menu bar from the keyboard, as a teacher without a mouse
+# would: Alt, then Down opens "Fitxers" with its first item active.
+obrir_menu() {
+    esperar '[ -z "$(menu_obert)" ]' || fallar "a menu stays open"
+    enfocar "$consola"
+    xdotool key alt
+    xdotool key Down
+    esperar '[ -n "$(menu_obert)" ]' || fallar "the menu bar opened nothing"
+}
+# "fitxers N" chooses the Nth item of "Fitxers" (1 Exercicis, 2 Resultats),
+# "tauler N" the Nth of "Tauler" (1 Crear Mapa, 3 Configurar mapa, 5 Ajustar
+# joysticks, 9 Configurar boto, 10 Dibuixar, 11 Simular).
+fitxers() {
+    obrir_menu
+    [ "$1" -lt 2 ] || xdotool key --repeat "$(($1 - 1))" Down
+    xdotool key Return
+}
+tauler() {
+    obrir_menu
+    # Right opens the next menu with its first item active.
+    xdotool key Right
+    [ "$1" -lt 2 ] || xdotool key --repeat "$(($1 - 1))" Down
+    xdotool key Return
+}
+
 # Starts the program in its folder with these arguments and waits for its
 # console: captioned "Quorvel - FILE" when an exercise is given, else
 # "Quorvel" (then the only window on show).

@@ -17,84 +17,21 @@ if [ -z "${QUORVEL_XVFB_DINS:-}" ]; then
     QUORVEL_XVFB_DINS=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
 fi
 
-unset QT_QPA_PLATFORM
-tmp=$(mktemp -d)
+. "$(dirname "$0")/comu.sh"
+preparar
 captures=${2:-$tmp}
-pid=
-aturar_programa() {
-    if [ -n "$pid" ]; then
-        kill -KILL "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-        pid=
-    fi
-}
-acabar() {
-    aturar_programa
-    rm -rf "$tmp"
-}
-trap acabar EXIT
-
-fallar() {
-    echo "$*" >&2
-    echo "windows seen:" >&2
-    xwininfo -root -tree >&2 || true
-    exit 1
-}
-
-cp -R "$bin/." "$tmp/programa"
-programa="$tmp/programa"
-
-# Waits up to 30 s for a condition (a shell command) to hold.
-esperar() {
-    intents=0
-    while ! eval "$1"; do
-        [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null || fallar "quorvel ended: $(cat "$tmp/sortida.txt")"
-        intents=$((intents + 1))
-        [ "$intents" -lt 150 ] || return 1
-        sleep 0.2
-    done
-}
-
-# The program's visible windows captioned exactly "Quorvel" (the stage and
-# the boxes), as "id width height x y", largest first.
-finestres() {
-    for id in $(xdotool search --onlyvisible --name '^Quorvel$' 2>/dev/null); do
-        xwininfo -id "$id" | awk -v id="$id" '
-            /Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
-            /Width:/ { w = $2 } /Height:/ { h = $2 }
-            END { if (w > 1 && h > 1) print id, w, h, x, y }'
-    done | sort -k2,2nr
-}
-escenari() { finestres | awk '$2 >= 600 { print; exit }'; }
-caixa() { finestres | awk '$2 < 600 { print; exit }'; }
-
-# Answers the box on show with Enter and waits for it to go.
-respondre_caixa() {
-    esperar '[ -n "$(caixa)" ]' || fallar "no box to answer"
-    id=$(caixa | cut -d' ' -f1)
-    xdotool key Return
-    esperar '[ -z "$(finestres | grep "^$id ")" ]' || fallar "Enter did not close the box"
-}
 
 # A screenshot of the console's Interval box.
 interval() {
     import -window root -crop 48x22+344+29 "$1"
 }
 
-arrencar() {
-    (cd "$programa" && exec ./quorvel "$@") >"$tmp/sortida.txt" 2>&1 &
-    pid=$!
-    esperar '[ -n "$(xdotool search --onlyvisible --name "^Quorvel - " 2>/dev/null)" ]' ||
-        fallar "no console within 30 s"
-    consola=$(xdotool search --onlyvisible --name '^Quorvel - ' | head -n 1)
-}
-
 # --- teclat=0: the keyboard is the console's while an exercise runs.
 grep -q '^teclat=0' "$programa/quorvel.ini" || fallar "the bundled settings do not say teclat=0"
 arrencar --simulate 2x8 mostra_caselles.brd
 esperar '[ -n "$(escenari)" ]' || fallar "no stage within 30 s"
-respondre_caixa
-respondre_caixa
+respondre_caixa "the exercise's instruction"
+respondre_caixa "the question's instruction"
 xdotool key F11
 esperar '[ "$(escenari | cut -d" " -f2)" != 1280 ]' || fallar "F11 left the stage on the whole screen"
 
@@ -102,7 +39,7 @@ xdotool mousemove --window "$consola" 367 39 click 1
 xdotool key End BackSpace BackSpace BackSpace BackSpace
 # The emptied box, once it has been repainted (two shots alike).
 interval "$tmp/buit.png"
-esperar 'sleep 0.2; interval "$tmp/buit2.png"; cmp -s "$tmp/buit.png" "$tmp/buit2.png" ||
+esperar 'interval "$tmp/buit2.png"; cmp -s "$tmp/buit.png" "$tmp/buit2.png" ||
     { mv "$tmp/buit2.png" "$tmp/buit.png"; false; }' || fallar "the Interval box never settled"
 xdotool type --delay 30 250
 diferent() {
@@ -113,9 +50,7 @@ diferent() {
 esperar diferent || fallar "the digits typed into the Interval box did not reach it"
 
 # Fitxers > Exercicis while the exercise runs: the stage goes first.
-xdotool mousemove --window "$consola" 30 8 click 1
-sleep 0.5
-xdotool key Down Return
+fitxers 1
 esperar '[ -n "$(xdotool search --onlyvisible --name "^Obrir exercici" 2>/dev/null)" ]' ||
     fallar "no file dialog"
 [ -z "$(escenari)" ] || fallar "the running exercise's stage stayed up behind the file dialog"
@@ -137,14 +72,22 @@ sed 's/^teclat=0/teclat=1/' "$programa/quorvel.ini" >"$tmp/ini" && cp "$tmp/ini"
 sed 's/^Preguntes\t2/Preguntes\t1/' "$programa/mostra_caselles.brd" >"$programa/una.brd"
 arrencar --simulate 1x16 una.brd
 esperar '[ -n "$(escenari)" ]' || fallar "no stage within 30 s"
-respondre_caixa
-respondre_caixa
-xdotool key 1
-# Two presses a polling interval apart, as two hands press.
-sleep 0.3
-xdotool key b
+respondre_caixa "the exercise's instruction"
+respondre_caixa "the question's instruction"
+# The keys go to the stage once it has the keyboard back from the box.
+enfocar "$(escenari | cut -d' ' -f1)"
+# A key is pressed again until what it does shows: a press that comes while
+# the program still plays the last one's feedback is not judged.
+premer_fins() {
+    for intent in 1 2 3; do
+        xdotool key "$1"
+        ! esperar "$2" 10 || return 0
+    done
+    fallar "$3"
+}
+premer_fins 1 '[ "$(registre | awk -F, '"'"'$7 == 1'"'"' | wc -l)" -gt 0 ]' "key 1 did not answer cell 1"
 # The final feedback asks whether to play again.
-esperar '[ -n "$(caixa)" ]' || fallar "keys 1 and B did not answer cells 1 and 12"
+premer_fins b '[ -n "$(caixa)" ]' "key B did not answer cell 12"
 import -window root "$captures/final.png"
 xdotool key Escape
 aturar_programa

@@ -1,6 +1,7 @@
 #include "platform/local/fitxers_disc.h"
 
 #include "core/text.h"
+#include "tests/fakes/carpeta_temporal.h"
 #include "tests/fakes/fakes.h"
 
 #include <gtest/gtest.h>
@@ -23,8 +24,6 @@ class fitxers_disc_test : public ::testing::Test {
   protected:
     void SetUp() override {
         inicial = fs::current_path();
-        arrel = fs::temp_directory_path() /
-                ("quorvel-fitxers-" + std::to_string(std::random_device{}()));
         fs::create_directories(arrel / "imatge");
         fs::create_directories(arrel / "veu");
         posar("imatge/Gos.GIF", "gif");
@@ -35,19 +34,16 @@ class fitxers_disc_test : public ::testing::Test {
         posar("pla.txt", "a,b\r\n");
         base = de_utf8(arrel.string());
     }
-    void TearDown() override {
-        fs::current_path(inicial);
-        fs::remove_all(arrel);
-    }
+    void TearDown() override { fs::current_path(inicial); }
     void posar(const std::string& nom, const std::string& bytes) const {
-        std::ofstream(arrel / nom, std::ios::binary) << bytes;
+        fakes::escriure_fitxer(arrel / nom, bytes);
     }
-    [[nodiscard]] std::string bytes(const fs::path& cami) const {
-        std::ifstream f(cami, std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    [[nodiscard]] static std::string bytes(const fs::path& cami) {
+        return fakes::llegir_fitxer(cami);
     }
     fs::path inicial;
-    fs::path arrel;
+    fakes::carpeta_temporal temporal{"fitxers"};
+    const fs::path& arrel = temporal.cami();
     std::string base; // the temporary folder as program text
     fitxers_disc disc;
 };

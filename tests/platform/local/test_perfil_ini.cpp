@@ -1,5 +1,7 @@
 #include "platform/local/perfil_ini.h"
 
+#include "tests/fakes/carpeta_temporal.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,32 +19,23 @@ namespace fs = std::filesystem;
 
 class perfil_ini_test : public ::testing::Test {
   protected:
-    void SetUp() override {
-        carpeta_ = fs::temp_directory_path() /
-                   ("quorvel_perfil_" + std::to_string(::getpid()) + "_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(carpeta_);
-        fs::create_directories(carpeta_);
-    }
-    void TearDown() override { fs::remove_all(carpeta_); }
-
     // The program's path text for a file of the temporary folder, "\" joined.
     std::string cami(const std::string& nom = "quorvel.ini") const {
         return carpeta_.string() + "\\" + nom;
     }
     void posar(const std::string& bytes, const std::string& nom = "quorvel.ini") const {
-        std::ofstream(carpeta_ / nom, std::ios::binary) << bytes;
+        fakes::escriure_fitxer(carpeta_ / nom, bytes);
     }
     std::string contingut(const std::string& nom = "quorvel.ini") const {
-        std::ifstream entrada(carpeta_ / nom, std::ios::binary);
-        return {std::istreambuf_iterator<char>(entrada), std::istreambuf_iterator<char>()};
+        return fakes::llegir_fitxer(carpeta_ / nom);
     }
     std::string llegir(const std::string& seccio, const std::string& clau,
                        const std::string& defecte = "") {
         return perfil.llegir(seccio, clau, defecte, cami());
     }
 
-    fs::path carpeta_;
+    fakes::carpeta_temporal temporal_{"perfil"};
+    const fs::path& carpeta_ = temporal_.cami();
     perfil_ini perfil;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/local/resultats_disc.h"
 
+#include "tests/fakes/carpeta_temporal.h"
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -23,19 +25,10 @@ constexpr auto enllac = escriptura_resultats::enllac;
 
 class resultats_disc_test : public ::testing::Test {
   protected:
-    void SetUp() override {
-        arrel_ = fs::temp_directory_path() /
-                 ("quorvel_resultats_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(arrel_);
-    }
-    void TearDown() override { fs::remove_all(arrel_); }
-
-    static std::string contingut(const fs::path& fitxer) {
-        std::ifstream entrada(fitxer, std::ios::binary);
-        return {std::istreambuf_iterator<char>(entrada), std::istreambuf_iterator<char>()};
-    }
-    fs::path arrel_;
+    static std::string contingut(const fs::path& fitxer) { return fakes::llegir_fitxer(fitxer); }
+    fakes::carpeta_temporal temporal_{"resultats"};
+    // Not there yet: the writer makes the folders it needs.
+    const fs::path arrel_ = temporal_ / "registre";
 };
 
 TEST_F(resultats_disc_test, one_file_per_day_in_a_folder_made_on_the_first_row) {

@@ -1,4 +1,5 @@
 #include "platform/qt/finestra_resultats.h"
+#include "tests/fakes/carpeta_temporal.h"
 
 #include <QChart>
 #include <QDateTime>
@@ -35,10 +36,6 @@ std::string fila(const std::string& dia, int pad, const std::string& nom, const 
 class finestra_resultats_test : public ::testing::Test {
   protected:
     void SetUp() override {
-        carpeta_ = fs::temp_directory_path() /
-                   ("quorvel_finestra_resultats_" + std::to_string(::getpid()));
-        fs::remove_all(carpeta_);
-        fs::create_directories(carpeta_);
         // Three days in the weeks shown, one long before them.
         escriure("2026-03-02.csv", fila("2026-03-02", 1, "Anna", "right", 1000) +
                                        fila("2026-03-02", 1, "Anna", "wrong", 3000));
@@ -49,10 +46,9 @@ class finestra_resultats_test : public ::testing::Test {
         escriure("2025-10-01.csv", fila("2025-10-01", 1, "Anna", "wrong", 500));
         escriure("notes.csv", "not a log\r\n");
     }
-    void TearDown() override { fs::remove_all(carpeta_); }
 
     void escriure(const std::string& nom, const std::string& files) const {
-        std::ofstream(carpeta_ / nom, std::ios::binary) << capcalera << files;
+        fakes::escriure_fitxer(carpeta_ / nom, capcalera + files);
     }
     static std::vector<std::vector<std::string>> taula(const QTableWidget& t) {
         std::vector<std::vector<std::string>> files;
@@ -77,7 +73,8 @@ class finestra_resultats_test : public ::testing::Test {
         }
         return totes;
     }
-    fs::path carpeta_;
+    fakes::carpeta_temporal temporal_{"finestra-resultats"};
+    const fs::path& carpeta_ = temporal_.cami();
 };
 
 TEST_F(finestra_resultats_test, today_shows_its_players_and_the_chart_the_weeks_before) {
@@ -103,8 +100,7 @@ TEST_F(finestra_resultats_test, a_chosen_log_and_its_export) {
                                     {"1", "Anna", "2", "1", "1", "50.0", "2000"}}));
     EXPECT_EQ(series(f.grafic_encerts()).at("1 Anna").size(), 1u);
     ASSERT_TRUE(f.exportar((carpeta_ / "taula.csv").string()));
-    std::ifstream exportat(carpeta_ / "taula.csv", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(exportat), {}),
+    EXPECT_EQ(fakes::llegir_fitxer(carpeta_ / "taula.csv"),
               "player,player_name,presses,right,wrong,share_right,median_ms\r\n"
               "1,Anna,2,1,1,0.5000,2000.0\r\n");
     EXPECT_FALSE(f.exportar((carpeta_ / "no" / "taula.csv").string()));
@@ -135,8 +131,7 @@ TEST_F(finestra_resultats_test, exports_start_in_the_documents_and_tell_where_th
     desti = (carpeta_ / "files.csv").string();
     boto("Exportar files...")->click();
     EXPECT_EQ(f.avis().toStdString(), "Desat a " + desti);
-    std::ifstream files(desti, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(files), {}),
+    EXPECT_EQ(fakes::llegir_fitxer(desti),
               capcalera + "2026-03-04T10:00:00.000,/e.brd,'=cmd|x,1,1,Anna,1,right,900,\r\n");
     desti = (carpeta_ / "no" / "resum.csv").string();
     boto("Exportar resum...")->click();
@@ -145,21 +140,6 @@ TEST_F(finestra_resultats_test, exports_start_in_the_documents_and_tell_where_th
                                                    documents + "/resum-2026-03-04.csv"}));
     fs::remove_all(documents);
     QStandardPaths::setTestModeEnabled(false);
-}
-
-TEST_F(finestra_resultats_test, esc_and_the_close_button_close_the_window) {
-    finestra_resultats f(carpeta_.string());
-    for (const bool per_boto : {false, true}) {
-        f.show();
-        f.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-        if (per_boto) {
-            f.findChild<QPushButton*>(QStringLiteral("tancar"))->click();
-        } else {
-            QTest::keyClick(&f, Qt::Key_Escape);
-        }
-        EXPECT_FALSE(f.isVisible()) << per_boto;
-    }
 }
 
 TEST_F(finestra_resultats_test, a_day_without_a_log_shows_an_empty_table) {

@@ -1,5 +1,6 @@
 #include "platform/qt/media_qt.h"
 
+#include "tests/fakes/carpeta_temporal.h"
 #include "tests/platform/qt/esperar_qt.h"
 
 #include <QApplication>
@@ -56,11 +57,6 @@ void afegir16(std::string& b, std::uint16_t v) {
     b.push_back(static_cast<char>(v >> 8));
 }
 
-void escriure(const fs::path& cami, const std::string& bytes) {
-    std::ofstream f(cami, std::ios::binary);
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 // A mono 16-bit tone.
 void escriure_wav(const fs::path& cami, double segons) {
     const std::uint32_t taxa = 22050;
@@ -81,7 +77,7 @@ void escriure_wav(const fs::path& cami, double segons) {
         const double v = 8000.0 * std::sin(2.0 * 3.14159265 * 440.0 * i / taxa);
         afegir16(b, static_cast<std::uint16_t>(static_cast<std::int16_t>(v)));
     }
-    escriure(cami, b);
+    fakes::escriure_fitxer(cami, b);
 }
 
 std::string fragment(const std::string& id, const std::string& dades) {
@@ -139,7 +135,7 @@ void escriure_avi(const fs::path& cami, int amplada, int alcada, int fotogrames,
     }
     const std::string cos =
         "AVI " + fragment("LIST", hdrl) + fragment("LIST", movi) + fragment("idx1", idx);
-    escriure(cami, fragment("RIFF", cos));
+    fakes::escriure_fitxer(cami, fragment("RIFF", cos));
 }
 
 // One note of half a second.
@@ -149,7 +145,7 @@ void escriure_mid(const fs::path& cami) {
     b += std::string{0, 0, 0, 6, 0, 0, 0, 1, 0, 0x60};
     b += "MTrk";
     b += std::string{0, 0, 0, static_cast<char>(pista.size())};
-    escriure(cami, b + pista);
+    fakes::escriure_fitxer(cami, b + pista);
 }
 
 QVideoWidget* finestra_video() {
@@ -163,21 +159,13 @@ QVideoWidget* finestra_video() {
 
 class media_qt_test : public ::testing::Test {
   protected:
-    void SetUp() override {
-        carpeta = fs::temp_directory_path() /
-                  ("quorvel_media_" + std::to_string(QCoreApplication::applicationPid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(carpeta);
-    }
-    void TearDown() override {
-        media.enviar("close all");
-        fs::remove_all(carpeta);
-    }
+    void TearDown() override { media.enviar("close all"); }
     std::string mode(const std::string& nom) {
         return media.enviar("status " + nom + " mode").text;
     }
 
-    fs::path carpeta;
+    fakes::carpeta_temporal temporal{"media"};
+    const fs::path& carpeta = temporal.cami();
     media_qt media;
 };
 
@@ -234,7 +222,7 @@ TEST_F(media_qt_test, commands_on_unknown_devices_and_files_fail) {
 
 TEST_F(media_qt_test, unplayable_file_ends_stopped) {
     const fs::path brossa = carpeta / "brossa.wav";
-    escriure(brossa, std::string(5000, '\x5A'));
+    fakes::escriure_fitxer(brossa, std::string(5000, '\x5A'));
     const std::string nom = padded(brossa);
     std::vector<fallada_media> fallades;
     media.en_fallada([&](const fallada_media& f) { fallades.push_back(f); });
@@ -313,7 +301,7 @@ TEST_F(media_qt_test, midi_file_plays_or_reports_the_missing_audio_output) {
 
 TEST_F(media_qt_test, file_named_midi_that_is_not_midi_is_refused) {
     const fs::path fals = carpeta / "fals.mid";
-    escriure(fals, "not a MIDI file at all");
+    fakes::escriure_fitxer(fals, "not a MIDI file at all");
     EXPECT_EQ(media.enviar("play " + padded(fals)).estat, media_format_desconegut);
 }
 

@@ -9,13 +9,12 @@
 #include "platform/local/fitxers_disc.h"
 #include "platform/local/perfil_ini.h"
 #include "platform/qt/vista_escenari.h"
-#include "platform/qt/vista_finestra.h"
+#include "tests/fakes/carpeta_temporal.h"
 #include "tests/fakes/fakes.h"
 #include "tests/platform/qt/esperar_qt.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -30,18 +29,10 @@ namespace {
 // the test never touch the sources.
 class programa_test : public ::testing::Test {
   protected:
-    void SetUp() override {
-        // One folder per process: the test runner runs the tests side by side.
-        carpeta = std::filesystem::temp_directory_path() /
-                  ("quorvel-programa-test-" + std::to_string(QCoreApplication::applicationPid()));
-        std::filesystem::remove_all(carpeta);
-        std::filesystem::copy(std::string(QUORVEL_SOURCE_DIR) + "/data", carpeta,
-                              std::filesystem::copy_options::recursive);
-        f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12});
-    }
-    void TearDown() override { std::filesystem::remove_all(carpeta); }
+    void SetUp() override { f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12}); }
 
-    std::filesystem::path carpeta;
+    fakes::carpeta_temporal programa_{"programa", std::string(QUORVEL_SOURCE_DIR) + "/data"};
+    const std::filesystem::path& carpeta = programa_.cami();
     fakes::serveis_falsos f;
     fitxers_disc disc;
     perfil_ini perfil;
@@ -98,43 +89,6 @@ TEST_F(programa_test, a_press_on_the_demo_exercise_is_judged_and_the_stage_follo
     EXPECT_EQ(f.eines.missatges.back().botons, botons_missatge::ok_cancel);
     EXPECT_EQ(exercicis.actual().escenari(), nullptr);
     EXPECT_FALSE(app.form1().obtenir("t_joystick").habilitat);
-}
-
-// One screen: the stage covers the console. A wrong press shows on the stage,
-// Esc stops the exercise as the stop button does, and the console has the
-// keyboard again.
-TEST_F(programa_test, esc_on_the_stage_stops_the_exercise_and_gives_the_console_back) {
-    escenari_qt escenaris;
-    programa p(serveis{f.joystick, disc, perfil, f.media, f.midi, f.dialegs, f.eines, f.rellotge},
-               carpeta.string(), escenaris);
-    aplicacio& app = p.app();
-    motor& exercicis = p.exercicis();
-    vista_finestra consola(app.form1(), {finestra_principal_menus(),
-                                         [] {},
-                                         std::string(elements::linia_estat),
-                                         std::string(elements::caselles),
-                                         {}});
-    escenaris.posar_consola(&consola);
-    ASSERT_TRUE(prova::esperar([&] { return consola.isVisible(); }));
-
-    f.dialegs.respostes.push_back((carpeta / "mostra_caselles.brd").string());
-    f.rellotge.aleatoris = {0.0};
-    app.form1().clic("mn_fixters");
-    ASSERT_NE(exercicis.actual().escenari(), nullptr);
-    vista_escenari* vista = escenaris.vista(*exercicis.actual().escenari());
-    ASSERT_NE(vista, nullptr);
-    EXPECT_TRUE(prova::esperar([&] { return QApplication::activeWindow() == vista; }));
-
-    exercicis.sondejar();
-    f.joystick.dispositius[0].posicio.botons = 1u << 1; // cell 2: wrong
-    exercicis.sondejar();
-    EXPECT_EQ(vista->senyal_actual(), senyal_escenari::mal);
-
-    QTest::keyClick(vista, Qt::Key_Escape);
-    ASSERT_TRUE(prova::esperar([&] { return exercicis.actual().escenari() == nullptr; }));
-    EXPECT_FALSE(app.form1().obtenir("t_joystick").habilitat);
-    EXPECT_EQ(app.form1().color_fons(), std::nullopt);
-    EXPECT_TRUE(prova::esperar([&] { return QApplication::activeWindow() == &consola; }));
 }
 
 } // namespace

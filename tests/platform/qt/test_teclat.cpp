@@ -17,6 +17,7 @@
 #include "platform/qt/vista_escenari.h"
 #include "platform/qt/vista_finestra.h"
 #include "platform/sdl/joystick_sdl.h"
+#include "tests/fakes/carpeta_temporal.h"
 #include "tests/fakes/fakes.h"
 #include "tests/fakes/tauler_prova.h"
 #include "tests/platform/qt/esperar_qt.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
 #include <SDL.h>
@@ -40,21 +42,13 @@
 namespace quorvel {
 namespace {
 
-TEST(teclat, the_documented_keys_are_the_pad_inputs) {
-    const struct {
-        int tecla;
-        std::optional<int> entrada;
-    } casos[] = {
-        // Input 4 + b is button b.
-        {Qt::Key_Right, 1},  {Qt::Key_Left, 2},   {Qt::Key_Down, 3},    {Qt::Key_Up, 4},
-        {Qt::Key_1, 5},      {Qt::Key_3, 7},      {Qt::Key_9, 13},      {Qt::Key_0, 14},
-        {Qt::Key_A, 15},     {Qt::Key_T, 34},     {Qt::Key_Space, 35},  {Qt::Key_Return, 36},
-        {Qt::Key_Enter, 36}, {Qt::Key_U, {}},     {Qt::Key_Escape, {}}, {Qt::Key_F11, {}},
-        {Qt::Key_Tab, {}},   {Qt::Key_Shift, {}}, {Qt::Key_Minus, {}},  {Qt::Key_Backspace, {}},
-    };
-    for (const auto& c : casos) {
-        EXPECT_EQ(entrada_de_tecla(c.tecla), c.entrada) << c.tecla;
-    }
+// Alt gives the menu bar the keys: its arrows open the menus instead of
+// steering the keyboard pad.
+TEST(teclat, the_menu_bar_reached_with_alt_keeps_the_keys) {
+    QMenuBar barra;
+    QWidget res;
+    EXPECT_TRUE(teclat_ocupat(&barra));
+    EXPECT_FALSE(teclat_ocupat(&res));
 }
 
 TEST(teclat, arrows_steer_and_keys_press_buttons_of_the_last_device) {
@@ -145,33 +139,18 @@ TEST(sondeig_immediat, a_press_between_two_timer_ticks_arrives_before_the_next_o
 
 class teclat_programa : public ::testing::Test {
   protected:
-    void SetUp() override {
-        // Each test process its own folder: ctest runs these tests side by side.
-        std::string plantilla =
-            (std::filesystem::temp_directory_path() / "quorvel-teclat-XXXXXX").string();
-        ASSERT_NE(mkdtemp(plantilla.data()), nullptr);
-        carpeta = plantilla;
-        std::filesystem::remove(carpeta);
-        std::filesystem::copy(std::string(QUORVEL_SOURCE_DIR) + "/data", carpeta,
-                              std::filesystem::copy_options::recursive);
-        f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12});
-    }
-    void TearDown() override {
-        peces.reset();
-        std::filesystem::remove_all(carpeta);
-    }
+    void SetUp() override { f.joystick.dispositius.push_back({{32768, 32768, 0, 0}, 12}); }
+    void TearDown() override { peces.reset(); }
 
     // The program on the bundled settings, with the keyboard pad on or off,
     // its real console view and keyboard filter.
     void engegar(bool teclat) {
         const auto ini = carpeta / "quorvel.ini";
-        std::stringstream text;
-        text << std::ifstream(ini).rdbuf();
-        std::string settings = text.str();
+        std::string settings = fakes::llegir_fitxer(ini);
         const auto p = settings.find("teclat=0");
         ASSERT_NE(p, std::string::npos);
         settings.replace(p, 8, teclat ? "teclat=1" : "teclat=0");
-        std::ofstream(ini, std::ios::binary | std::ios::trunc) << settings;
+        fakes::escriure_fitxer(ini, settings);
         p_.emplace(serveis{js, disc, perfil, f.media, f.midi, f.dialegs, f.eines, f.rellotge},
                    carpeta.string(), escenaris);
         consola.emplace(p_->app().form1(),
@@ -207,7 +186,8 @@ class teclat_programa : public ::testing::Test {
         ASSERT_TRUE(p_->app().form1().obtenir(elements::t_joystick).habilitat);
     }
 
-    std::filesystem::path carpeta;
+    fakes::carpeta_temporal programa_{"teclat", std::string(QUORVEL_SOURCE_DIR) + "/data"};
+    const std::filesystem::path& carpeta = programa_.cami();
     fakes::serveis_falsos f;
     joystick_amb_teclat js{f.joystick};
     fitxers_disc disc;
@@ -286,23 +266,6 @@ TEST_F(teclat_programa, the_keyboard_pad_is_mapped_and_played_with_real_key_even
     // Once the exercise stops, the keys type again.
     form1.clic(elements::aturar);
     EXPECT_EQ(escriure_interval(QStringLiteral("100")), QStringLiteral("100"));
-}
-
-// With the keyboard pad off the keyboard is always the console's; and an
-// exercise opened while another runs stops that one before anything is asked.
-TEST_F(teclat_programa, without_the_keyboard_pad_keys_type_while_an_exercise_runs) {
-    ASSERT_NO_FATAL_FAILURE(engegar(false));
-    std::vector<std::pair<avis_exercici, std::size_t>> avisos;
-    p_->exercicis().actual().en_avis = [&](avis_exercici a) {
-        avisos.emplace_back(a, f.dialegs.peticions.size());
-    };
-    ASSERT_NO_FATAL_FAILURE(obrir_mostra());
-    EXPECT_EQ(escriure_interval(QStringLiteral("250")), QStringLiteral("250"));
-    ASSERT_NO_FATAL_FAILURE(obrir_mostra());
-    const std::vector<std::pair<avis_exercici, std::size_t>> esperats = {
-        {avis_exercici::engegat, 1}, {avis_exercici::aturat, 1}, {avis_exercici::engegat, 2}};
-    EXPECT_EQ(avisos, esperats);
-    p_->exercicis().actual().en_avis = nullptr;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/local/fitxers_disc.h"
 #include "platform/qt/vista_escenari.h"
 #include "stage/escenari.h"
+#include "tests/fakes/carpeta_temporal.h"
 #include "tests/fakes/tauler_prova.h"
 #include "tests/platform/qt/esperar_qt.h"
 
@@ -77,9 +78,6 @@ std::string gif(const std::vector<QColor>& frames) {
 class carpeta_exercici {
   public:
     carpeta_exercici() {
-        arrel_ = fs::temp_directory_path() /
-                 ("quorvel_vista_escenari_" + std::to_string(QCoreApplication::applicationPid()));
-        fs::remove_all(arrel_);
         fs::create_directories(arrel_ / "imatge");
         solid("fons.png", fons_blau, "PNG");
         solid("vermell.png", vermell, "PNG");
@@ -90,13 +88,9 @@ class carpeta_exercici {
         escriure("text.png", "no picture here\r\n");
         escriure("text.gif", "GIF89a but nothing after");
         escriure("buit.jpg", "");
-        std::ifstream png(arrel_ / "imatge" / "vermell.png", std::ios::binary);
-        const std::string tot((std::istreambuf_iterator<char>(png)), {});
+        const std::string tot = fakes::llegir_fitxer(arrel_ / "imatge" / "vermell.png");
         escriure("truncat.png", tot.substr(0, tot.size() / 2));
     }
-    ~carpeta_exercici() { fs::remove_all(arrel_); }
-    carpeta_exercici(const carpeta_exercici&) = delete;
-    carpeta_exercici& operator=(const carpeta_exercici&) = delete;
 
     [[nodiscard]] std::string cami() const { return arrel_.string() + "\\"; }
     [[nodiscard]] std::string imatge(const std::string& nom) const {
@@ -110,10 +104,11 @@ class carpeta_exercici {
         ASSERT_TRUE(img.save(QString::fromStdString(imatge(nom)), format, 100));
     }
     void escriure(const std::string& nom, const std::string& bytes) const {
-        std::ofstream(arrel_ / "imatge" / nom, std::ios::binary) << bytes;
+        fakes::escriure_fitxer(arrel_ / "imatge" / nom, bytes);
     }
 
-    fs::path arrel_;
+    fakes::carpeta_temporal temporal_{"vista-escenari"};
+    const fs::path& arrel_ = temporal_.cami();
 };
 
 // A stage built from a scenario file of the test data, with its view.
@@ -536,66 +531,6 @@ TEST(vista_escenari, esc_alt_f4_and_closing_ask_to_leave_and_f11_switches_to_a_w
     e.model.posar_visible_finestra(false);
     EXPECT_TRUE(e.vista->close());
     EXPECT_EQ(sortides, 3);
-}
-
-// The service: the stage takes the keyboard when it shows; leaving it runs
-// the handler from the event loop (the handler closes the view the key came
-// from) and gives the console the keyboard back.
-TEST(vista_escenari, leaving_the_stage_runs_the_handler_and_activates_the_console) {
-    QWidget consola;
-    consola.resize(300, 200);
-    consola.show();
-    finestra model{nom_escenari};
-    escenari_qt servei;
-    escenari_construir(model);
-    servei.posar_consola(&consola);
-    int sortides = 0;
-    servei.en_sortida([&] {
-        ++sortides;
-        model.posar_visible_finestra(false);
-        servei.tancar(model);
-    });
-    servei.obrir(model);
-    model.posar_visible_finestra(true);
-    vista_escenari* vista = servei.vista(model);
-    ASSERT_NE(vista, nullptr);
-    EXPECT_EQ(vista->windowTitle(), QStringLiteral("Quorvel"));
-    EXPECT_TRUE(vista->isFullScreen());
-    EXPECT_TRUE(prova::esperar([&] { return QApplication::activeWindow() == vista; }));
-
-    QTest::keyClick(vista, Qt::Key_F11);
-    EXPECT_TRUE(prova::esperar([&] { return !vista->isFullScreen() && vista->isVisible(); }));
-    QTest::keyClick(vista, Qt::Key_F11);
-    EXPECT_TRUE(prova::esperar([&] { return vista->isFullScreen(); }));
-
-    QTest::keyClick(vista, Qt::Key_Escape);
-    EXPECT_EQ(sortides, 0);
-    ASSERT_TRUE(prova::esperar([&] { return sortides == 1; }));
-    EXPECT_EQ(servei.vista(model), nullptr);
-    EXPECT_TRUE(prova::esperar([&] { return QApplication::activeWindow() == &consola; }));
-}
-
-// F11's choice holds for the stages shown later in the session, and boxes
-// find the stage on show.
-TEST(vista_escenari, the_window_chosen_with_f11_holds_for_the_next_stage) {
-    finestra model{nom_escenari};
-    escenari_qt servei;
-    escenari_construir(model);
-    servei.obrir(model);
-    model.posar_visible_finestra(true);
-    ASSERT_NE(servei.vista(model), nullptr);
-    QTest::keyClick(servei.vista(model), Qt::Key_F11);
-    model.posar_visible_finestra(false);
-    servei.tancar(model);
-    EXPECT_EQ(servei.vista_visible(), nullptr);
-
-    servei.obrir(model);
-    model.posar_visible_finestra(true);
-    vista_escenari* vista = servei.vista(model);
-    ASSERT_NE(vista, nullptr);
-    EXPECT_FALSE(vista->pantalla_completa());
-    EXPECT_TRUE(prova::esperar([&] { return vista->isVisible() && !vista->isFullScreen(); }));
-    EXPECT_EQ(servei.vista_visible(), vista);
 }
 
 } // namespace

@@ -188,42 +188,6 @@ TEST_F(joystick_sdl_test, an_unplugged_pad_takes_its_device_back_when_it_returns
     EXPECT_EQ(joystick_llegir(s, *servei, jugador("Quorvel pad E")), "#01#");
 }
 
-TEST_F(joystick_sdl_test, a_virtual_press_lights_its_mapped_cell_once) {
-    pad_virtual pad("Quorvel pad P", 2, 6);
-    iniciar();
-    const int j = jugador("Quorvel pad P");
-    ASSERT_GT(j, 0);
-    // Board of the pad's cells; button 4 drives cell 2.
-    s.n_botons = s.n_botons_total;
-    s.mapa_entrades.redimensionar(0, s.n_joysticks, 0, s.n_botons_total + 4);
-    s.mapa_botons.redimensionar(0, s.n_botons);
-    for (int i = 0; i <= s.n_botons_total + 4; ++i) {
-        s.mapa_entrades(j, i) = -2;
-    }
-    s.mapa_entrades(j, 4 + 4) = 2;
-    s.mapa_botons[2] = {static_cast<std::int16_t>(j), 8};
-    std::vector<std::pair<int, std::string>> vistos;
-    cami_premudes cami(s, {[&](const esdeveniment_casella& e) {
-                               vistos.emplace_back(e.casella,
-                                                   e.canvi == canvi_casella::premuda ? "1" : "0");
-                           },
-                           {},
-                           {}});
-    const auto tick = [&] {
-        vistos.clear();
-        joysticks_sondejar(s, *servei, cami);
-        return vistos;
-    };
-    using esdeveniments = std::vector<std::pair<int, std::string>>;
-    tick();
-    pad.boto(3, true);
-    EXPECT_EQ(tick(), (esdeveniments{{2, "1"}}));
-    EXPECT_EQ(tick(), esdeveniments{});
-    pad.boto(3, false);
-    EXPECT_EQ(tick(), (esdeveniments{{2, "0"}}));
-    EXPECT_EQ(tick(), esdeveniments{});
-}
-
 TEST_F(joystick_sdl_test, input_changes_carry_their_time_and_ask_for_a_tick) {
     pad_virtual pad("Quorvel pad T", 2, 4);
     iniciar();
