@@ -44,12 +44,6 @@ dialeg() {
     esperar '! xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$id_dialeg"' ||
         fallar "the dialog stayed ($*)"
 }
-fitxers() {
-    xdotool mousemove --window "$consola" 15 8 click 1
-    esperar '[ -n "$(menu_obert)" ]' || fallar "the menu bar opened nothing"
-    xdotool key --repeat "$1" Down
-    xdotool key Return
-}
 casella() { clic $((541 + (($1 - 1) % 4) * 186)) $((262 + (($1 - 1) / 4) * 40)); }
 
 arrencar
@@ -105,7 +99,7 @@ for instruccio in general pregunta; do
     xdotool key Return
     esperar '[ "$(caixa_petita)" != "$id_caixa" ]' || fallar "the $instruccio box stayed"
 done
-xdotool mousemove 5 400 click 1
+enfocar "$(escenari | cut -d' ' -f1)"
 xdotool key Escape
 esperar '[ -z "$(escenari)" ]' || fallar "Esc left the stage up"
 esperar '[ -n "$(desat)" ]' || fallar "the editor did not come back"
