@@ -42,9 +42,9 @@ std::string copiar_lliure(const fs::path& origen, const fs::path& carpeta, std::
 }
 
 resultat_desar desar_exercici(const fs::path& cami, std::string_view bytes,
-                              const fs::path& carpeta_usuari) {
+                              const fs::path& carpeta_usuari, bool protegida) {
     const fs::path carpeta = cami.parent_path().empty() ? fs::path(".") : cami.parent_path();
-    if (es_escrivible(carpeta)) {
+    if (!protegida && es_escrivible(carpeta)) {
         return {substituir_fitxer(cami, bytes), cami, false};
     }
     std::error_code ec;

@@ -28,10 +28,11 @@ struct resultat_desar {
 };
 
 // Writes the bytes over the exercise file atomically. When its folder cannot
-// be written (an installed library), the folder is copied with its media into
-// carpeta_usuari (under a folder name no other takes) and the bytes are
-// written to the copy.
+// be written, or is protegida (the installed library, which belongs to the
+// package even for a user who could write it), the folder is copied with its
+// media into carpeta_usuari (under a folder name no other takes) and the
+// bytes are written to the copy.
 resultat_desar desar_exercici(const std::filesystem::path& cami, std::string_view bytes,
-                              const std::filesystem::path& carpeta_usuari);
+                              const std::filesystem::path& carpeta_usuari, bool protegida = false);
 
 } // namespace quorvel

@@ -507,7 +507,15 @@ bool finestra_editor::obrir(const fs::path& cami) {
 bool finestra_editor::desar() {
     confirmar_edicions();
     const std::string bytes = document_escriure(exercici_.document());
-    const resultat_desar r = desar_exercici(cami_, bytes, carpeta_usuari_);
+    // An installed program's folder (its library) belongs to the package.
+    const fs::path programa = fitxers_disc::cami_local(s_.carpeta_programa);
+    const auto dins = [](const fs::path& a, const fs::path& b) {
+        const auto r = a.lexically_relative(b);
+        return !r.empty() && *r.begin() != "..";
+    };
+    const bool protegida = !s_.carpeta_usuari.empty() && !s_.carpeta_programa.empty() &&
+                           dins(cami_.lexically_normal(), programa.lexically_normal());
+    const resultat_desar r = desar_exercici(cami_, bytes, carpeta_usuari_, protegida);
     const std::string nom = de_utf8(cami_.string());
     if (!r.error.empty()) {
         QMessageBox::warning(this, windowTitle(),
