@@ -4,6 +4,7 @@
 #include "content/dibuix.h"
 #include "content/escenari_graella.h"
 #include "content/estat_contingut.h"
+#include "content/exercici_fitxer.h"
 #include "content/tipus_exercici.h"
 #include "core/nombres.h"
 #include "core/pas.h"
@@ -481,7 +482,17 @@ QWidget* finestra_editor::construir_item() {
 bool finestra_editor::obrir(const fs::path& cami) {
     std::error_code ec;
     cami_ = fs::absolute(cami, ec);
-    if (!fs::exists(cami_, ec)) {
+    // An empty file is a new exercise; a file that is no exercise (a picture)
+    // is refused rather than rewritten.
+    const bool buit =
+        fs::exists(cami_, ec) && fs::is_regular_file(cami_, ec) && fs::file_size(cami_, ec) == 0;
+    if (fs::exists(cami_, ec) && !buit && !es_fitxer_exercici(fitxers_, de_utf8(cami_.string()))) {
+        QMessageBox::warning(
+            this, windowTitle(),
+            text(static_cast<int>(missatge::no_es_exercici), {de_utf8(cami_.filename().string())}));
+        return false;
+    }
+    if (!fs::exists(cami_, ec) || buit) {
         exercici_ = exercici_editable(6);
         if (!desar()) {
             return false;
