@@ -20,6 +20,7 @@
 #include "platform/qt/dialegs_qt.h"
 #include "platform/qt/eines_qt.h"
 #include "platform/qt/finestra_ajuda.h"
+#include "platform/qt/llocs_ginys.h"
 #include "platform/qt/media_qt.h"
 #include "platform/qt/sondeig_immediat.h"
 #include "platform/qt/traduccions_qt.h"
@@ -221,6 +222,7 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     if (opcions.filtre_consola != nullptr) {
         consola.installEventFilter(opcions.filtre_consola);
     }
+    const auto llocs = llocs_ginys::si_es_demana();
     executar_ordres(p, linia.ordres);
     editor_qt editor(p, fitxers, std::filesystem::path(carpetes.dades) / "meus_exercicis");
     if (!linia.editar.empty()) {

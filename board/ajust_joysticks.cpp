@@ -25,12 +25,11 @@ enum class resultat { superat, fallat, abandonat };
 
 resultat provar(estat_tauler& s, serveis& sv, finestra& form1, int j) {
     const int t = ajust_casella_prova(s, form1, j);
-    // Record 0 of the map is where the set-up tick looks for the test cell.
-    if (t == 0 || !s.mapa_botons.dins(0)) {
+    if (t == 0) {
         pas([&] { s.joysticks[j].ajust = "-1"; });
         return resultat::fallat;
     }
-    s.mapa_botons[0].joy = static_cast<std::int16_t>(t);
+    s.casella_configurant = static_cast<std::int16_t>(t);
     s.caselles.posar_text(form1, t, "1");
     s.caselles.posar_color(form1, t, color_groc);
     posar_linia_estat(form1, text_missatge(s, missatge::premer_entrades, {text_decimal(j)}));
@@ -78,7 +77,7 @@ void ajustar_joysticks(estat_tauler& s, serveis& sv, finestra& form1) {
     form1.posar_visible(elements::joy_invers, {}, true);
     form1.posar_valor(elements::joy_invers, {}, s.invers ? 1 : 0);
     const instantania_tauler abans(s, form1);
-    s.tipus_exercici = "1001";
+    s.configuracio = mode_configuracio::joysticks;
     for (int j = 0; j <= s.n_joysticks; ++j) {
         pas([&] { s.joysticks[j].ajust = "0"; });
     }
@@ -92,7 +91,7 @@ void ajustar_joysticks(estat_tauler& s, serveis& sv, finestra& form1) {
     }
 
     // Ended or abandoned, the check leaves nothing behind: a lit cell, a
-    // counter, its prompt on the status line, its exercise type or its timer
+    // counter, its prompt on the status line, its set-up mode or its timer
     // would otherwise outlive it and take the keyboard pad's keys.
     for (int k = 1; k <= s.n_botons; ++k) {
         pas([&] { s.caselles.posar_color(form1, k, std::nullopt); });

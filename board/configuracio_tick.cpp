@@ -57,7 +57,7 @@ void sumar_u(estat_tauler& s, finestra& form1, int k) {
 // so both tables keep naming the same single input for it.
 void assignar(estat_tauler& s, finestra& form1, int j, int i) {
     const int c = s.mapa_entrades(j, i);
-    const int actual = s.mapa_botons[0].joy;
+    const int actual = s.casella_configurant;
     if (es_casella(s, c)) {
         sumar_u(s, form1, c);
         return;
@@ -127,7 +127,7 @@ void configuracio_tick(estat_tauler& s, servei_joystick& js, servei_eines& eines
                 pas([&] { assignar(s, form1, j, i); });
             }
             if (menu_marcat(form1, elements::mn_joystic)) {
-                pas([&] { sumar_u(s, form1, s.mapa_botons[0].joy); });
+                pas([&] { sumar_u(s, form1, s.casella_configurant); });
                 eines.beep();
             }
         }

@@ -1,6 +1,6 @@
 // The set-up tick of t_configurar and the helpers the set-up procedures share:
 // while "Configurar mapa" is checked a pressed free input is given to the
-// current cell (record 0 of mapa_botons) and a held input counts up the text
+// current cell (casella_configurant) and a held input counts up the text
 // of the cell it drives; while "Ajustar joysticks" is checked every input
 // counts up the test cell.
 #pragma once

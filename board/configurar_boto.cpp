@@ -80,7 +80,7 @@ void esborrar_casella(estat_tauler& s, int k) {
 } // namespace
 
 bool configurar_boto(estat_tauler& s, serveis& sv, finestra& form1, int k) {
-    pas([&] { s.mapa_botons[0].joy = static_cast<std::int16_t>(k); });
+    s.casella_configurant = static_cast<std::int16_t>(k);
     pas([&] { s.caselles.posar_text(form1, k, "1"); });
     pas([&] { s.caselles.posar_color(form1, k, color_groc); });
     posar_linia_estat(form1, text_missatge(s, missatge::premer_casella_groga));
@@ -110,7 +110,7 @@ bool configurar_boto(estat_tauler& s, serveis& sv, finestra& form1, int k) {
 
 void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
     // Without a selected cell nothing is armed: the set-up tick would give
-    // the next press to whatever cell record 0 still names.
+    // the next press to whatever cell an earlier set-up left current.
     const std::vector<int> ks = seleccionades(s, form1);
     if (ks.empty()) {
         sv.eines.missatge("Feu clic primer a la casella que voleu configurar.", botons_missatge::ok,
@@ -122,7 +122,7 @@ void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
     form1.posar_valor(elements::mn_joystic, {}, 0);
     pas([&] { form1.posar_visible(elements::explorar_cursors, {}, true); });
     pas([&] { form1.posar_visible(elements::joy_invers, {}, true); });
-    s.tipus_exercici = "1000";
+    s.configuracio = mode_configuracio::tauler;
     // One cell per run: the end of a cell's set-up clears "Configurar mapa",
     // so the other selected cells stay selected for the next run instead of
     // being lit as if they were being set up.
@@ -137,7 +137,7 @@ void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
         abans.restaurar(s, form1);
         return;
     }
-    // Done, or the lit cell was erased under the wait: the set-up's own type
+    // Done, or the lit cell was erased under the wait: the set-up mode
     // and prompt end with it.
     abans.restaurar_consola(s, form1);
 }

@@ -53,7 +53,7 @@ resultat esperar_casella(estat_tauler& s, serveis& sv, finestra& form1, int k) {
         if (segons_passats(inici, sv.rellotge.segons()) > configurar_limit_segons) {
             pas([&] { s.caselles.posar_text(form1, k, ""); });
             pas([&] { s.caselles.posar_color(form1, k, color_vermell); });
-            pas([&] { s.mapa_botons[0].joy = -1; });
+            s.casella_configurant = -1;
             so_reproduir(s, sv, s.carpeta_programa + "\\no_ok.wav");
             return resultat::fallat;
         }
@@ -196,7 +196,7 @@ bool configurar_tauler(estat_tauler& s, serveis& sv, finestra& form1) {
     form1.posar_valor(elements::mn_joystic, {}, 0);
     pas([&] { form1.posar_visible(elements::explorar_cursors, {}, true); });
     pas([&] { form1.posar_visible(elements::joy_invers, {}, true); });
-    s.tipus_exercici = "1000";
+    s.configuracio = mode_configuracio::tauler;
     preparar_taules(s, form1);
     configuracio_engegar(form1);
 
@@ -212,7 +212,7 @@ bool configurar_tauler(estat_tauler& s, serveis& sv, finestra& form1) {
                 break;
             }
         }
-        pas([&] { s.mapa_botons[0].joy = static_cast<std::int16_t>(k); });
+        s.casella_configurant = static_cast<std::int16_t>(k);
         pas([&] { s.caselles.posar_text(form1, k, "1"); });
         pas([&] { s.caselles.posar_color(form1, k, color_groc); });
         posar_linia_estat(form1, text_missatge(s, missatge::premer_casella_groga));

@@ -18,7 +18,8 @@ bool visible(const finestra& form1, std::string_view nom) {
 
 instantania_tauler::instantania_tauler(const estat_tauler& s, const finestra& form1)
     : n_botons_(s.n_botons), n_botons_total_(s.n_botons_total), mapa_entrades_(s.mapa_entrades),
-      mapa_botons_(s.mapa_botons), tipus_exercici_(s.tipus_exercici),
+      mapa_botons_(s.mapa_botons), configuracio_(s.configuracio),
+      casella_configurant_(s.casella_configurant),
       explorar_cursors_visible_(visible(form1, elements::explorar_cursors)),
       joy_invers_visible_(visible(form1, elements::joy_invers)),
       t_configurar_habilitat_(form1.existeix(elements::t_configurar) &&
@@ -44,6 +45,7 @@ void instantania_tauler::restaurar(estat_tauler& s, finestra& form1) const {
     s.n_botons_total = n_botons_total_;
     s.mapa_entrades = mapa_entrades_;
     s.mapa_botons = mapa_botons_;
+    s.casella_configurant = casella_configurant_;
     if (!mateix_tauler) {
         // Something rebuilt the board under the set-up: its boxes are
         // rebuilt for the cells it had.
@@ -54,8 +56,8 @@ void instantania_tauler::restaurar(estat_tauler& s, finestra& form1) const {
         }
         dibuixar(s, form1);
     }
-    // The texts go back while the set-up's own exercise type still holds, so
-    // the change of a cell's text is no press of the exercise.
+    // The texts go back while the set-up still runs, so the change of a
+    // cell's text is no press of the exercise.
     for (std::size_t i = 0; i < caselles_.size(); ++i) {
         const int k = static_cast<int>(i) + 1;
         if (!caselles_[i] || !form1.existeix(elements::caselles, k)) {
@@ -69,7 +71,7 @@ void instantania_tauler::restaurar(estat_tauler& s, finestra& form1) const {
 }
 
 void instantania_tauler::restaurar_consola(estat_tauler& s, finestra& form1) const {
-    s.tipus_exercici = tipus_exercici_;
+    s.configuracio = configuracio_;
     pas([&] { form1.posar_visible(elements::explorar_cursors, {}, explorar_cursors_visible_); });
     pas([&] { form1.posar_visible(elements::joy_invers, {}, joy_invers_visible_); });
     posar_linia_estat(form1, linia_estat_);

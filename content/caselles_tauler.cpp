@@ -14,27 +14,6 @@ namespace quorvel {
 
 namespace {
 
-// The cells named in an item's fields, by type: which fields hold cells.
-struct camps_amb_caselles {
-    bool correctes = false;
-    bool sequencia = false;
-    bool especials = false;
-};
-
-camps_amb_caselles camps_del_tipus(const tipus_exercici& tipus) {
-    switch (tipus.familia) {
-    case familia_exercici::recorregut:
-    case familia_exercici::camins_fletxes:
-    case familia_exercici::parelles:
-    case familia_exercici::cursa:
-        // Types 8 and 17 read rules where the others read the sequence, and
-        // type 15 draws its own.
-        return {true, tipus.numero != 8 && tipus.numero != 15 && tipus.numero != 17, true};
-    default:
-        return {};
-    }
-}
-
 void revisar(std::string_view lletres, int n_caselles, std::size_t linia, const std::string& que,
              std::vector<avis_lectura>& avisos) {
     std::string fora;
@@ -66,21 +45,14 @@ void revisar(std::string_view lletres, int n_caselles, std::size_t linia, const 
 
 std::vector<avis_lectura> caselles_fora_del_tauler(const estat_contingut& s, int n_caselles) {
     std::vector<avis_lectura> avisos;
-    const tipus_exercici tipus = tipus_de_text(s.tipus_exercici);
-    switch (tipus.familia) {
-    case familia_exercici::escoltar_tauler:
-    case familia_exercici::midi:
-    case familia_exercici::escoltar_i_trobar:
+    if (s.tipus.llista_de_caselles()) {
         if (s.n_items > n_caselles) {
             avisos.push_back(avis_de(
                 s.linia_compte, missatge::avis_entrades_fora, "",
                 {text_decimal(n_caselles + 1), text_decimal(s.n_items), text_decimal(n_caselles)}));
         }
         return avisos;
-    default:
-        break;
     }
-    const camps_amb_caselles camps = camps_del_tipus(tipus);
     if (!s.elements.te_emmagatzematge()) {
         return avisos;
     }
@@ -90,13 +62,13 @@ std::vector<avis_lectura> caselles_fora_del_tauler(const estat_contingut& s, int
         const linies_element linies =
             ui < s.linies_elements.size() ? s.linies_elements[ui] : linies_element{};
         const std::string item = "item " + text_decimal(i) + " ";
-        if (camps.correctes) {
+        if (s.tipus.items_amb_caselles()) {
             revisar(e.correctes, n_caselles, linies.correctes, item + "correctes", avisos);
         }
-        if (camps.sequencia) {
+        if (s.tipus.sequencia_de_caselles()) {
             revisar(e.sequencia, n_caselles, linies.sequencia, item + "sequencia", avisos);
         }
-        if (camps.especials) {
+        if (s.tipus.items_amb_caselles()) {
             revisar(e.especials, n_caselles, linies.especials, item + "especials", avisos);
         }
     }

@@ -6,6 +6,7 @@
 #include "content/boto_mapa.h"
 #include "content/casella_esc.h"
 #include "content/element_exercici.h"
+#include "content/tipus_exercici.h"
 #include "core/model_caselles.h"
 #include "core/taula.h"
 #include "i18n/estat_idioma.h"
@@ -29,7 +30,8 @@ struct estat_contingut : estat_idioma {
     model_caselles caselles;
 
     // Exercise.
-    std::string tipus_exercici;
+    // Read once from the type text; set through tipus_de_text.
+    tipus_exercici tipus;
     std::string fitxer_exercici;
     std::string carpeta_exercici;
     std::int16_t n_items = 0;

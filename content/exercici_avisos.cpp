@@ -32,31 +32,20 @@ bool lectura_exercici::es_buit(std::string_view text) {
     return retallar_espais(text).empty();
 }
 
-bool lectura_exercici::necessita_correctes(const tipus_exercici& tipus) {
-    const int t = tipus.numero;
-    return (t >= 6 && t <= 8) || (t >= 15 && t <= 17) || t == 30 || t == 31;
-}
-
-bool lectura_exercici::necessita_escenari(const tipus_exercici& tipus) {
-    return tipus.familia == familia_exercici::camins_fletxes ||
-           tipus.familia == familia_exercici::comptar ||
-           tipus.familia == familia_exercici::comptar_fins;
-}
-
 void lectura_exercici::comprovar_tipus(std::size_t avisos_abans, const tipus_exercici& tipus) {
     if (!lr_.amb_avisos() || lr_.passat_final()) {
         return;
     }
-    if (!s_.tipus_exercici.empty() && !es_enter_pla(s_.tipus_exercici)) {
-        lr_.avisar(missatge::avis_tipus_no_pla, "", {citar(s_.tipus_exercici)});
+    if (!tipus.text.empty() && !es_enter_pla(tipus.text)) {
+        lr_.avisar(missatge::avis_tipus_no_pla, "", {citar(tipus.text)});
     } else if (tipus.familia == familia_exercici::desconegut) {
-        lr_.avisar(missatge::avis_tipus_desconegut, "", {s_.tipus_exercici});
-    } else if (s_.tipus_exercici.empty() && avisos_->size() == avisos_abans) {
+        lr_.avisar(missatge::avis_tipus_desconegut, "", {tipus.text});
+    } else if (tipus.text.empty() && avisos_->size() == avisos_abans) {
         lr_.avisar(missatge::avis_tipus_buit, "");
     }
     // A file that names no type it can play is usually written with
     // spaces for TABs throughout: each such record is named.
-    if (tipus.familia == familia_exercici::desconegut || s_.tipus_exercici.empty()) {
+    if (tipus.familia == familia_exercici::desconegut || tipus.text.empty()) {
         lr_.comprovar_tabs_restants();
     }
 }

@@ -32,7 +32,6 @@ cos cos_de(const tipus_exercici& t) {
     case familia_exercici::cursa:
         return t.numero <= 31 ? cos::items : cos::sense;
     case familia_exercici::cap:
-    case familia_exercici::configuracio:
     case familia_exercici::desconegut:
         break;
     }

@@ -17,7 +17,7 @@ class finestra;
 class servei_fitxers;
 
 // Loads the exercise file at cami (surrounding double quotes are dropped):
-// sets tipus_exercici, fitxer_exercici (unless the file is the program
+// sets tipus, fitxer_exercici (unless the file is the program
 // folder's "bdr.tmp") and carpeta_exercici (the file's folder with its
 // trailing separator, or the whole path when the file does not exist), makes
 // that folder the current one, and reads the body the type selects. Values a

@@ -12,36 +12,7 @@
 
 namespace quorvel {
 
-namespace {
-
-enum class cos_exercici { cap, llista, items_a, items_b };
-
-// The body an exercise file holds after its type; only races 30 and 31 have one.
-cos_exercici cos_del_tipus(const tipus_exercici& tipus) {
-    switch (tipus.familia) {
-    case familia_exercici::escoltar_tauler:
-    case familia_exercici::midi:
-    case familia_exercici::escoltar_i_trobar:
-        return cos_exercici::llista;
-    case familia_exercici::recorregut:
-    case familia_exercici::parelles:
-    case familia_exercici::camins_fletxes:
-    case familia_exercici::caselles_marcades:
-        return cos_exercici::items_a;
-    case familia_exercici::cursa:
-        return tipus.numero <= 31 ? cos_exercici::items_a : cos_exercici::cap;
-    case familia_exercici::comptar:
-    case familia_exercici::comptar_fins:
-        return cos_exercici::items_b;
-    case familia_exercici::cap:
-    case familia_exercici::configuracio:
-    case familia_exercici::desconegut:
-        break;
-    }
-    return cos_exercici::cap;
-}
-
-} // namespace
+namespace {} // namespace
 
 std::string lectura_exercici::que(std::string_view prefix, long long i,
                                   std::string_view nom) const {
@@ -61,14 +32,14 @@ void lectura_exercici::llegir(const std::string& cami) {
     lr_.registre("the first record", camp_fitxer::capcalera);
     lr_.registre("the second record", camp_fitxer::capcalera);
     const std::size_t avisos_abans = avisos_ == nullptr ? 0 : avisos_->size();
-    s_.tipus_exercici = lr_.valor("the exercise type", camp_fitxer::tipus);
-    const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
-    switch (cos_del_tipus(tipus)) {
+    s_.tipus = tipus_de_text(lr_.valor("the exercise type", camp_fitxer::tipus));
+    const tipus_exercici& tipus = s_.tipus;
+    switch (tipus.cos()) {
     case cos_exercici::llista:
         cos_llista();
         break;
     case cos_exercici::items_a:
-        cos_items(tipus.numero == 51);
+        cos_items(tipus.items_amagats());
         break;
     case cos_exercici::items_b:
         cos_items(false);
@@ -93,8 +64,8 @@ void lectura_exercici::comptador(std::int16_t& n, std::string_view nom) {
 void lectura_exercici::cos_llista() {
     comptador(s_.n_items, "the item count");
     s_.linia_compte = lr_.passat_final() ? 0 : lr_.linia();
-    const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
-    const bool notes = tipus.numero == 5 || tipus.numero == 12;
+    const tipus_exercici& tipus = s_.tipus;
+    const bool notes = tipus.llista_de_notes();
     const bool trobar = tipus.familia == familia_exercici::escoltar_i_trobar;
     if (lr_.amb_avisos() && !lr_.passat_final() && s_.n_items >= 0) {
         if (trobar && s_.n_items < 2) {
@@ -172,7 +143,7 @@ void lectura_exercici::cos_items(bool amb_respostes) {
         s_.linies_elements.resize(static_cast<std::size_t>(std::max(s_.n_elements + 1, 0)));
     }
     inici_cos_ = lr_.registres_trobats();
-    const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
+    const tipus_exercici& tipus = s_.tipus;
     // Past the end of the file the items would read only empty records, and
     // they are empty as created.
     for (int i = 1; i <= s_.n_elements && !lr_.passat_final(); ++i) {
@@ -190,7 +161,7 @@ void lectura_exercici::cos_items(bool amb_respostes) {
             pas([&] { s_.llista_exercici[k] = codis_expandir(s_, v); });
         }
     }
-    const bool textos = tipus.numero == 8 || tipus.numero == 17;
+    const bool textos = tipus.items_amb_formules();
     const std::size_t llegits = lr_.registres_trobats() - inici_cos_;
     comprovar_compte(s_.n_elements, llegits + lr_.comprovar_sobrants(),
                      {textos ? 10u : 9u, amb_respostes ? 5u : 0u, "item", "items"});
@@ -205,11 +176,11 @@ void lectura_exercici::item(int i, const tipus_exercici& tipus) {
         expandit(i, &element_exercici::correctes, "correctes", camp_fitxer::correctes);
     if (avisos && !lr_.passat_final()) {
         s_.linies_elements[ui].correctes = lr_.linia();
-        if (necessita_correctes(tipus) && es_buit(correctes)) {
+        if (tipus.items_amb_correctes() && es_buit(correctes)) {
             lr_.avisar(missatge::avis_correctes_buit, que("item", i, "correctes"));
         }
     }
-    if (tipus.numero == 8 || tipus.numero == 17) {
+    if (tipus.items_amb_formules()) {
         text_entre_cometes(i, &element_exercici::text_1, "text_1", camp_fitxer::regla_columnes);
         text_entre_cometes(i, &element_exercici::text_2, "text_2", camp_fitxer::regla_files);
     } else {
@@ -230,7 +201,7 @@ void lectura_exercici::item(int i, const tipus_exercici& tipus) {
     media(i, &element_exercici::media_4, "media_4", camp_fitxer::media_4);
     const std::string escenari =
         media(i, &element_exercici::media_5, "media_5", camp_fitxer::escenari);
-    if (avisos && !lr_.passat_final() && necessita_escenari(tipus) && es_buit(escenari)) {
+    if (avisos && !lr_.passat_final() && tipus.items_amb_escenari() && es_buit(escenari)) {
         lr_.avisar(missatge::avis_sense_escenari, que("item", i, "media_5"));
     }
 }

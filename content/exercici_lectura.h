@@ -50,10 +50,6 @@ class lectura_exercici {
     [[nodiscard]] std::string que(std::string_view prefix, long long i, std::string_view nom) const;
 
     [[nodiscard]] static bool es_buit(std::string_view text);
-    // The types whose first press must be one of an item's correctes.
-    [[nodiscard]] static bool necessita_correctes(const tipus_exercici& tipus);
-    // The types whose stage is the item's own scenario (media_5).
-    [[nodiscard]] static bool necessita_escenari(const tipus_exercici& tipus);
 
     estat_contingut& s_;
     lectura_contingut lr_;

@@ -1,7 +1,6 @@
 #include "engine/despatxador.h"
 
 #include "content/rutes.h"
-#include "content/tipus_exercici.h"
 #include "core/errors.h"
 #include "core/finestra.h"
 #include "core/lletra_casella.h"
@@ -12,6 +11,7 @@
 #include "engine/despatxador_comu.h"
 #include "engine/estat_joc.h"
 #include "engine/exercici.h"
+#include "engine/familia.h"
 #include "engine/jutjar.h"
 #include "engine/registre_premudes.h"
 #include "platform/serveis.h"
@@ -90,13 +90,16 @@ template <typename F> std::int16_t despatxador::judicar(int k, bool cursa, F&& j
     return resultat;
 }
 
-std::int16_t despatxador::jutjar(int k, int tipus) {
-    return judicar(k, false, [&] { return resposta_jutjar(s_, sv_.fitxers, retro(), k, tipus); });
+std::int16_t despatxador::jutjar(int k, regla_judici regla) {
+    return judicar(k, false, [&] { return resposta_jutjar(s_, sv_.fitxers, retro(), k, regla); });
 }
 
-void despatxador::cursa(int k, int tipus, std::optional<double> moment) {
+void despatxador::cursa(int k, std::optional<double> moment) {
+    if (s_.configuracio != mode_configuracio::cap) {
+        return;
+    }
     const moment_en_curs guarda(moment_, moment);
-    judicar(k, true, [&] { return cursa_jutjar(s_, vista_.pantalla(), retro(), k, tipus); });
+    judicar(k, true, [&] { return cursa_jutjar(s_, vista_.pantalla(), retro(), k); });
 }
 
 finestra& despatxador::escenari() {
@@ -122,10 +125,11 @@ void despatxador::casella(const esdeveniment_casella& e) {
     if (s_.graella_fitxer.find("graella.esc") != std::string::npos) {
         pas([&] { imatges_escenari_defecte(k, x, premuda); });
     }
+    const gestor_familia& gestor = gestor_de(s_);
     if (x == "1") {
-        activacio(k);
+        gestor.premer(*this, k);
     } else {
-        alliberament(k);
+        gestor.deixar(*this, k);
     }
 }
 
@@ -147,7 +151,7 @@ bool despatxador::premuda_abans(int k, bool premuda) {
 // idle cell at its first tick, and an idle cell that loses the focus is
 // emptied: neither covers the picture the layout gave the cell.
 void despatxador::imatges_escenari_defecte(int k, const std::string& x, bool premuda) {
-    if (tipus_de_text(s_.tipus_exercici).numero == 50 && x != "0") {
+    if (s_.tipus.sense_imatge_premuda() && x != "0") {
         return;
     }
     if (x != "1" && !premuda) {
@@ -155,75 +159,6 @@ void despatxador::imatges_escenari_defecte(int k, const std::string& x, bool pre
     }
     if (te_llista(s_.graella[1])) {
         imatge_llista(k, enter_de(x));
-    }
-}
-
-void despatxador::activacio(int k) {
-    const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
-    const int t = tipus.numero;
-    if (t == 3) {
-        tipus_3(k);
-    } else if (t == 4) {
-        pas([&] { so_reproduir(s_, sv_, s_.llista_exercici[k]); });
-    } else if (tipus.familia == familia_exercici::midi) {
-        pas([&] { midi_nota(s_, sv_, 0, enter_de(s_.llista_exercici[k]), 127); });
-    } else if (tipus.familia == familia_exercici::recorregut) {
-        pas([&] {
-            if (jutjar(k, t) == judici_be) {
-                s_.caselles.posar_color(form1_, k, color_groc);
-            }
-        });
-    } else if (tipus.familia == familia_exercici::parelles) {
-        pas([&] { tipus_9(k); });
-    } else if (tipus.familia == familia_exercici::escoltar_i_trobar) {
-        tipus_11_12(k, t);
-    } else if (tipus.familia == familia_exercici::camins_fletxes) {
-        cami_fletxes(k, t);
-    } else if (tipus.familia == familia_exercici::comptar ||
-               tipus.familia == familia_exercici::comptar_fins) {
-        comptar(k, t);
-    } else if (t == 50) {
-        tipus_50(k);
-    } else if (t == 51) {
-        tipus_51(k);
-    }
-}
-
-void despatxador::tipus_9(int k) {
-    if (s_.mapa_botons[k].joy != 1) {
-        jutjar(k, 9);
-        return;
-    }
-    const int ordre = s_.caselles_estat(k, 2);
-    s_.resposta += text_casella(ordre);
-    if (te_llista(s_.graella[1])) {
-        imatge_llista(1, ordre);
-    }
-}
-
-void despatxador::alliberament(int k) {
-    double t = 0;
-    pas([&] { t = valor_tipus(s_.tipus_exercici); });
-    if (t == 9) {
-        pas([&] {
-            if (s_.mapa_botons[k].joy == 1) {
-                const std::string cami =
-                    imatge_programa(s_, sv_.fitxers, s_.graella[1].fitxers[0].cami);
-                imatge_posar(sv_.fitxers, escenari(), 1, cami);
-            }
-        });
-    }
-    if (t != 20 && valor_numeric(s_.resposta) > 0) {
-        pas([&] {
-            const int n = a_enter16(valor_numeric(s_.resposta));
-            pas([&] {
-                const std::string cami =
-                    imatge_programa(s_, sv_.fitxers, s_.graella[1].fitxers[0].cami);
-                imatge_posar(sv_.fitxers, escenari(), n, cami);
-            });
-            pas([&] { escenari().posar_caption(elements::texto, 1, text_decimal(n - 1)); });
-            s_.resposta = text_decimal(n - 1);
-        });
     }
 }
 

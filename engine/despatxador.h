@@ -1,6 +1,7 @@
 // The event dispatcher: runs for every cell event of the press path (a cell
-// held, let go, or cleared by stop) and turns it into exercise behaviour by exercise type: list
-// playback, MIDI notes, judged answers, counting, arrow paths, marked and hidden cells.
+// held, let go, or cleared by stop) and hands it to the handler of the loaded
+// exercise's family (engine/familia.h), with the judgement, the stage and
+// the waits those handlers share.
 //
 // Its only state between calls is which cells are held in the current run.
 // A call may pump window events (the waits of types 3, 11, 12 and 51), inside
@@ -35,47 +36,66 @@ class despatxador {
     despatxador(exercici& ex, estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista,
                 registre_premudes& registre);
 
-    // A cell event. Every failing step is skipped.
+    // A cell event, handed to the handler of the loaded type's family
+    // (engine/familia.h). Every failing step is skipped.
     void casella(const esdeveniment_casella& e);
 
-    // The judgements with the exercise's feedback and stage; each judged
-    // press goes to the results log.
-    std::int16_t jutjar(int k, int tipus);
-    void cursa(int k, int tipus, std::optional<double> moment);
+    // A race press, judged after its cell event with the exercise's feedback
+    // and stage; it goes to the results log.
+    void cursa(int k, std::optional<double> moment);
 
     // Longest wait for the media in play to stop (types 11 and 12), seconds.
     static constexpr double espera_maxima_s = 60.0;
     // The listening time of type 3, seconds.
     static constexpr double escolta_s = 5.0;
 
-  private:
-    void imatges_escenari_defecte(int k, const std::string& x, bool premuda);
-    // Whether cell k was held before this change; records whether it is now.
-    bool premuda_abans(int k, bool premuda);
-    void activacio(int k);
-    void tipus_3(int k);
-    void tipus_9(int k);
-    void tipus_11_12(int k, int t);
-    void cami_fletxes(int k, int t);
-    void comptar(int k, int t);
-    void fletxes_mostrar(const std::string& direccions);
-    void tipus_50(int k);
-    void tipus_51(int k);
-    void alliberament(int k);
-
-    retroaccio retro();
-    // Judges a press with jutjar_premuda and logs it once: at the final
-    // feedback when it comes, else when the judgement returns.
-    template <typename F> std::int16_t judicar(int k, bool cursa, F&& jutjar_premuda);
+    // What the family handlers act on: the run's state, services, console
+    // and exercise, and the judgement, stage and waits they share.
+    [[nodiscard]] estat_joc& estat() { return s_; }
+    [[nodiscard]] serveis& sv() { return sv_; }
+    [[nodiscard]] finestra& consola() { return form1_; }
+    [[nodiscard]] exercici& ex() { return ex_; }
+    [[nodiscard]] servei_escenari& vista() { return vista_; }
+    // Judges a press by rule; the judged press goes to the results log.
+    std::int16_t jutjar(int k, regla_judici regla);
+    // The stage while the exercise runs; a failing step without one.
     finestra& escenari();
+    // Stage picture j takes entry entrada of the scenario's list.
     void imatge_llista(int j, int entrada);
     double segons_des_de(double inici);
+    std::string estat_media();
     // Waits, pumping events, for the media in play to end (a paused item, a
     // failing query or the time limit end it too). False when the run ended
     // or seguir turned false while the events ran: the caller then does no
     // more.
     bool esperar_fi_media(unsigned long execucio, const std::function<bool()>& seguir);
-    std::string estat_media();
+
+    // The waits a press may be inside of, so that a press during a wait
+    // lengthens it (type 3) or is not judged (types 11 and 12).
+    struct espera {
+        double inici;
+        unsigned long execucio;
+    };
+    struct esperes {
+        // The listening wait of type 3 that runs: since when, for which run.
+        std::optional<espera> escolta;
+        // The run whose type 11 or 12 press waits for the media.
+        std::optional<unsigned long> media;
+        // Counts the presses of type 51: the hints of a press stop as soon
+        // as a later press is answered.
+        unsigned long premudes_51 = 0;
+    };
+    [[nodiscard]] esperes& esperes_familia() { return esperes_; }
+
+  private:
+    void imatges_escenari_defecte(int k, const std::string& x, bool premuda);
+    // Whether cell k was held before this change; records whether it is now.
+    bool premuda_abans(int k, bool premuda);
+
+    retroaccio retro();
+    // Judges a press with jutjar_premuda and logs it once: at the final
+    // feedback when it comes, else when the judgement returns.
+    template <typename F> std::int16_t judicar(int k, bool cursa, F&& jutjar_premuda);
 
     exercici& ex_;
     estat_joc& s_;
@@ -84,18 +104,7 @@ class despatxador {
     servei_escenari& vista_;
     registre_premudes& registre_;
 
-    // The listening wait of type 3 that runs: since when, and for which run
-    // of the exercise.
-    struct espera {
-        double inici;
-        unsigned long execucio;
-    };
-    std::optional<espera> escolta_;
-    // The run of the exercise whose type 11 or 12 press waits for the media.
-    std::optional<unsigned long> espera_media_;
-    // Counts the presses of type 51: the hints of a press stop as soon as a
-    // later press is answered.
-    unsigned long premuda_51_ = 0;
+    esperes esperes_;
     // The cells held, in the run of the exercise they were pressed in.
     std::set<int> premudes_;
     unsigned long execucio_premudes_ = 0;

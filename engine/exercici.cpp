@@ -3,13 +3,13 @@
 #include "board/dibuixar.h"
 #include "content/escenari_fitxer.h"
 #include "content/rutes.h"
-#include "content/tipus_exercici.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
 #include "core/noms_elements.h"
 #include "core/pas.h"
 #include "core/text.h"
 #include "engine/estat_joc.h"
+#include "engine/familia.h"
 #include "engine/sortejar.h"
 #include "platform/serveis.h"
 #include "platform/vista_escenari.h"
@@ -25,22 +25,8 @@ namespace quorvel {
 
 namespace {
 
-double tipus(const estat_joc& s) {
-    return valor_tipus(s.tipus_exercici);
-}
-
 int enter_de(const std::string& text) {
     return a_enter16(valor_numeric(text));
-}
-
-// The voice recording a name stands for: a bare name lies in the voice
-// folder of the current directory.
-std::string a_veu(serveis& sv, const std::string& nom) {
-    return ruta_subcarpeta(sv.fitxers, sv.fitxers.carpeta_actual(), "veu\\", nom);
-}
-
-std::string graella_defecte(const estat_joc& s) {
-    return s.carpeta_programa + "\\graella.esc";
 }
 
 } // namespace
@@ -92,16 +78,15 @@ void exercici::engegar() {
     ++execucio_;
     pas([&] { dibuixar(s_, form1_); });
     s_.graella_fitxer = graella_defecte(s_);
-    if (tipus(s_) > 5) {
+    if (s_.tipus.prepara_pregunta()) {
         pas([&] { preparar(); });
     }
-    if (tipus(s_) == 5) {
+    if (s_.tipus.obre_midi()) {
         pas([&] { midi_tancar(s_, sv_); });
         pas([&] { midi_obrir(s_, sv_, -1); });
         pas([&] { midi_programa(s_, sv_, 0, 0, enter_de(s_.llista_exercici[0])); });
     }
-    const double t = tipus(s_);
-    if (t > 0 && (t > 29 || t == 9)) {
+    if (s_.tipus.escenari_de_item()) {
         // An item without a scenario of its own plays on the default one,
         // never on what an earlier exercise left loaded.
         pas([&] {
@@ -173,68 +158,7 @@ bool exercici::en_marxa() const {
 void exercici::preparar() {
     sv_.rellotge.llavor(static_cast<unsigned>(std::floor(sv_.rellotge.segons())));
     s_.resposta.clear();
-    const tipus_exercici tipus = tipus_de_text(s_.tipus_exercici);
-    auto copiar_primer = [&] { s_.elements[0] = s_.elements[1]; };
-    // An item without a scenario of its own plays on the program's default one.
-    auto escenari_item = [&] {
-        const std::string& propi = s_.elements[0].media_5;
-        s_.graella_fitxer = propi.empty() ? graella_defecte(s_) : propi;
-    };
-    switch (tipus.familia) {
-    case familia_exercici::parelles:
-        pas([&] { caselles_numerar(s_); });
-        pas([&] { element_sortejar(s_, sv_.rellotge); });
-        break;
-    case familia_exercici::escoltar_i_trobar: {
-        pas([&] { element_sortejar(s_, sv_.rellotge); });
-        // No cell qualifying as a target leaves nothing to play: entry 0 is
-        // no target (for type 12 it holds the instrument).
-        int k = 0;
-        pas([&] { k = casella_sortejar(s_, sv_.rellotge); });
-        if (tipus.numero == 11) {
-            if (k > 0) {
-                pas([&] { media_reproduir(s_, sv_, a_veu(sv_, s_.llista_exercici[k])); });
-            }
-        } else {
-            pas([&] { midi_tancar(s_, sv_); });
-            pas([&] { midi_obrir(s_, sv_, -1); });
-            pas([&] { midi_programa(s_, sv_, 0, 0, enter_de(s_.llista_exercici[0])); });
-            if (k > 0) {
-                pas([&] { midi_nota(s_, sv_, 0, enter_de(s_.llista_exercici[k]), 127); });
-            }
-        }
-        break;
-    }
-    case familia_exercici::camins_fletxes:
-        pas([&] { element_sortejar(s_, sv_.rellotge); });
-        pas(escenari_item);
-        break;
-    case familia_exercici::comptar:
-        pas(copiar_primer);
-        pas(escenari_item);
-        break;
-    case familia_exercici::comptar_fins:
-        pas(copiar_primer);
-        pas(escenari_item);
-        pas([&] {
-            const int c = static_cast<int>(std::floor(s_.n_botons * sv_.rellotge.aleatori())) + 1;
-            s_.elements[0].especials = caracter(c);
-        });
-        break;
-    case familia_exercici::caselles_marcades:
-        // The item brings the found, near and wrong sounds and the scenario;
-        // the cell table is made after it, so that the hidden cell's code
-        // stays in the item's especials.
-        pas([&] { element_sortejar(s_, sv_.rellotge); });
-        if (tipus.numero == 50) {
-            pas([&] { caselles_marcar(s_, sv_.rellotge, 1); });
-        } else {
-            pas([&] { caselles_coordenades(s_, sv_.rellotge); });
-        }
-        break;
-    default:
-        pas([&] { element_sortejar(s_, sv_.rellotge); });
-    }
+    gestor_de(s_.tipus.familia).preparar(s_, sv_);
 }
 
 // The players read the instruction on the stage while the operator reads it
@@ -242,7 +166,7 @@ void exercici::preparar() {
 void exercici::consigna_mostra() {
     if (escenari_ && s_.escenari_consigna) {
         const bool de_item =
-            tipus(s_) > 5 && s_.elements.dins(0) && !s_.elements[0].consigna.empty();
+            s_.tipus.prepara_pregunta() && s_.elements.dins(0) && !s_.elements[0].consigna.empty();
         pas([&] {
             vista_.posar_consigna(*escenari_,
                                   de_item ? s_.elements[0].consigna : s_.consigna_exercici);
@@ -251,7 +175,7 @@ void exercici::consigna_mostra() {
     if (!s_.consigna_exercici.empty()) {
         sv_.eines.missatge("consigna " + s_.consigna_exercici, botons_missatge::ok, "Quorvel");
     }
-    if (tipus(s_) > 5 && s_.elements.dins(0) && !s_.elements[0].consigna.empty()) {
+    if (s_.tipus.prepara_pregunta() && s_.elements.dins(0) && !s_.elements[0].consigna.empty()) {
         sv_.eines.missatge("consigna " + s_.elements[0].consigna, botons_missatge::ok, "Quorvel");
     }
 }

@@ -62,16 +62,17 @@ void parella_imatge(estat_joc& s, servei_fitxers& fitxers, const retroaccio& r, 
     }
 }
 
-std::int16_t judici_tipus(const estat_joc& s, int c, int t, char lletra) {
+std::int16_t judici_regla(const estat_joc& s, int c, regla_judici regla, char lletra) {
     const auto& item = s.elements[0];
     const std::string& r = s.resposta;
     const std::string& seq = item.sequencia;
     std::int16_t resultat = judici_mal;
-    switch (t) {
-    case 6:
-    case 7: {
-        const char esperada = lletra_a(seq, t == 6 ? r.size() + 1 : r.size());
-        if (esperada == lletra || (t == 7 && esperada == '*') || seq == "*") {
+    const bool actual = regla == regla_judici::actual;
+    switch (regla) {
+    case regla_judici::seguent:
+    case regla_judici::actual: {
+        const char esperada = lletra_a(seq, actual ? r.size() : r.size() + 1);
+        if (esperada == lletra || (actual && esperada == '*') || seq == "*") {
             resultat = judici_be;
         }
         if (conte(item.especials, lletra)) {
@@ -82,7 +83,7 @@ std::int16_t judici_tipus(const estat_joc& s, int c, int t, char lletra) {
         }
         break;
     }
-    case 8: {
+    case regla_judici::moviments: {
         const std::string inici = r.substr(r.size() - 1);
         const std::string fi = text_casella(c);
         // Each formula is given the positions along its own axis.
@@ -98,15 +99,13 @@ std::int16_t judici_tipus(const estat_joc& s, int c, int t, char lletra) {
         }
         break;
     }
-    case 9: {
+    case regla_judici::parella: {
         const int p = casella_lletra(r.back());
         if (p == s.caselles_estat(c, 2)) {
             resultat = judici_parella;
         }
         break;
     }
-    default:
-        break;
     }
     return resultat;
 }
@@ -127,7 +126,7 @@ void imatge_posar(servei_fitxers& fitxers, finestra& escenari, int j, const std:
 }
 
 std::int16_t resposta_jutjar(estat_joc& s, servei_fitxers& fitxers, const retroaccio& r, int c,
-                             int t) {
+                             regla_judici regla) {
     const char lletra = lletra_casella(c);
     const std::string& resposta = s.resposta;
     if (s.invers_actiu && !resposta.empty() && resposta.back() == lletra) {
@@ -137,9 +136,10 @@ std::int16_t resposta_jutjar(estat_joc& s, servei_fitxers& fitxers, const retroa
     if (resposta.empty()) {
         resultat = conte(s.elements[0].correctes, lletra) ? judici_be : judici_mal;
     } else {
-        resultat = judici_tipus(s, c, t, lletra);
+        resultat = judici_regla(s, c, regla, lletra);
     }
-    if (t == 9 && resultat == judici_parella) {
+    const bool parella = regla == regla_judici::parella;
+    if (parella && resultat == judici_parella) {
         const int p = casella_lletra(resposta.back());
         s.joysticks[s.caselles_estat(c, 1)].resposta_jugador += text_decimal(p);
     }
@@ -152,7 +152,7 @@ std::int16_t resposta_jutjar(estat_joc& s, servei_fitxers& fitxers, const retroa
         }
         break;
     case judici_mal:
-        if (t == 9) {
+        if (parella) {
             pas([&] { parella_imatge(s, fitxers, r, c, false); });
         }
         if (r.mal) {
@@ -173,8 +173,7 @@ std::int16_t resposta_jutjar(estat_joc& s, servei_fitxers& fitxers, const retroa
     return resultat;
 }
 
-std::int16_t cursa_jutjar(estat_joc& s, const mida_pantalla& pantalla, const retroaccio& r, int c,
-                          int t) {
+std::int16_t cursa_jutjar(estat_joc& s, const mida_pantalla& pantalla, const retroaccio& r, int c) {
     const char lletra = lletra_casella(c);
     const int jugador = s.mapa_botons[c].joy;
     if (jugador < 1) {
@@ -188,9 +187,9 @@ std::int16_t cursa_jutjar(estat_joc& s, const mida_pantalla& pantalla, const ret
         if (conte(item.correctes, lletra) || item.correctes == "*") {
             resultat = judici_be;
         }
-    } else if (t >= 30 && t <= 32) {
+    } else if (s.tipus.cursa_amb_cos()) {
         const std::string& seq = item.sequencia;
-        if (t == 32) {
+        if (s.tipus.cursa_per_sequencia()) {
             const char esperada = lletra_a(seq, trajecte.size());
             if (esperada == lletra || esperada == '*') {
                 resultat = judici_be;

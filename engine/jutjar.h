@@ -32,17 +32,24 @@ struct retroaccio {
     std::function<finestra*()> escenari;
 };
 
-// Judges a press on cell c with judging type t (6, 7, 8 or 9), extends
+// How a press after the first is judged.
+enum class regla_judici {
+    seguent,   // the next letter of the sequence ("*" as the sequence accepts any)
+    actual,    // the sequence letter at the answer's length ("*" there accepts any)
+    moviments, // the item's row and column formulas accept the step
+    parella,   // the cell's order matches the last pick
+};
+
+// Judges a press on cell c by rule regla, extends
 // resposta on a right press and gives the feedback. Throws (a failing step)
 // when the current item is missing, the cell has no letter or a type 8
 // formula cannot be worked out; nothing has changed then.
 std::int16_t resposta_jutjar(estat_joc& s, servei_fitxers& fitxers, const retroaccio& r, int c,
-                             int t);
+                             regla_judici regla);
 
-// Judges a race press on cell c for exercise type t (30 to 49) against the
+// Judges a race press on cell c for the loaded race type against the
 // trail of the cell's player and moves that player's token on a right press.
-std::int16_t cursa_jutjar(estat_joc& s, const mida_pantalla& pantalla, const retroaccio& r, int c,
-                          int t);
+std::int16_t cursa_jutjar(estat_joc& s, const mida_pantalla& pantalla, const retroaccio& r, int c);
 
 // The file a scenario media path names for a picture that the program joins
 // under the program folder's imatge folder: a path already resolved to a

@@ -34,9 +34,7 @@ motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
       registre_(s, sv.fitxers, sv.rellotge, sv.joystick, form1), exercici_(s, sv, form1, vista),
       despatxador_(exercici_, s, sv, form1, vista, registre_),
       cami_(s, {[this](const esdeveniment_casella& e) { despatxador_.casella(e); },
-                [this](int k, int tipus, std::optional<double> moment) {
-                    despatxador_.cursa(k, tipus, moment);
-                },
+                [this](int k, std::optional<double> moment) { despatxador_.cursa(k, moment); },
                 // Between start and stop, and not after the final feedback:
                 // the polling timer runs exactly then.
                 [this] {

@@ -49,9 +49,8 @@ void cami_premudes::fet() {
 }
 
 void cami_premudes::cursa(int c, std::optional<double> moment) {
-    const double tipus = valor_tipus(s_.tipus_exercici);
-    if (es_cursa(tipus) && c_.cursa) {
-        pas([&] { c_.cursa(c, a_enter16(tipus), moment); });
+    if (s_.tipus.es_cursa() && c_.cursa) {
+        pas([&] { c_.cursa(c, moment); });
         fet();
     }
 }

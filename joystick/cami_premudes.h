@@ -42,7 +42,7 @@ class cami_premudes {
         std::function<void(const esdeveniment_casella&)> casella;
         // The race judgement of a cell activated in exercise types 30 to 49,
         // with the type and the press's time.
-        std::function<void(int casella, int tipus, std::optional<double> moment)> cursa;
+        std::function<void(int casella, std::optional<double> moment)> cursa;
         // Whether presses are taken: an exercise runs and has not ended.
         std::function<bool()> obert;
     };

@@ -141,9 +141,8 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, cami_premudes& 
     }
 
     std::vector<std::size_t> noves;
-    const double tipus = valor_tipus(s.tipus_exercici);
     for (std::size_t k = 0; k < a.size(); ++k) {
-        if (tipus == 30 || s.caselles_ant.find(a[k]) == std::string::npos) {
+        if (s.tipus.cursa_cada_sondeig() || s.caselles_ant.find(a[k]) == std::string::npos) {
             noves.push_back(k);
         }
     }

@@ -51,8 +51,8 @@ void meta(const estat_escena& s, servei_fitxers& fitxers, const mida_pantalla& m
 // gives player j item j, a face nobody has chosen, and the first tick would
 // cover only the cards of players whose cells it releases.
 void cartes_tapades(const estat_escena& s, servei_fitxers& fitxers, finestra& esc) {
-    if (s.esc_tipus != 4 || tipus_de_text(s.tipus_exercici).familia != familia_exercici::parelles ||
-        !s.graella.dins(1) || !s.graella[1].fitxers.dins(0)) {
+    if (s.esc_tipus != 4 || s.tipus.familia != familia_exercici::parelles || !s.graella.dins(1) ||
+        !s.graella[1].fitxers.dins(0)) {
         return;
     }
     const auto cami = fitxers.cami_complet(s.graella[1].fitxers[0].cami);

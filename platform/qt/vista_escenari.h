@@ -68,6 +68,9 @@ class vista_escenari : public QWidget {
     // An element's rectangle in the model's pixels (the view's own while the
     // model fills the view: on the whole screen, with no instruction band).
     [[nodiscard]] QRect rectangle(const element& e) const;
+    // The cell pictures a click reaches (images 1..n on show), in the view's
+    // pixels.
+    [[nodiscard]] std::vector<std::pair<int, QRect>> llocs_imatges() const;
     // Where the model's pixels fall in the view.
     [[nodiscard]] const QTransform& transformacio() const { return transformacio_; }
 

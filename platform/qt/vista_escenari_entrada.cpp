@@ -64,6 +64,19 @@ void vista_escenari::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+std::vector<std::pair<int, QRect>> vista_escenari::llocs_imatges() const {
+    std::vector<std::pair<int, QRect>> llocs;
+    if (!lligada_) {
+        return llocs;
+    }
+    for (const element* e : f_.tots()) {
+        if (e->tipus == tipus_element::imatge && e->index.value_or(0) > 0 && e->visible) {
+            llocs.emplace_back(*e->index, transformacio_.mapRect(rectangle(*e)));
+        }
+    }
+    return llocs;
+}
+
 void vista_escenari::closeEvent(QCloseEvent* event) {
     if (lligada_ && f_.visible()) {
         event->ignore();

@@ -117,6 +117,8 @@ void vista_finestra::crear_widget(const element& e) {
     case tipus_element::temporitzador:
         return;
     }
+    // Scripts that drive the program find an element by this name.
+    w->setObjectName(index ? QStringLiteral("%1(%2)").arg(qtext(nom)).arg(*index) : qtext(nom));
     w->installEventFilter(this);
     destruir_widget(nom, index);
     elements_widget_[w] = {nom, index};

@@ -84,7 +84,7 @@ TEST(aplicacio, start_up_reads_the_settings_before_the_language_and_the_joystick
     EXPECT_EQ(s.mapa_entrades.superior2(), 14);
     EXPECT_EQ(s.mapa_entrades(1, 6), 2);
     EXPECT_EQ(s.mapa_botons[4].entrada, 8);
-    EXPECT_EQ(s.tipus_exercici, "0");
+    EXPECT_EQ(s.tipus.text, "0");
     EXPECT_FALSE(t.e("t_joystick").habilitat);
 }
 

@@ -157,12 +157,12 @@ TEST(consola, a_file_that_is_not_an_exercise_is_refused) {
         t.f.eines.missatges.pop_back();
         EXPECT_EQ(t.escenaris.oberts, oberts) << nom;
         EXPECT_EQ(t.form1().caption(), "Quorvel - animals.brd");
-        EXPECT_EQ(t.s().tipus_exercici, "6");
+        EXPECT_EQ(t.s().tipus.text, "6");
     }
     t.f.dialegs.respostes.push_back("/ex\\nou.brd");
     t.form1().clic("mn_fixters");
     EXPECT_EQ(t.form1().caption(), "Quorvel - nou.brd");
-    EXPECT_EQ(t.s().tipus_exercici, "66");
+    EXPECT_EQ(t.s().tipus.text, "66");
 }
 
 TEST(consola, an_exercise_asking_for_cells_the_board_lacks_says_which_line) {

@@ -48,7 +48,7 @@ struct banc {
 TEST(ajust_joysticks, un_jugador_respon_i_l_altre_no) {
     banc b;
     // Pad 1 holds button 1 while its cell is lit; pad 2 never answers.
-    b.jugar = [&b] { b.f.joystick.dispositius[0].posicio.botons = b.s.mapa_botons[0].joy == 1; };
+    b.jugar = [&b] { b.f.joystick.dispositius[0].posicio.botons = b.s.casella_configurant == 1; };
     const double inici = b.f.rellotge.ara;
     const std::string simulat = b.form1.obtenir("estat").caption;
     b.form1.clic("mn_joystic");
@@ -72,7 +72,7 @@ TEST(ajust_joysticks, un_jugador_respon_i_l_altre_no) {
 TEST(ajust_joysticks, desmarcar_el_menu_abandona_la_prova) {
     banc b;
     b.jugar = [&b] { b.ticks == 5 ? b.form1.clic("mn_joystic") : void(); };
-    const std::string tipus = b.s.tipus_exercici;
+    const std::string tipus = b.s.tipus.text;
     const std::string estat = b.form1.obtenir("estat").caption;
     b.form1.clic("mn_joystic");
     EXPECT_EQ(b.ticks, 5);
@@ -81,7 +81,7 @@ TEST(ajust_joysticks, desmarcar_el_menu_abandona_la_prova) {
     EXPECT_EQ(b.colors, (decltype(b.colors){{1, color_groc}, {1, std::nullopt}}));
     EXPECT_EQ(b.form1.obtenir("Check2", 1).text, "");
     EXPECT_EQ(b.form1.obtenir("estat").caption, estat);
-    EXPECT_EQ(b.s.tipus_exercici, tipus);
+    EXPECT_EQ(b.s.tipus.text, tipus);
     EXPECT_FALSE(b.form1.obtenir("t_configurar").habilitat);
     EXPECT_TRUE(b.s.cursors);
     EXPECT_EQ(b.form1.obtenir("mn_joystic").valor, 0);

@@ -29,7 +29,7 @@ TEST(configuracio_tick, assigns_free_inputs_and_counts_taken_ones) {
     for (const cas& c : casos) {
         banc_configuracio b(6);
         b.mapejar_botons(3);
-        b.s.mapa_botons[0].joy = static_cast<std::int16_t>(c.actual);
+        b.s.casella_configurant = static_cast<std::int16_t>(c.actual);
         b.form1.posar_caption_finestra("Quorvel - animals.brd");
         b.form1.posar_valor("mn_configurar", {}, 1);
         b.pad.mantenir(c.mascara);
@@ -46,7 +46,7 @@ TEST(configuracio_tick, assigns_free_inputs_and_counts_taken_ones) {
 
 TEST(configuracio_tick, the_joystick_check_counts_every_input_with_a_beep) {
     banc_configuracio b(6);
-    b.s.mapa_botons[0].joy = 4;
+    b.s.casella_configurant = 4;
     b.form1.posar_valor("mn_joystic", {}, 1);
     b.pad.mantenir(3U);
     b.tick();
@@ -68,7 +68,7 @@ TEST(configurar_boto, a_held_free_button_finishes_on_the_tick_that_makes_ten) {
     EXPECT_EQ(b.f.eines.missatges[0].text, "final configurar_boto ");
 }
 
-// Record 0 still names cell 2 and the tick is running, as an earlier set-up
+// The current set-up cell is still 2 and the tick is running, as an earlier set-up
 // leaves them. A "Configurar boto" that has no cell to wait on must leave
 // nothing armed: a later press is given to no cell.
 TEST(configurar_boto, without_a_cell_to_wait_on_nothing_stays_armed) {
@@ -85,7 +85,7 @@ TEST(configurar_boto, without_a_cell_to_wait_on_nothing_stays_armed) {
         SCOPED_TRACE(c.nom);
         banc_configuracio b(3);
         b.mapejar_botons(3);
-        b.s.mapa_botons[0].joy = 2;
+        b.s.casella_configurant = 2;
         b.form1.posar_habilitat("t_configurar", {}, true);
         if (c.seleccionada != 0) {
             casella_seleccionar(b.s, b.form1, c.seleccionada);

@@ -87,7 +87,7 @@ TEST(configurar_tauler, a_cancelled_set_up_leaves_everything_as_it_was) {
         tauler t(3);
         t.mapejar_botons(3);
         t.s.mapa_botons[3] = {-2, -2};
-        t.s.tipus_exercici = "5";
+        t.s.tipus = tipus_de_text("5");
         t.s.caselles.posar_color(t.form1, 3, color_gris);
         casella_seleccionar(t.s, t.form1, 2);
         posar_linia_estat(t.form1, "Exercici obert: troba.brd");
@@ -95,7 +95,7 @@ TEST(configurar_tauler, a_cancelled_set_up_leaves_everything_as_it_was) {
         t.pad.guio = {{0.05, 1.05, 4U}};
         bool fet = false;
         t.durant_tick = [&] {
-            if (!fet && t.s.mapa_botons[0].joy == 2) {
+            if (!fet && t.s.casella_configurant == 2) {
                 fet = true;
                 t.form1.clic("mn_configurar");
             }
@@ -111,7 +111,7 @@ TEST(configurar_tauler, a_cancelled_set_up_leaves_everything_as_it_was) {
         EXPECT_EQ(t.fons(2), std::nullopt);
         EXPECT_EQ(t.fons(3), color_gris);
         EXPECT_EQ(t.text(2), "*"); // still selected
-        EXPECT_EQ(t.s.tipus_exercici, "5");
+        EXPECT_EQ(t.s.tipus.text, "5");
         EXPECT_EQ(linia_estat(t.form1), "Exercici obert: troba.brd");
         EXPECT_FALSE(t.form1.obtenir("t_configurar").habilitat);
         EXPECT_FALSE(t.f.fitxers.contingut("/p/kk.map").has_value());
@@ -125,7 +125,7 @@ TEST(configurar_tauler, a_walk_whose_lit_cell_is_erased_saves_nothing) {
     t.pad.guio = {{0.05, 1.05, 1U}};
     bool fet = false;
     t.durant_tick = [&] {
-        if (!fet && t.s.mapa_botons[0].joy == 2) {
+        if (!fet && t.s.casella_configurant == 2) {
             fet = true;
             casella_seleccionar(t.s, t.form1, 2); // lit is not selected: it is clicked
             t.form1.clic("mn_boto", 1);

@@ -76,7 +76,7 @@ inline std::string llista(const sessio& s) {
 // Everything the exercise loader fills.
 inline std::string descriure_exercici(const sessio& s) {
     std::ostringstream d;
-    d << s.tipus_exercici << '|' << s.fitxer_exercici << '|' << s.carpeta_exercici << '|'
+    d << s.tipus.text << '|' << s.fitxer_exercici << '|' << s.carpeta_exercici << '|'
       << s.consigna_exercici << '|' << s.n_items << '|' << s.valor_extra << '|' << s.n_elements
       << '\n'
       << llista(s) << '\n';

@@ -158,7 +158,7 @@ TEST_F(exercici_fitxer, type_text_selects_the_body) {
     for (const auto& c : casos) {
         exercici_inicialitzar(s, {});
         carregar(capcalera(c.tipus) + linies({"N\t3"}));
-        EXPECT_EQ(s.tipus_exercici, c.tipus);
+        EXPECT_EQ(s.tipus.text, c.tipus);
         EXPECT_EQ(s.n_elements, c.n_elements) << c.tipus;
     }
 }
@@ -224,7 +224,7 @@ TEST_F(exercici_fitxer, path_folder_and_current_folder) {
         EXPECT_EQ(s.fitxer_exercici, c.fitxer);
         EXPECT_EQ(s.carpeta_exercici, c.carpeta);
     }
-    EXPECT_EQ(s.tipus_exercici, "");
+    EXPECT_EQ(s.tipus.text, "");
     exercici_carregar(s, f, "/ex\\animals.brd");
     EXPECT_EQ(f.actual, "/ex/");
     EXPECT_EQ(s.elements[1].media_1, "/ex\\imatge\\gos.gif");
@@ -237,7 +237,7 @@ TEST_F(exercici_fitxer, path_folder_and_current_folder) {
     exercici_carregar(s, f, "animals.brd");
     EXPECT_EQ(s.fitxer_exercici, "animals.brd");
     EXPECT_EQ(s.carpeta_exercici, "/ex/");
-    EXPECT_EQ(s.tipus_exercici, "6");
+    EXPECT_EQ(s.tipus.text, "6");
     EXPECT_EQ(s.elements[1].media_1, "/ex/imatge\\gos.gif");
 }
 
@@ -246,7 +246,7 @@ TEST_F(exercici_fitxer, scratch_file_keeps_the_caption_path) {
     for (const std::string cami : {"/prog\\bdr.tmp", "/prog/bdr.tmp", "/ex\\bdr.tmp"}) {
         f.posar(cami, capcalera("7"));
         exercici_carregar(s, f, cami);
-        EXPECT_EQ(s.tipus_exercici, "7");
+        EXPECT_EQ(s.tipus.text, "7");
         EXPECT_EQ(s.fitxer_exercici, cami[1] == 'p' ? "/ex\\prova.brd" : cami) << cami;
     }
 }
@@ -495,7 +495,7 @@ TEST_F(exercici_fitxer, menu_command_loads_and_sets_the_caption) {
 
     EXPECT_FALSE(exercici_menu_obrir(s, sv, form1)); // cancelled
     EXPECT_EQ(form1.caption(), "Quorvel");
-    EXPECT_EQ(s.tipus_exercici, "0");
+    EXPECT_EQ(s.tipus.text, "0");
     ASSERT_EQ(sf.dialegs.peticions.size(), 1u);
     EXPECT_EQ(sf.dialegs.peticions[0].filtre,
               std::string("Exercicis brd\0*.brd\0Tots els fitxers\0*.*", 40));
@@ -504,7 +504,7 @@ TEST_F(exercici_fitxer, menu_command_loads_and_sets_the_caption) {
     sf.dialegs.respostes.push_back("/ex\\animals.brd");
     EXPECT_TRUE(exercici_menu_obrir(s, sv, form1));
     EXPECT_EQ(form1.caption(), "Quorvel - animals.brd");
-    EXPECT_EQ(s.tipus_exercici, "6");
+    EXPECT_EQ(s.tipus.text, "6");
     EXPECT_EQ(sf.dialegs.peticions[1].titol, "Obrir exercici");
 
     // A missing file is no exercise: it is refused and the loaded one stays.
@@ -512,7 +512,7 @@ TEST_F(exercici_fitxer, menu_command_loads_and_sets_the_caption) {
     EXPECT_FALSE(exercici_menu_obrir(s, sv, form1));
     EXPECT_EQ(sf.dialegs.peticions[2].carpeta, "/ex\\");
     EXPECT_EQ(form1.caption(), "Quorvel - animals.brd");
-    EXPECT_EQ(s.tipus_exercici, "6");
+    EXPECT_EQ(s.tipus.text, "6");
     ASSERT_EQ(sf.eines.missatges.size(), 1u);
     EXPECT_EQ(sf.eines.missatges[0].text, "cap.brd no \xE9s un fitxer d'exercici: no s'ha obert");
     // The dialog speaks the language in force.

@@ -8,7 +8,7 @@ namespace {
 
 TEST(exercici_inicialitzar, resets_the_exercise_fields) {
     sessio s;
-    s.tipus_exercici = "7";
+    s.tipus = tipus_de_text("7");
     s.fitxer_exercici = "x.brd";
     s.n_items = 9;
     s.valor_extra = 4;
@@ -16,7 +16,7 @@ TEST(exercici_inicialitzar, resets_the_exercise_fields) {
     int tancaments = 0;
     exercici_inicialitzar(s, [&] { ++tancaments; });
     EXPECT_EQ(tancaments, 0);
-    EXPECT_EQ(s.tipus_exercici, "0");
+    EXPECT_EQ(s.tipus.text, "0");
     EXPECT_EQ(s.fitxer_exercici, "");
     EXPECT_EQ(s.n_items, 1);
     EXPECT_EQ(s.n_elements, 1);
@@ -28,7 +28,7 @@ TEST(exercici_inicialitzar, resets_the_exercise_fields) {
 
 TEST(exercici_inicialitzar, closes_midi_for_type_1) {
     sessio s;
-    s.tipus_exercici = " 1";
+    s.tipus = tipus_de_text(" 1");
     int tancaments = 0;
     exercici_inicialitzar(s, [&] { ++tancaments; });
     EXPECT_EQ(tancaments, 1);

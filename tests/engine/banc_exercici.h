@@ -20,7 +20,7 @@ struct banc_consola {
     banc_consola(const std::string& tipus, int columnes, int botons) {
         finestra_principal_construir(form1);
         s.carpeta_programa = "/p";
-        s.tipus_exercici = tipus;
+        s.tipus = tipus_de_text(tipus);
         s.n_columnes = static_cast<std::int16_t>(columnes);
         fakes::tauler_prova(s, 1, botons, botons);
     }

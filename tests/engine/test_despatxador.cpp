@@ -118,10 +118,14 @@ TEST(despatxador, list_playback_and_default_scenario_pictures) {
     b.esc().clic("imatge", 7);
     EXPECT_EQ(b.sons().back().rfind("/ex/so7.wav", 0), 0u);
     EXPECT_EQ(b.imatge(7), "/p/imatge/off.gif");
-    b.s.tipus_exercici = "5";
+    b.s.tipus = tipus_de_text("5");
     b.s.llista_exercici[2] = "64";
     midi_obrir(b.s, b.sv, -1);
     b.f.midi.registre.clear();
+    b.premer(2);
+    EXPECT_EQ(b.f.midi.registre, std::vector<std::string>{"short 0x007F4090"});
+    // While a set-up runs the cells are the set-up's, whatever is loaded.
+    b.s.configuracio = mode_configuracio::tauler;
     b.premer(2);
     EXPECT_EQ(b.f.midi.registre, std::vector<std::string>{"short 0x007F4090"});
 }

@@ -63,11 +63,12 @@ TEST(exercici, scenario_source_depends_on_the_type) {
         {"29", true, "Default"},  {"31", true, "Own"},      {"9", true, "Own"},
         {"17", true, "Own"},      {"9", false, "Default"},  {"15", false, "Default"},
         {"20", false, "Default"}, {"23", false, "Default"}, {"50", false, "Default"},
-        {"51", true, "Own"},      {"31", false, "Default"},
+        {"51", true, "Own"},      {"31", false, "Default"}, {"6", true, "Own"},
+        {"8", true, "Own"},       {"7", false, "Default"},
     };
     for (const auto& c : casos) {
         banc b;
-        b.s.tipus_exercici = c.tipus;
+        b.s.tipus = tipus_de_text(c.tipus);
         b.items(1);
         b.s.elements[1].media_5 = c.propi ? "/ex/own.esc" : "";
         b.f.fitxers.posar("/ex/own.esc", "Own\nTipus\t9\nElements\t0\n");
@@ -80,7 +81,7 @@ TEST(exercici, scenario_source_depends_on_the_type) {
 TEST(exercici, types_50_and_51_draw_the_item_then_make_the_cell_table) {
     for (const char* tipus : {"50", "51"}) {
         banc b;
-        b.s.tipus_exercici = tipus;
+        b.s.tipus = tipus_de_text(tipus);
         b.s.n_botons = 40; // enough cells for type 50 to mark two
         b.items(2);
         b.s.elements[2].media_3 = "/ex/found.wav";
@@ -113,7 +114,7 @@ TEST(exercici, list_games_start_by_playing_the_target_when_there_is_one) {
     };
     for (const auto& c : casos) {
         banc b;
-        b.s.tipus_exercici = c.tipus;
+        b.s.tipus = tipus_de_text(c.tipus);
         b.items(1);
         b.s.n_items = static_cast<std::int16_t>(c.entrades);
         b.s.llista_exercici.redimensionar(0, 4);
@@ -151,7 +152,7 @@ TEST(exercici, the_stage_view_is_told_what_the_settings_ask_for) {
     };
     for (const auto& c : casos) {
         banc b;
-        b.s.tipus_exercici = c.tipus;
+        b.s.tipus = tipus_de_text(c.tipus);
         b.s.consigna_exercici = "General";
         b.items(1);
         b.s.escenari_senyal = c.senyal;
@@ -180,7 +181,7 @@ TEST(exercici, the_stage_view_is_told_what_the_settings_ask_for) {
 TEST(exercici, types_20_to_25_present_item_1) {
     for (const char* tipus : {"20", "23"}) {
         banc b;
-        b.s.tipus_exercici = tipus;
+        b.s.tipus = tipus_de_text(tipus);
         b.items(3);
         b.s.elements[1].media_5 = "/ex/x.esc";
         b.ex.preparar();

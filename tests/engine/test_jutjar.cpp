@@ -40,10 +40,13 @@ struct banc {
         s.elements[0].sequencia = sequencia;
         s.elements[0].especials = especials;
     }
+    // The rule each of the types 6 to 9 judges by.
     std::vector<int> premer(int tipus, std::vector<int> cel_les) {
+        const regla_judici regles[] = {regla_judici::seguent, regla_judici::actual,
+                                       regla_judici::moviments, regla_judici::parella};
         std::vector<int> resultats;
         for (const int c : cel_les) {
-            resultats.push_back(resposta_jutjar(s, fitxers, r, c, tipus));
+            resultats.push_back(resposta_jutjar(s, fitxers, r, c, regles[tipus - 6]));
         }
         return resultats;
     }
@@ -129,9 +132,10 @@ TEST(cursa_jutjar, later_presses_by_race_type) {
     for (const auto& c : casos) {
         banc b;
         b.item("H", c.sequencia, c.especials);
+        b.s.tipus = tipus_de_text(std::to_string(c.tipus));
         std::vector<int> resultats;
         for (const int k : c.cel_les) {
-            resultats.push_back(cursa_jutjar(b.s, {19200, 14400, 15.0, 15.0}, b.r, k, c.tipus));
+            resultats.push_back(cursa_jutjar(b.s, {19200, 14400, 15.0, 15.0}, b.r, k));
         }
         EXPECT_EQ(resultats, c.resultats) << c.tipus << " " << c.sequencia;
         EXPECT_EQ(b.s.joysticks[2].resposta_jugador, c.trajecte) << c.tipus << " " << c.sequencia;

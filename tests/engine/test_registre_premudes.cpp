@@ -104,7 +104,7 @@ TEST(registre_premudes, nothing_is_logged_when_turned_off_or_not_judged) {
 
     banc aturat;
     aturat.m.actual().aturar();
-    aturat.s.tipus_exercici = "4";
+    aturat.s.tipus = tipus_de_text("4");
     aturat.premer(1, 1.0);
     EXPECT_EQ(aturat.log.intents, 0);
 }

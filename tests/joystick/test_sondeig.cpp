@@ -35,7 +35,9 @@ struct banc {
                                                                : "");
                             moments.push_back(e.moment);
                         },
-                        [this](int c, int t, std::optional<double>) { curses.emplace_back(c, t); },
+                        [this](int c, std::optional<double>) {
+                            curses.emplace_back(c, static_cast<int>(s.tipus.valor));
+                        },
                         [this] { return obert; }}};
 
     banc(int jugadors, int botons, int caselles) {
@@ -137,7 +139,7 @@ TEST(sondeig, a_click_is_a_press_and_a_release_judged_in_races) {
     };
     for (const auto& c : casos) {
         banc b(1, 2, 2);
-        b.s.tipus_exercici = c.tipus;
+        b.s.tipus = tipus_de_text(c.tipus);
         b.s.invers = c.invers;
         b.obert = c.obert;
         b.ratoli(1, true);
@@ -155,7 +157,7 @@ TEST(sondeig, a_click_is_a_press_and_a_release_judged_in_races) {
 
 TEST(sondeig, type_30_activates_held_cells_on_every_tick) {
     banc b(1, 2, 2);
-    b.s.tipus_exercici = "30";
+    b.s.tipus = tipus_de_text("30");
     b.tick();
     b.premer(1, 0b1);
     EXPECT_EQ(b.tick(), (esdeveniments{{1, "1"}}));
@@ -171,7 +173,7 @@ TEST(sondeig, race_types_pass_each_activation_to_the_judgement) {
     } casos[] = {{"29", false}, {"30", true}, {"35", true}, {"49", true}, {"50", false}};
     for (const auto& c : casos) {
         banc b(1, 2, 2);
-        b.s.tipus_exercici = c.tipus;
+        b.s.tipus = tipus_de_text(c.tipus);
         b.premer(1, 0b10);
         b.tick();
         const auto esperat = c.jutjat ? std::vector<std::pair<int, int>>{{2, std::stoi(c.tipus)}}
@@ -274,7 +276,7 @@ TEST(sondeig, an_idle_tick_releases_the_cells_after_the_last_pad) {
 TEST(sondeig, presses_in_one_tick_are_handed_on_in_press_order) {
     // Pads 1 to 3 press within a few milliseconds, the highest pad first.
     banc b(3, 1, 3);
-    b.s.tipus_exercici = "35";
+    b.s.tipus = tipus_de_text("35");
     b.tick();
     b.moments.clear();
     b.posar_boto(3, 1, true, 1000);

@@ -40,6 +40,7 @@ preparar() {
     chmod 700 "$tmp/runtime"
     export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/dades"
     export XDG_RUNTIME_DIR="$tmp/runtime"
+    export QUORVEL_LLOCS="$tmp/llocs.txt"
 }
 
 # Waits for a condition (a shell command) to hold, up to $2 seconds (30 by
@@ -153,10 +154,21 @@ files_registre() { registre | awk -F, -v c="$1" -v r="$2" '$7 == c && $8 == r' |
 
 # The centre of cell k of a 4-column board on a 1280x800 stage whose drawing
 # is scaled to 734 pixels high (the instruction band below) and centred.
-centre_casella() {
-    awk -v c="$((($1 - 1) % 4))" -v f="$((($1 - 1) / 4))" 'BEGIN {
-        s = 734 / 800; dx = (1280 - 1280 * s) / 2
-        x = 275 + c * 183.3 + 82; y = 1 + f * 200 + 90
-        printf "%d %d\n", dx + x * s, y * s
-    }'
+# The program writes where its named widgets and the stage's cell pictures
+# are, "name x y width height" in screen pixels: a console element is
+# "Name(index)" (the board's cells "Check2(k)", the Interval box "temps"), a
+# cell picture on the stage "escenari(k)".
+lloc() { awk -v n="$1" '$1 == n { print; t = 1; exit } END { exit !t }' "$QUORVEL_LLOCS" 2>/dev/null; }
+# The centre of a named place, once the program shows it.
+centre() {
+    nom_lloc=$1
+    esperar 'lloc "$nom_lloc" >/dev/null' 10 || fallar "nothing named $1 on show"
+    lloc "$1" | awk '{ printf "%d %d\n", $2 + $4 / 2, $3 + $5 / 2 }'
 }
+# A named place clicked at its centre.
+clicar_lloc() {
+    set -- $(centre "$1")
+    xdotool mousemove "$1" "$2" click 1
+}
+# The centre of cell k's picture on the stage.
+centre_casella() { centre "escenari($1)"; }

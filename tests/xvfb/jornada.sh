@@ -80,14 +80,14 @@ sortir_escenari() {
 }
 
 # A pixel of the console, as "r g b".
-pixel_consola() {
-    import -window "$consola" -crop "1x1+$1+$2" -depth 8 txt:- |
+# The colour of the left part of cell k of the console's board; nothing
+# while the cell is not on show.
+color_casella() {
+    lloc_casella=$(lloc "Check2($1)") || return 0
+    set -- $lloc_casella
+    import -window root -crop "1x1+$(($2 + 4))+$(($3 + $5 / 2))" -depth 8 txt:- |
         awk 'NR == 2 { gsub(/[(),]/, " "); print $3, $4, $5 }'
 }
-# The left part of cell k of the console's board (4 columns of 35 pixels,
-# rows 24.25 pixels apart).
-punt_casella() { echo "$((14 + 35 * (($1 - 1) % 4))) $((133 + (($1 - 1) / 4) * 97 / 4))"; }
-color_casella() { pixel_consola $(punt_casella "$1"); }
 groga() { [ "$(color_casella "$1")" = "255 255 0" ]; }
 tauler_consola() { import -window "$consola" -crop 150x200+0+120 "$1"; }
 
@@ -188,8 +188,8 @@ tauler 11
 respondre "the number of pads" 1 Return
 respondre "the number of buttons" 2 0 Return
 # Twenty cells in four columns: a fifth row.
-set -- $(color_casella 20)
-[ "$1" -gt 200 ] && [ "$2" -gt 200 ] || fallar "Simular 1x20 drew no cell 20 ($*)"
+clara() { set -- $(color_casella "$1") 0 0; [ "$1" -gt 200 ] && [ "$2" -gt 200 ]; }
+esperar 'clara 20' 10 || fallar "Simular 1x20 drew no cell 20 ($(color_casella 20))"
 captura 07_simular
 mapa_igual || fallar "the first session changed kk.map"
 aturar_programa
@@ -231,8 +231,7 @@ sortir_escenari
 
 etapa "Configurar boto with the keyboard pad"
 # A click selects cell 5 (and takes the keyboard from the Interval box).
-set -- $(punt_casella 5)
-xdotool mousemove --window "$consola" "$1" "$2" click 1
+clicar_lloc "Check2(5)"
 tauler 9
 mantenir 5 5
 respondre "the end of Configurar boto" Return

@@ -30,9 +30,9 @@ esperar '[ -n "$(caixa)" ]' 3 && respondre_caixa "question"
 xdotool key F11
 esperar '[ "$(mida_escenari)" != 1280x800 ]' 10 || fallar "F11 gave the stage no window"
 
-# The console sits at the top left; its cells are 35 pixels apart from (24, 133).
 sobre() {
-    xdotool mousemove $((24 + ($1 - 1) % 4 * 35)) $((133 + ($1 - 1) / 4 * 24))
+    set -- $(centre "Check2($1)")
+    xdotool mousemove "$1" "$2"
 }
 files() { registre | wc -l; }
 # A fingerprint of the stage's top, where player 1's card is (the

@@ -40,9 +40,7 @@ xdotool key Escape
 esperar '[ -z "$(finestra Resultats)" ]' || fallar "Esc left the results window open"
 
 obrir_resultats
-set -- $(geometria "$resultats")
-# "Tancar" is the last button of the top row, at the window's right edge.
-xdotool mousemove --window "$resultats" $(($2 - 40)) 21 click 1
+clicar_lloc tancar
 esperar '[ -z "$(finestra Resultats)" ]' || fallar "the close button left the results window open"
 
 kill -0 "$pid" 2>/dev/null || fallar "quorvel ended"

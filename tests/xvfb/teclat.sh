@@ -23,7 +23,7 @@ captures=${2:-$tmp}
 
 # A screenshot of the console's Interval box.
 interval() {
-    import -window root -crop 48x22+344+29 "$1"
+    import -window root -crop "$(lloc temps | awk '{ print $4 "x" $5 "+" $2 "+" $3 }')" "$1"
 }
 
 # --- teclat=0: the keyboard is the console's while an exercise runs.
@@ -35,7 +35,7 @@ respondre_caixa "the question's instruction"
 xdotool key F11
 esperar '[ "$(escenari | cut -d" " -f2)" != 1280 ]' || fallar "F11 left the stage on the whole screen"
 
-xdotool mousemove --window "$consola" 367 39 click 1
+clicar_lloc temps
 xdotool key End BackSpace BackSpace BackSpace BackSpace
 # The emptied box, once it has been repainted (two shots alike).
 interval "$tmp/buit.png"

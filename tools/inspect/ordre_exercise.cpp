@@ -80,7 +80,7 @@ int executar(const opcions& o) {
             elements.push_back(element_json(e));
         }
     }
-    nlohmann::json sortida = {{"tipus_exercici", text_json(s.tipus_exercici)},
+    nlohmann::json sortida = {{"tipus_exercici", text_json(s.tipus.text)},
                               {"fitxer_exercici", text_json(s.fitxer_exercici)},
                               {"carpeta_exercici", text_json(s.carpeta_exercici)},
                               {"consigna_exercici", text_json(s.consigna_exercici)},

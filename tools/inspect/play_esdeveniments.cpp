@@ -121,9 +121,8 @@ void esdeveniments_play::canvi_escenari(const element& e, propietat pr) {
                     {"top", top},
                     {"width", pixels(e.width, m.twips_per_pixel_x)},
                     {"height", pixels(e.height, m.twips_per_pixel_y)}});
-        if (engegat_ && e.nom == elements::imatge &&
-            es_cursa(valor_tipus(p_->app().estat().tipus_exercici)) && index >= 1 &&
-            index <= p_->app().estat().n_joysticks) {
+        if (engegat_ && e.nom == elements::imatge && p_->app().estat().tipus.es_cursa() &&
+            index >= 1 && index <= p_->app().estat().n_joysticks) {
             emetre(json{{"event", "token"}, {"player", index}, {"left", left}, {"top", top}});
         }
     }
@@ -136,7 +135,7 @@ void esdeveniments_play::avis(avis_exercici a) {
         engegat_ = true;
         vigilar();
         emetre(json{{"event", "start"},
-                    {"type", text_json(s.tipus_exercici)},
+                    {"type", text_json(s.tipus.text)},
                     {"items", s.n_elements},
                     {"cells", s.n_botons},
                     {"columns", s.n_columnes}});

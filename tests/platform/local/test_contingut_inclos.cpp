@@ -84,9 +84,9 @@ TEST(contingut_inclos, bundled_exercises_read_clean) {
         EXPECT_TRUE(es_fitxer_exercici(fitxers, cami)) << cami;
         exercici_carregar(s, fitxers, cami, &avisos);
         EXPECT_TRUE(avisos.empty()) << cami << "\n" << descriure(avisos);
-        EXPECT_NE(s.tipus_exercici, "0") << cami;
+        EXPECT_NE(s.tipus.text, "0") << cami;
         // The hidden-cell hints are played from the program's voice folder.
-        if (s.tipus_exercici == "51") {
+        if (s.tipus.text == "51") {
             for (int k = 0; k <= 4; ++k) {
                 EXPECT_TRUE(fitxers.existeix_fitxer(dades + "/veu/" + s.llista_exercici[k]))
                     << cami << ": " << s.llista_exercici[k];

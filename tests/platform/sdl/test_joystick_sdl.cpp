@@ -241,7 +241,7 @@ TEST_F(joystick_sdl_test, two_pads_pressed_3_ms_apart_reach_the_race_in_press_or
     // Button 1 of each pad drives a cell numbered like its player.
     s.n_botons = s.n_joysticks;
     s.num_butons = 1;
-    s.tipus_exercici = "30";
+    s.tipus = tipus_de_text("30");
     s.mapa_entrades.redimensionar(0, s.n_joysticks, 0, s.n_botons_total + 4);
     s.mapa_botons.redimensionar(0, s.n_botons);
     for (int j = 1; j <= s.n_joysticks; ++j) {
@@ -252,7 +252,7 @@ TEST_F(joystick_sdl_test, two_pads_pressed_3_ms_apart_reach_the_race_in_press_or
         s.mapa_botons[j] = {static_cast<std::int16_t>(j), 5};
     }
     std::vector<int> cursa;
-    cami_premudes cami(s, {{}, [&](int c, int, std::optional<double>) { cursa.push_back(c); }, {}});
+    cami_premudes cami(s, {{}, [&](int c, std::optional<double>) { cursa.push_back(c); }, {}});
     const auto tick = [&] {
         cursa.clear();
         joysticks_sondejar(s, *servei, cami);

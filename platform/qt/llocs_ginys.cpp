@@ -1,0 +1,81 @@
+#include "platform/qt/llocs_ginys.h"
+
+#include "platform/qt/vista_escenari.h"
+
+#include <QApplication>
+#include <QSaveFile>
+#include <QWidget>
+
+#include <utility>
+
+namespace quorvel {
+
+namespace {
+
+// The places are read a few times a second: fast enough for a script that
+// waits on them, too rare to cost the stage a frame.
+constexpr int interval_ms = 150;
+
+void afegir(QByteArray& sortida, const QString& nom, const QRect& r) {
+    sortida += nom.toUtf8() + ' ' + QByteArray::number(r.x()) + ' ' + QByteArray::number(r.y()) +
+               ' ' + QByteArray::number(r.width()) + ' ' + QByteArray::number(r.height()) + '\n';
+}
+
+void recorrer(QByteArray& sortida, const QWidget& w) {
+    if (!w.isVisible()) {
+        return;
+    }
+    if (!w.objectName().isEmpty()) {
+        afegir(sortida, w.objectName(), QRect(w.mapToGlobal(QPoint(0, 0)), w.size()));
+    }
+    if (const auto* escenari = qobject_cast<const vista_escenari*>(&w)) {
+        for (const auto& [index, r] : escenari->llocs_imatges()) {
+            afegir(sortida, QStringLiteral("escenari(%1)").arg(index),
+                   QRect(w.mapToGlobal(r.topLeft()), r.size()));
+        }
+    }
+    for (const QObject* fill : w.children()) {
+        if (const auto* g = qobject_cast<const QWidget*>(fill); g && !g->isWindow()) {
+            recorrer(sortida, *g);
+        }
+    }
+}
+
+} // namespace
+
+std::unique_ptr<llocs_ginys> llocs_ginys::si_es_demana() {
+    const QString fitxer = qEnvironmentVariable("QUORVEL_LLOCS");
+    if (fitxer.isEmpty()) {
+        return nullptr;
+    }
+    return std::make_unique<llocs_ginys>(fitxer);
+}
+
+llocs_ginys::llocs_ginys(QString fitxer) : fitxer_(std::move(fitxer)) {
+    temporitzador_.setInterval(interval_ms);
+    connect(&temporitzador_, &QTimer::timeout, this, [this] { escriure(); });
+    temporitzador_.start();
+}
+
+QByteArray llocs_ginys::llocs() {
+    QByteArray sortida;
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        recorrer(sortida, *w);
+    }
+    return sortida;
+}
+
+// Written whole and only when something moved, so a reader never sees half
+// a list.
+void llocs_ginys::escriure() {
+    QByteArray ara = llocs();
+    if (ara == escrit_) {
+        return;
+    }
+    QSaveFile fitxer(fitxer_);
+    if (fitxer.open(QIODevice::WriteOnly) && fitxer.write(ara) == ara.size() && fitxer.commit()) {
+        escrit_ = std::move(ara);
+    }
+}
+
+} // namespace quorvel
