@@ -110,7 +110,8 @@ obrir_menu() {
     xdotool key Down
     esperar '[ -n "$(menu_obert)" ]' || fallar "the menu bar opened nothing"
 }
-# "fitxers N" chooses the Nth item of "Fitxers" (1 Exercicis, 2 Resultats),
+# "fitxers N" chooses the Nth item of "Fitxers" (1 Exercicis, 2 Resultats,
+# 3 Nou exercici, 4 Editar exercici),
 # "tauler N" the Nth of "Tauler" (1 Crear Mapa, 3 Configurar mapa, 5 Ajustar
 # joysticks, 9 Configurar boto, 10 Dibuixar, 11 Simular).
 fitxers() {
