@@ -57,6 +57,8 @@ constexpr definicio_menu menus[] = {
     {elements::mn_opcions, "Fitxers", "", {}},
     {elements::mn_fitxers, "Exercicis", elements::mn_opcions, {}},
     {elements::mn_resultats, "Resultats", elements::mn_opcions, {}},
+    {elements::mn_nou_exercici, "Nou exercici", elements::mn_opcions, {}},
+    {elements::mn_editar_exercici, "Editar exercici", elements::mn_opcions, {}},
     {elements::mn_eines, "Tauler", "", {}},
     {elements::mn_crear_mapa, "Crear Mapa", elements::mn_eines, {}},
     {elements::mn_mapa_desar, "Desar mapa", elements::mn_eines, {}},

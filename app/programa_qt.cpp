@@ -1,5 +1,6 @@
 #include "app/programa_qt.h"
 
+#include "app/editor_qt.h"
 #include "app/finestra_principal.h"
 #include "app/linia_ordres.h"
 #include "app/peces_qt.h"
@@ -45,6 +46,8 @@ namespace {
 // version, bad usage).
 struct lectura_linia {
     ordres_linia ordres;
+    // --edit: the exercise to open in the editor (local path).
+    std::string editar;
     std::optional<int> sortida;
 };
 
@@ -64,6 +67,11 @@ lectura_linia llegir_linia(int argc, char** argv, bool definitiu) {
                        "buttons each (for example 2x8)."),
         QStringLiteral("JxB"));
     parser.addOption(simular);
+    const QCommandLineOption editar(
+        QStringLiteral("edit"),
+        QStringLiteral("Open the exercise editor on FILE.brd, created when it does not exist."),
+        QStringLiteral("FILE.brd"));
+    parser.addOption(editar);
     parser.addPositionalArgument(QStringLiteral("FILE.brd"),
                                  QStringLiteral("An exercise to open and start, as Fitxers > "
                                                 "Exercicis does."),
@@ -110,6 +118,9 @@ lectura_linia llegir_linia(int argc, char** argv, bool definitiu) {
     const QStringList fitxers = parser.positionalArguments();
     if (!definitiu) {
         return r;
+    }
+    if (parser.isSet(editar)) {
+        r.editar = std::filesystem::absolute(parser.value(editar).toStdString()).string();
     }
     if (fitxers.size() > 1) {
         mal_us(QStringLiteral("one exercise file at most"));
@@ -213,6 +224,10 @@ int programa_executar(int argc, char** argv, const opcions_execucio& opcions) {
     }
     const auto llocs = llocs_ginys::si_es_demana();
     executar_ordres(p, linia.ordres);
+    editor_qt editor(p, fitxers, std::filesystem::path(carpetes.dades) / "meus_exercicis");
+    if (!linia.editar.empty()) {
+        editor.obrir(linia.editar);
+    }
 
     return QApplication::exec();
 }

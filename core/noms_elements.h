@@ -52,6 +52,9 @@ inline constexpr std::string_view mn_opcions = "mn_opcions";
 inline constexpr std::string_view mn_fitxers = "mn_fixters";
 // Shows the results of the players (today's or a chosen log's).
 inline constexpr std::string_view mn_resultats = "mn_resultats";
+// "Fitxers > Nou exercici" and "Fitxers > Editar exercici": the exercise editor.
+inline constexpr std::string_view mn_nou_exercici = "mn_nou_exercici";
+inline constexpr std::string_view mn_editar_exercici = "mn_editar_exercici";
 // The board tools menu.
 inline constexpr std::string_view mn_eines = "mn_eines";
 // Makes a new board map.

@@ -76,6 +76,16 @@ motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
             en_resultats();
         }
     });
+    form1_.en_clic(elements::mn_nou_exercici, [this](std::optional<int>) {
+        if (en_nou_exercici) {
+            en_nou_exercici();
+        }
+    });
+    form1_.en_clic(elements::mn_editar_exercici, [this](std::optional<int>) {
+        if (en_editar_exercici) {
+            en_editar_exercici();
+        }
+    });
     // With one screen the stage covers the console: leaving it must give the
     // operator the console back with the exercise stopped.
     vista_.en_sortida([this] { form1_.clic(elements::aturar); });

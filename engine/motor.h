@@ -38,6 +38,9 @@ class motor {
     // "Fitxers > Resultats": shows the results window, which the toolkit's
     // wiring provides; without it the item does nothing.
     std::function<void()> en_resultats;
+    // "Nou exercici" and "Editar exercici": the editor, which the front end has.
+    std::function<void()> en_nou_exercici;
+    std::function<void()> en_editar_exercici;
 
     // One tick of t_joystick.
     void sondejar();

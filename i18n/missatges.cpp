@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 81> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 112> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
@@ -180,6 +180,67 @@ constexpr std::array<std::pair<missatge, std::string_view>, 81> catala{{
     {missatge::avis_codi_no_dibuixable, "%1: el codi de forma %2 no es pot dibuixar en un tauler "
                                         "de %3 caselles en files de %4 (%5), aix\xED"
                                         " que el camp queda buit"},
+    {missatge::editor_titol, "%1 - editor d'exercicis"},
+    {missatge::editor_accions, "Desar|Desfer|Refer|Provar|Tancar"},
+    {missatge::editor_generals,
+     "T\xEDtol|Autor|Consigna general|Tipus|Caselles del tauler|Columnes"},
+    {missatge::editor_botons_items, "Afegir|Eliminar|Duplicar|Amunt|Avall"},
+    {missatge::editor_camps_item,
+     "Pregunta|Correctes|Seq\xFC\xE8ncia|Regla de columnes|Regla de files|Especials"},
+    {missatge::editor_media,
+     "So d'una resposta bona|So d'una resposta dolenta|So final|Quart so|Escenari"},
+    {missatge::editor_botons_media,
+     "Triar...|El mateix per a tots|Escoltar|Esborrar|Dir una frase...|Escenari d'imatges..."},
+    {missatge::editor_pregunta_desar,
+     "Hi ha canvis sense desar a %1. Voleu desar-los abans de tancar?"},
+    {missatge::editor_copia_desada,
+     "No es pot escriure a la carpeta de %1: s'ha desat una c\xF2pia, amb els seus fitxers, a %2"},
+    {missatge::editor_no_desat, "No s'ha pogut desar %1: %2"},
+    {missatge::editor_sense_avisos, "Cap av\xEDs: l'exercici es llegeix sencer"},
+    {missatge::editor_formes,
+     "la fila de dalt|la fila de baix|la columna esquerra|la columna dreta|la columna del mig|la "
+     "fila del mig|el rac\xF3 de dalt a l'esquerra|el mig de dalt|el rac\xF3 de dalt a la dreta|el "
+     "rac\xF3 de baix a l'esquerra|el mig de baix|el rac\xF3 de baix a la dreta|el mig de "
+     "l'esquerra|el mig de la dreta|el centre"},
+    {missatge::editor_casella, "Casella %1"},
+    {missatge::editor_familia_escoltar_tauler,
+     "Tauler que sona|Cada casella fa sonar la seva gravaci\xF3; no hi ha respostes bones ni "
+     "dolentes|Una casella per entrada de la llista"},
+    {missatge::editor_familia_midi, "Tauler musical|Cada casella fa sonar la seva nota amb "
+                                    "l'instrument triat|Una casella per nota"},
+    {missatge::editor_familia_recorregut,
+     "Trobar caselles|Els jugadors premen la casella que demana la pregunta, i despr\xE9s la "
+     "seq\xFC\xE8ncia o els passos de la regla|El tauler de l'escenari (16 caselles en files de 4 "
+     "per defecte)"},
+    {missatge::editor_familia_parelles,
+     "Parelles|Cada jugador destapa parelles de caselles iguals|Un nombre parell de caselles, "
+     "compartides entre els jugadors"},
+    {missatge::editor_familia_escoltar_i_trobar,
+     "Escoltar i trobar|Sona una entrada de la llista i els jugadors premen la seva casella|Una "
+     "casella per entrada de la llista"},
+    {missatge::editor_familia_camins_fletxes,
+     "Camins de fletxes|Els jugadors segueixen les fletxes per les caselles fins al final del "
+     "cam\xED|Les caselles de l'escenari de cada pregunta"},
+    {missatge::editor_familia_comptar,
+     "Comptar|Els jugadors compten prement caselles|Les caselles de l'escenari de cada pregunta"},
+    {missatge::editor_familia_comptar_fins,
+     "Comptar fins a un nombre|Els jugadors compten fins al nombre que es demana|Les caselles de "
+     "l'escenari de cada pregunta"},
+    {missatge::editor_familia_cursa, "Cursa|Les fitxes dels jugadors avancen per les caselles; "
+                                     "guanya qui arriba primer|Les caselles del recorregut"},
+    {missatge::editor_familia_caselles_marcades,
+     "Caselles marcades|Els jugadors troben les caselles marcades o amagades|Les caselles que es "
+     "marquen"},
+    {missatge::editor_tipus, "Tipus %1"},
+    {missatge::editor_no_copiat, "No s'ha pogut copiar %1 a %2: %3"},
+    {missatge::editor_espeak_absent, "No es troba el programa espeak-ng: instal\xB7leu el paquet "
+                                     "espeak-ng per convertir frases en veu"},
+    {missatge::editor_espeak_error, "espeak-ng no ha pogut fer %1: %2"},
+    {missatge::editor_frase, "Frase que es dir\xE0:"},
+    {missatge::editor_titol_graella, "Escenari en graella de %1 imatges"},
+    {missatge::editor_gravar, "Gravar|Aturar|Escoltar"},
+    {missatge::editor_sense_microfon, "No hi ha cap micr\xF2"
+                                      "fon: no es pot gravar"},
 }};
 
 std::string_view text_catala(missatge m) {

@@ -4,7 +4,8 @@
 # (platform/*.h), then core i18n content stage joystick board engine app.
 # The adapters (platform/<library>/) see the interfaces, core and each other;
 # of the logic, only app/ may include them. The results window also reads the
-# content layer's results log. No logic file includes tools/, tests/, bench/
+# content layer's results log, and the exercise editor (platform/qt/editor_*)
+# edits the content layer's exercise. No logic file includes tools/, tests/, bench/
 # or fuzz/.
 #
 # Every include line is read however it is written (spaces around the #,
@@ -41,6 +42,7 @@ for fitxer in $fitxers; do
     adaptadors=no
     case $fitxer in
         platform/qt/finestra_resultats.*) nivell_de content && adaptadors=si ;;
+        platform/qt/editor_*) nivell_de content && adaptadors=si ;;
         platform/*/*) nivell_de core && adaptadors=si ;;
         platform/*) nivell_de platform ;;
         app/*) nivell_de app && adaptadors=si ;;

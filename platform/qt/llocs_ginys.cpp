@@ -2,7 +2,10 @@
 
 #include "platform/qt/vista_escenari.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSaveFile>
 #include <QWidget>
 
@@ -27,6 +30,21 @@ void recorrer(QByteArray& sortida, const QWidget& w) {
     }
     if (!w.objectName().isEmpty()) {
         afegir(sortida, w.objectName(), QRect(w.mapToGlobal(QPoint(0, 0)), w.size()));
+    }
+    // Menu entries by their action's name: the bar's titles, and the items of
+    // a menu while it is open.
+    const auto* barra = qobject_cast<const QMenuBar*>(&w);
+    const auto* menu = qobject_cast<const QMenu*>(&w);
+    for (QAction* a : w.actions()) {
+        if (a->objectName().isEmpty() || !a->isVisible() || a->isSeparator()) {
+            continue;
+        }
+        const QRect r = barra != nullptr  ? barra->actionGeometry(a)
+                        : menu != nullptr ? menu->actionGeometry(a)
+                                          : QRect();
+        if (!r.isEmpty()) {
+            afegir(sortida, a->objectName(), QRect(w.mapToGlobal(r.topLeft()), r.size()));
+        }
     }
     if (const auto* escenari = qobject_cast<const vista_escenari*>(&w)) {
         for (const auto& [index, r] : escenari->llocs_imatges()) {

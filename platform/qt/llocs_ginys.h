@@ -23,7 +23,8 @@ class llocs_ginys : public QObject {
 
     // One line per visible place, "name x y width height" in screen pixels:
     // widgets by their object name (a console element is "Name(index)"), the
-    // stage's cell pictures as "escenari(index)".
+    // stage's cell pictures as "escenari(index)", the menus' entries by their
+    // element's name (the bar's titles, and an open menu's items).
     [[nodiscard]] static QByteArray llocs();
 
   private:

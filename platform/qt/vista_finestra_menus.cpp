@@ -90,6 +90,8 @@ void vista_finestra::afegir_menu(QWidget* contenidor, const element& e,
             }
         });
     }
+    // Scripts that drive the program find an entry by this name.
+    a->setObjectName(index ? QStringLiteral("%1(%2)").arg(qtext(nom)).arg(*index) : qtext(nom));
     accions_[clau_de(nom, index)] = a;
     aplicar_menu(a, e);
 }

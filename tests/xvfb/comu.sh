@@ -110,7 +110,8 @@ obrir_menu() {
     xdotool key Down
     esperar '[ -n "$(menu_obert)" ]' || fallar "the menu bar opened nothing"
 }
-# "fitxers N" chooses the Nth item of "Fitxers" (1 Exercicis, 2 Resultats),
+# "fitxers N" chooses the Nth item of "Fitxers" (1 Exercicis, 2 Resultats,
+# 3 Nou exercici, 4 Editar exercici),
 # "tauler N" the Nth of "Tauler" (1 Crear Mapa, 3 Configurar mapa, 5 Ajustar
 # joysticks, 9 Configurar boto, 10 Dibuixar, 11 Simular).
 fitxers() {
@@ -168,6 +169,17 @@ centre() {
 clicar_lloc() {
     set -- $(centre "$1")
     xdotool mousemove "$1" "$2" click 1
+}
+# Chooses a menu entry by its element's name with the mouse: the bar's title
+# (mn_opcions is "Fitxers", mn_eines "Tauler"), then the item. The item is
+# first seen gone, so a list written while an earlier menu was open is not
+# taken for this one.
+menu() {
+    esperar '[ -z "$(menu_obert)" ]' || fallar "a menu stays open"
+    item_menu=$2
+    esperar '! lloc "$item_menu" >/dev/null' 5 || fallar "$2 is listed with no menu open"
+    clicar_lloc "$1"
+    clicar_lloc "$2"
 }
 # The centre of cell k's picture on the stage.
 centre_casella() { centre "escenari($1)"; }

@@ -48,7 +48,7 @@ respondre() {
 
 # Opens an exercise through "Fitxers > Exercicis" and its file dialog.
 obrir_exercici() {
-    fitxers 1
+    menu mn_opcions mn_fixters
     esperar '[ -n "$(finestra "Obrir exercici")" ]' || fallar "no file dialog"
     dialeg=$(finestra "Obrir exercici")
     esperar '[ "$(xdotool getwindowfocus)" = "$dialeg" ]' || fallar "the file dialog has no keyboard"
@@ -108,7 +108,7 @@ etapa "1. a simulated board of 2 pads of 8 buttons"
 arrencar --simulate 2x8
 captura 01_consola
 
-tauler 3
+menu mn_eines mn_configurar
 respondre "Configurar mapa on a simulated board" Return
 mapa_igual || fallar "Configurar mapa on a simulated board changed kk.map"
 [ ! -e "$programa/kk-anterior.map" ] || fallar "Configurar mapa on a simulated board kept a backup"
@@ -148,7 +148,7 @@ captura 03_en_ordre
 sortir_escenari
 
 etapa "the results window"
-fitxers 2
+menu mn_opcions mn_resultats
 esperar '[ -n "$(finestra Resultats)" ]' || fallar "Fitxers > Resultats opened no window"
 resultats=$(finestra Resultats)
 esperar '[ "$(xdotool getwindowfocus)" = "$resultats" ]' || fallar "the results window has no keyboard"
@@ -165,7 +165,7 @@ respondre "the refusal" Return
 # Nothing may follow: no stage, no instruction box of the sequence. The
 # results window opened and closed after the refusal is a round trip through
 # the program's events, so whatever the refusal queued has come by then.
-fitxers 2
+menu mn_opcions mn_resultats
 esperar '[ -n "$(finestra Resultats)" ]' || fallar "Fitxers > Resultats opened no window after the refusal"
 resultats=$(finestra Resultats)
 esperar '[ "$(xdotool getwindowfocus)" = "$resultats" ]' || fallar "the results window has no keyboard"
@@ -176,15 +176,15 @@ esperar '[ -z "$(finestra Resultats)" ]' || fallar "Esc left the results window 
 [ "$(registre | wc -l)" = "$files" ] || fallar "the refused file logged presses"
 
 etapa "Configurar boto, Ajustar joysticks, Dibuixar, Simular"
-tauler 9
+menu mn_eines mn_configura_boto
 respondre "Configurar boto with no cell" Return
-tauler 5
+menu mn_eines mn_joystic
 esperar 'groga 1' || fallar "Ajustar joysticks lit no cell"
-tauler 5
-tauler 10
+menu mn_eines mn_joystic
+menu mn_eines mn_dibuixar
 esperar '! groga 1' || fallar "Dibuixar left cell 1 lit"
 captura 06_dibuixar
-tauler 11
+menu mn_eines mn_simular
 respondre "the number of pads" 1 Return
 respondre "the number of buttons" 2 0 Return
 # Twenty cells in four columns: a fifth row.
@@ -232,19 +232,19 @@ sortir_escenari
 etapa "Configurar boto with the keyboard pad"
 # A click selects cell 5 (and takes the keyboard from the Interval box).
 clicar_lloc "Check2(5)"
-tauler 9
+menu mn_eines mn_configura_boto
 mantenir 5 5
 respondre "the end of Configurar boto" Return
 mapa_igual || fallar "Configurar boto with the cell's own key changed kk.map"
 
 etapa "a board walk cancelled"
-tauler 10
+menu mn_eines mn_dibuixar
 esperar '! groga 5' || fallar "Dibuixar left cell 5 lit"
 tauler_consola "$tmp/tauler_abans.png"
-tauler 3
+menu mn_eines mn_configurar
 mantenir 1 1
 esperar 'groga 2' || fallar "the walk did not go on to cell 2"
-tauler 3
+menu mn_eines mn_configurar
 esperar 'tauler_consola "$tmp/tauler_despres.png"; cmp -s "$tmp/tauler_abans.png" "$tmp/tauler_despres.png"' ||
     fallar "the cancelled walk did not put the board back"
 captura 09_cancel
@@ -256,7 +256,7 @@ aturar_programa
 etapa "3. no pad at all"
 sed 's/^teclat=1/teclat=0/' "$programa/quorvel.ini" >"$tmp/ini" && cp "$tmp/ini" "$programa/quorvel.ini"
 arrencar
-tauler 3
+menu mn_eines mn_configurar
 respondre "Configurar mapa with no pad" Return
 captura 11_sense_comandament
 cmp -s "$tmp/kk.map.original" "$programa/kk.map" || fallar "Configurar mapa with no pad changed kk.map"

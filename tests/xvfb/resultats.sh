@@ -23,7 +23,7 @@ geometria() {
 }
 
 obrir_resultats() {
-    fitxers 2
+    menu mn_opcions mn_resultats
     esperar '[ -n "$(finestra Resultats)" ]' || fallar "Fitxers > Resultats opened no window"
     resultats=$(finestra Resultats)
     esperar '[ "$(xdotool getwindowfocus)" = "$resultats" ]' || fallar "the results window has no keyboard"

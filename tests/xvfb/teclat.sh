@@ -50,7 +50,7 @@ diferent() {
 esperar diferent || fallar "the digits typed into the Interval box did not reach it"
 
 # Fitxers > Exercicis while the exercise runs: the stage goes first.
-fitxers 1
+menu mn_opcions mn_fixters
 esperar '[ -n "$(xdotool search --onlyvisible --name "^Obrir exercici" 2>/dev/null)" ]' ||
     fallar "no file dialog"
 [ -z "$(escenari)" ] || fallar "the running exercise's stage stayed up behind the file dialog"

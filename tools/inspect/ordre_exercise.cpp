@@ -11,6 +11,7 @@
 #include "platform/local/fitxers_disc.h"
 #include "tools/inspect/avisos.h"
 #include "tools/inspect/ordres.h"
+#include "tools/inspect/reescriptura.h"
 #include "tools/inspect/sortida.h"
 
 #include <algorithm>
@@ -30,6 +31,7 @@ struct opcions {
     std::optional<std::string> programa;
     bool lint = false;
     std::optional<int> caselles;
+    std::optional<std::string> reescriure;
 };
 
 nlohmann::json element_json(const element_exercici& e) {
@@ -123,7 +125,14 @@ void configurar(CLI::App& app, int& codi_sortida) {
         ->check(CLI::Range(0, 32767));
     ordre->add_flag("--lint", o->lint,
                     "print what the reader had to skip or guess, one line each; exit 1 if any");
+    ordre->add_option("--rewrite", o->reescriure,
+                      "write the file again through the editor's writer to OUT (same records, "
+                      "same order); exit 0 when OUT is written");
     ordre->callback([o, botons, &codi_sortida] {
+        if (o->reescriure) {
+            codi_sortida = reescriure_exercici(o->fitxer, *o->reescriure);
+            return;
+        }
         if (o->caselles && botons->count() == 0) {
             o->botons = *o->caselles;
         }

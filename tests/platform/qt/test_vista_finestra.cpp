@@ -332,12 +332,21 @@ TEST(vista_finestra, every_menu_item_runs_its_handler) {
     };
     const fn res = [](programa&) {};
     bool resultats_mostrats = false;
+    int editors = 0;
     const std::vector<item> items{
         {"mn_fixters", {}, res, [](programa& c) { return c.f.dialegs.peticions.size() == 1; }},
         {"mn_resultats",
          {},
          [&](programa& c) { c.exercicis.en_resultats = [&] { resultats_mostrats = true; }; },
          [&](programa&) { return resultats_mostrats; }},
+        {"mn_nou_exercici",
+         {},
+         [&](programa& c) { c.exercicis.en_nou_exercici = [&] { editors = 1; }; },
+         [&](programa&) { return editors == 1; }},
+        {"mn_editar_exercici",
+         {},
+         [&](programa& c) { c.exercicis.en_editar_exercici = [&] { editors = 2; }; },
+         [&](programa&) { return editors == 2; }},
         {"mn_crear_mapa",
          {},
          [](programa& c) {

@@ -1,0 +1,121 @@
+#include "app/sessio.h"
+#include "content/document_exercici.h"
+#include "platform/local/fitxers_disc.h"
+#include "platform/qt/editor_exercici.h"
+#include "platform/qt/editor_tauler.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string llegir(const fs::path& cami) {
+    std::ifstream f(cami, std::ios::binary);
+    std::ostringstream b;
+    b << f.rdbuf();
+    return b.str();
+}
+
+class editor_exercici_test : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        carpeta_ = fs::temp_directory_path() / ("quorvel_editor_" + std::to_string(::getpid()));
+        fs::remove_all(carpeta_);
+        fs::create_directories(carpeta_);
+        s_.n_botons = 16;
+        s_.n_columnes = 4;
+    }
+    void TearDown() override { fs::remove_all(carpeta_); }
+
+    template <typename T> T* fill(finestra_editor& e, const char* nom) {
+        T* w = e.findChild<T*>(QString::fromLatin1(nom));
+        EXPECT_NE(w, nullptr) << nom;
+        return w;
+    }
+    void clicar(finestra_editor& e, const char* nom) {
+        QTest::mouseClick(fill<QPushButton>(e, nom), Qt::LeftButton);
+    }
+    void casella(finestra_editor& e, int k) {
+        auto* t = fill<tauler_editor>(e, "tauler");
+        QTest::mouseClick(t, Qt::LeftButton, {}, t->rect_casella(k).center());
+    }
+
+    fs::path carpeta_;
+    sessio s_;
+    fitxers_disc fitxers_;
+};
+
+// An exercise made with clicks and typing only: the cells come from the
+// board and the shape buttons, the file holds them as letters and codes, and
+// a second window reads back what the first saved; undo steps back.
+TEST_F(editor_exercici_test, makes_saves_and_reopens_an_exercise) {
+    const fs::path cami = carpeta_ / "nou.brd";
+    {
+        finestra_editor e(s_, fitxers_, carpeta_ / "meus");
+        ASSERT_TRUE(e.obrir(cami));
+        e.resize(1000, 700);
+        e.show();
+        ASSERT_TRUE(fs::exists(cami));
+        EXPECT_FALSE(e.isWindowModified());
+        EXPECT_TRUE(e.windowTitle().contains(QStringLiteral("nou.brd")));
+        clicar(e, "afegir");
+        EXPECT_TRUE(e.isWindowModified());
+        auto* pregunta = fill<QLineEdit>(e, "pregunta");
+        pregunta->setFocus();
+        QTest::keyClicks(pregunta, QStringLiteral("On "));
+        pregunta->insert(QStringLiteral("\u00e9"));
+        QTest::keyClicks(pregunta, QStringLiteral("s el gos?"));
+        QTest::keyClick(pregunta, Qt::Key_Return);
+        casella(e, 5);
+        clicar(e, "forma_0");
+        casella(e, 5);
+        casella(e, 7);
+        QTest::mouseClick(fill<QRadioButton>(e, "camp_especials"), Qt::LeftButton);
+        casella(e, 16);
+        clicar(e, "duplicar");
+        EXPECT_EQ(e.exercici().n_items(), 2u);
+        fill<QAction>(e, "desfer")->trigger();
+        EXPECT_EQ(e.exercici().n_items(), 1u);
+        EXPECT_EQ(e.exercici().item(0, camp_item::correctes), "(LU)H");
+        EXPECT_EQ(e.exercici().item(0, camp_item::especials), "Q");
+        EXPECT_TRUE(e.troballes().empty()) << e.troballes().front().text;
+        ASSERT_TRUE(e.desar());
+        EXPECT_FALSE(e.isWindowModified());
+    }
+    const std::string escrit = llegir(cami);
+    EXPECT_NE(escrit.find("Consigna\tOn \xC3\xA9s el gos?\r\n"), std::string::npos) << escrit;
+    EXPECT_NE(escrit.find("Correctes\t(LU)H\r\n"), std::string::npos) << escrit;
+    finestra_editor e(s_, fitxers_, carpeta_ / "meus");
+    ASSERT_TRUE(e.obrir(cami));
+    EXPECT_EQ(fill<QLineEdit>(e, "pregunta")->text(), QStringLiteral("On \u00e9s el gos?"));
+    EXPECT_EQ(document_escriure(e.exercici().document()), escrit);
+}
+
+// A finding of the lint selects the field it is about.
+TEST_F(editor_exercici_test, a_finding_selects_its_field) {
+    finestra_editor e(s_, fitxers_, carpeta_ / "meus");
+    ASSERT_TRUE(e.obrir(carpeta_ / "buit.brd"));
+    clicar(e, "afegir");
+    QTest::mouseClick(fill<QRadioButton>(e, "camp_especials"), Qt::LeftButton);
+    auto* avisos = fill<QListWidget>(e, "avisos");
+    ASSERT_FALSE(e.troballes().empty());
+    avisos->setCurrentRow(0);
+    EXPECT_TRUE(fill<QRadioButton>(e, "camp_correctes")->isChecked()) << e.troballes().front().text;
+}
+
+} // namespace
+} // namespace quorvel
