@@ -398,6 +398,14 @@ TEST(vista_finestra, every_menu_item_runs_its_handler) {
              c.f.eines.respostes_demanar = {"2", "3"};
          },
          [](programa& c) { return c.s().n_botons == 6; }},
+        {"mn_escombrat",
+         {},
+         [](programa& c) {
+             c.f.eines.respostes_demanar = {"1", "auto 900"};
+         },
+         [](programa& c) {
+             return c.s().escombrat_jugadors.config(1).mode == mode_escombrat::automatic;
+         }},
         {"mn_idioma", 0, res, [](programa& c) { return c.s().idioma == "castellano.trad"; }},
         {"mn_idioma", 1, res, [](programa& c) { return c.s().idioma == "portugu\xEAs.trad"; }},
         {"mn_ajuda", {}, res, [](programa& c) { return c.mostrat("Quorvel v1Alfa"); }},
