@@ -58,7 +58,7 @@ void finestra_editor::construir() {
     const QStringList accions = parts(static_cast<int>(missatge::editor_accions));
     const auto accio = [&](int i, const char* nom, QKeySequence tecla) {
         auto* a = new QAction(accions.value(i), this);
-        a->setObjectName(QString::fromLatin1(nom));
+        a->setObjectName(QStringLiteral("editor_") + QString::fromLatin1(nom));
         a->setShortcut(tecla);
         return a;
     };

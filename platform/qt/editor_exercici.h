@@ -66,8 +66,9 @@ class finestra_editor : public QMainWindow {
     QWidget* construir_item();
     QFormLayout* construir_media();
     QWidget* construir_avisos();
-    // A record and a play button for a sound field (or, past them, the list entry).
-    void afegir_botons_so(QHBoxLayout* capa_fila, std::size_t camp, const QString& sufix);
+    // A record and a play button, named nom_gravar and nom_escoltar, for a sound field (or, past
+    // them, the list entry).
+    void afegir_botons_so(QHBoxLayout* capa_fila, std::size_t camp, const QString& nom);
     void refrescar();
     void refrescar_item();
     void refrescar_tauler();

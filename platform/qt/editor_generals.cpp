@@ -31,12 +31,12 @@ QLayout* finestra_editor::construir_generals() {
     auto* esquerra = new QVBoxLayout;
     auto* formulari = new QFormLayout;
     familia_ = new QComboBox;
-    familia_->setObjectName(QStringLiteral("familia"));
+    familia_->setObjectName(QStringLiteral("editor_familia"));
     for (const familia_editor& f : families()) {
         familia_->addItem(parts(static_cast<int>(f.text)).value(0));
     }
     tipus_ = new QComboBox;
-    tipus_->setObjectName(QStringLiteral("tipus"));
+    tipus_->setObjectName(QStringLiteral("editor_tipus"));
     auto* fila_tipus = new QHBoxLayout;
     fila_tipus->addWidget(familia_, 1);
     fila_tipus->addWidget(tipus_);
@@ -46,7 +46,7 @@ QLayout* finestra_editor::construir_generals() {
     formulari->addRow(descripcio_);
     const auto linia = [&](const char* nom) {
         auto* e = new QLineEdit;
-        e->setObjectName(QString::fromLatin1(nom));
+        e->setObjectName(QStringLiteral("editor_") + QString::fromLatin1(nom));
         return e;
     };
     titol_ = linia("titol");
@@ -56,11 +56,11 @@ QLayout* finestra_editor::construir_generals() {
     formulari->addRow(generals.value(1), autor_);
     formulari->addRow(generals.value(2), consigna_);
     caselles_ = new QSpinBox;
-    caselles_->setObjectName(QStringLiteral("caselles"));
+    caselles_->setObjectName(QStringLiteral("editor_caselles"));
     caselles_->setRange(1, 64);
     caselles_->setValue(s_.n_botons > 0 ? s_.n_botons : 16);
     columnes_ = new QSpinBox;
-    columnes_->setObjectName(QStringLiteral("columnes"));
+    columnes_->setObjectName(QStringLiteral("editor_columnes"));
     columnes_->setRange(1, 16);
     columnes_->setValue(s_.n_columnes > 0 ? s_.n_columnes : 4);
     auto* fila_tauler = new QHBoxLayout;
@@ -72,14 +72,15 @@ QLayout* finestra_editor::construir_generals() {
 
     const QStringList botons = parts(static_cast<int>(missatge::editor_botons_items));
     items_ = new QListWidget;
-    items_->setObjectName(QStringLiteral("items"));
+    items_->setObjectName(QStringLiteral("editor_items"));
     esquerra->addWidget(items_, 1);
     auto* fila_botons = new QHBoxLayout;
     const std::array<const char*, 5> noms_botons = {"afegir", "eliminar", "duplicar", "amunt",
                                                     "avall"};
     for (int i = 0; i < 5; ++i) {
         auto* b = new QPushButton(botons.value(i));
-        b->setObjectName(QString::fromLatin1(noms_botons[static_cast<std::size_t>(i)]));
+        b->setObjectName(QStringLiteral("editor_") +
+                         QString::fromLatin1(noms_botons[static_cast<std::size_t>(i)]));
         fila_botons->addWidget(b);
         connect(b, &QPushButton::clicked, this, [this, i] {
             confirmar_edicions();

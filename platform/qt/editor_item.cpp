@@ -37,7 +37,7 @@ QWidget* finestra_editor::construir_item() {
     auto* formulari = new QFormLayout;
     const QStringList camps = parts(static_cast<int>(missatge::editor_camps_item));
     pregunta_ = new QLineEdit;
-    pregunta_->setObjectName(QStringLiteral("pregunta"));
+    pregunta_->setObjectName(QStringLiteral("editor_pregunta"));
     formulari->addRow(camps.value(0), pregunta_);
     connect(pregunta_, &QLineEdit::editingFinished, this, [this] {
         if (!refrescant_ && item_actual() >= 0 &&
@@ -55,7 +55,8 @@ QWidget* finestra_editor::construir_item() {
     camps_ = new QButtonGroup(this);
     const QStringList media_botons = parts(static_cast<int>(missatge::editor_botons_media));
     const std::array<int, 3> etiquetes = {1, 2, 5};
-    const std::array<const char*, 3> noms = {"camp_correctes", "camp_sequencia", "camp_especials"};
+    const std::array<const char*, 3> noms = {"editor_camp_correctes", "editor_camp_sequencia",
+                                             "editor_camp_especials"};
     for (std::size_t i = 0; i < camps_tauler.size(); ++i) {
         auto* fila = new QHBoxLayout;
         auto* boto = new QRadioButton(camps.value(etiquetes[i]));
@@ -86,7 +87,7 @@ QWidget* finestra_editor::construir_item() {
     const QStringList noms_formes = parts(static_cast<int>(missatge::editor_formes));
     for (int i = 0; i < static_cast<int>(codis_forma.size()); ++i) {
         auto* b = new QPushButton(noms_formes.value(i));
-        b->setObjectName(QStringLiteral("forma_%1").arg(i));
+        b->setObjectName(QStringLiteral("editor_forma(%1)").arg(i));
         b->setToolTip(
             QString::fromLatin1(codis_forma[static_cast<std::size_t>(i)].data(),
                                 static_cast<int>(codis_forma[static_cast<std::size_t>(i)].size())));
@@ -98,9 +99,9 @@ QWidget* finestra_editor::construir_item() {
     auto* regles = new QFormLayout(panell_regles_);
     regles->setContentsMargins(0, 0, 0, 0);
     regla_columnes_ = new QLineEdit;
-    regla_columnes_->setObjectName(QStringLiteral("regla_columnes"));
+    regla_columnes_->setObjectName(QStringLiteral("editor_regla_columnes"));
     regla_files_ = new QLineEdit;
-    regla_files_->setObjectName(QStringLiteral("regla_files"));
+    regla_files_->setObjectName(QStringLiteral("editor_regla_files"));
     regles->addRow(camps.value(3), regla_columnes_);
     regles->addRow(camps.value(4), regla_files_);
     for (auto [e, c] : {std::pair{regla_columnes_, camp_item::regla_columnes},
@@ -117,7 +118,7 @@ QWidget* finestra_editor::construir_item() {
     capa->addWidget(panell_cel_les_);
 
     tauler_ = new tauler_editor;
-    tauler_->setObjectName(QStringLiteral("tauler"));
+    tauler_->setObjectName(QStringLiteral("editor_tauler"));
     connect(tauler_, &tauler_editor::casella_clicada, this, [this](int k) { clic_casella(k); });
     capa->addWidget(tauler_, 1);
 
@@ -227,7 +228,8 @@ void finestra_editor::refrescar_tauler() {
     }
     tauler_->posar_cami(std::move(cami));
     for (std::size_t f = 0; f < codis_forma.size(); ++f) {
-        if (auto* b = panell_cel_les_->findChild<QPushButton*>(QStringLiteral("forma_%1").arg(f))) {
+        if (auto* b = panell_cel_les_->findChild<QPushButton*>(
+                QStringLiteral("editor_forma(%1)").arg(f))) {
             b->setEnabled(camp_actual() != camp_item::sequencia);
         }
     }

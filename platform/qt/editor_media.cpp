@@ -29,12 +29,12 @@ namespace quorvel {
 using namespace editor;
 
 void finestra_editor::afegir_botons_so(QHBoxLayout* capa_fila, std::size_t camp,
-                                       const QString& sufix) {
+                                       const QString& nom) {
     const QStringList so = parts(static_cast<int>(missatge::editor_gravar));
     auto* gravar_boto = new QPushButton(so.value(0));
-    gravar_boto->setObjectName(QStringLiteral("gravar") + sufix);
+    gravar_boto->setObjectName(nom + QStringLiteral("_gravar"));
     auto* escoltar_boto = new QPushButton(so.value(2));
-    escoltar_boto->setObjectName(QStringLiteral("escoltar") + sufix);
+    escoltar_boto->setObjectName(nom + QStringLiteral("_escoltar"));
     capa_fila->addWidget(gravar_boto);
     capa_fila->addWidget(escoltar_boto);
     connect(gravar_boto, &QPushButton::clicked, this,
@@ -62,23 +62,23 @@ QFormLayout* finestra_editor::construir_media() {
         auto* capa_fila = new QHBoxLayout(fila);
         capa_fila->setContentsMargins(0, 0, 0, 0);
         auto* e = new QLineEdit;
-        e->setObjectName(QStringLiteral("media_%1").arg(i + 1));
+        e->setObjectName(QStringLiteral("editor_media(%1)").arg(i + 1));
         auto* triar = new QPushButton(media_botons.value(0));
-        triar->setObjectName(QStringLiteral("triar_media_%1").arg(i + 1));
+        triar->setObjectName(QStringLiteral("editor_media(%1)_triar").arg(i + 1));
         capa_fila->addWidget(e, 1);
         if (camps_media[i] != camp_item::escenari) {
-            afegir_botons_so(capa_fila, i, QStringLiteral("_media_%1").arg(i + 1));
+            afegir_botons_so(capa_fila, i, QStringLiteral("editor_media(%1)").arg(i + 1));
         }
         capa_fila->addWidget(triar);
         connect(triar, &QPushButton::clicked, this, [this, i] { triar_media(i); });
         if (camps_media[i] != camp_item::escenari) {
             auto* dir = new QPushButton(media_botons.value(4));
-            dir->setObjectName(QStringLiteral("dir_media_%1").arg(i + 1));
+            dir->setObjectName(QStringLiteral("editor_media(%1)_dir").arg(i + 1));
             capa_fila->addWidget(dir);
             connect(dir, &QPushButton::clicked, this, [this, i] { dir_media(i); });
         } else {
             auto* graella = new QPushButton(media_botons.value(5));
-            graella->setObjectName(QStringLiteral("escenari_imatges"));
+            graella->setObjectName(QStringLiteral("editor_escenari_imatges"));
             capa_fila->addWidget(graella);
             connect(graella, &QPushButton::clicked, this, [this] { escenari_imatges(); });
         }
@@ -91,7 +91,7 @@ QFormLayout* finestra_editor::construir_media() {
         });
         if (camps_media[i] == camp_item::escenari) {
             auto* tots = new QPushButton(media_botons.value(1));
-            tots->setObjectName(QStringLiteral("media_5_tots"));
+            tots->setObjectName(QStringLiteral("editor_media(5)_tots"));
             capa_fila->addWidget(tots);
             connect(tots, &QPushButton::clicked, this, [this, e] {
                 if (exercici_.posar_a_tots(camp_item::escenari, text_programa(e->text()))) {
@@ -108,14 +108,14 @@ QFormLayout* finestra_editor::construir_media() {
     auto* capa_entrada = new QHBoxLayout(fila_entrada_);
     capa_entrada->setContentsMargins(0, 0, 0, 0);
     entrada_ = new QLineEdit;
-    entrada_->setObjectName(QStringLiteral("entrada"));
+    entrada_->setObjectName(QStringLiteral("editor_entrada"));
     auto* triar_entrada = new QPushButton(media_botons.value(0));
-    triar_entrada->setObjectName(QStringLiteral("triar_entrada"));
+    triar_entrada->setObjectName(QStringLiteral("editor_entrada_triar"));
     capa_entrada->addWidget(entrada_, 1);
-    afegir_botons_so(capa_entrada, camps_media.size(), QStringLiteral("_entrada"));
+    afegir_botons_so(capa_entrada, camps_media.size(), QStringLiteral("editor_entrada"));
     capa_entrada->addWidget(triar_entrada);
     auto* dir_entrada = new QPushButton(media_botons.value(4));
-    dir_entrada->setObjectName(QStringLiteral("dir_entrada"));
+    dir_entrada->setObjectName(QStringLiteral("editor_entrada_dir"));
     capa_entrada->addWidget(dir_entrada);
     connect(dir_entrada, &QPushButton::clicked, this, [this] { dir_media(camps_media.size()); });
     connect(entrada_, &QLineEdit::editingFinished, this, [this] {

@@ -21,7 +21,7 @@ using namespace editor;
 
 QWidget* finestra_editor::construir_avisos() {
     avisos_ = new QListWidget;
-    avisos_->setObjectName(QStringLiteral("avisos"));
+    avisos_->setObjectName(QStringLiteral("editor_avisos"));
     avisos_->setWordWrap(true);
     connect(avisos_, &QListWidget::currentRowChanged, this,
             [this](int fila) { seleccionar_troballa(fila); });

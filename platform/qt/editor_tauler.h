@@ -41,12 +41,17 @@ class tauler_editor : public QWidget {
   protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
   private:
+    void situar_llocs();
+
     int caselles_ = 16;
     int columnes_ = 4;
     std::vector<marca> marques_;
     std::vector<int> cami_;
+    // The cells' named places, owned by this widget as their parent.
+    std::vector<QWidget*> llocs_;
 };
 
 } // namespace quorvel
