@@ -1,13 +1,16 @@
 // What the editor's panels share: the families offered in the type chooser,
 // the shape codes of the shape buttons, the fields the drawn board picks
-// cells for with their colours, and the media fields in the order of their rows.
+// cells for with their colours, the media fields in the order of their rows,
+// and how a list entry's note is shown.
 #pragma once
 
 #include "content/exercici_editable.h"
 #include "content/tipus_exercici.h"
 #include "i18n/missatges.h"
+#include "platform/qt/conversions_qt.h"
 
 #include <QColor>
+#include <QString>
 
 #include <array>
 #include <cctype>
@@ -63,6 +66,24 @@ inline bool es_imatge(const std::filesystem::path& cami) {
 
 inline char lletra(int casella) {
     return static_cast<char>(65 + casella);
+}
+
+// A MIDI note number of a list entry by name and number, "C4 (60)" (middle C
+// is C4); anything else as it is written.
+inline QString nom_nota(const std::string& entrada) {
+    static const std::array<const char*, 12> noms = {"C",  "C#", "D",  "D#", "E",  "F",
+                                                     "F#", "G",  "G#", "A",  "A#", "B"};
+    bool es_nombre = false;
+    const int n = QString::fromLatin1(entrada.data(), static_cast<qsizetype>(entrada.size()))
+                      .trimmed()
+                      .toInt(&es_nombre);
+    if (!es_nombre || n < 0 || n > 127) {
+        return qtext(entrada);
+    }
+    return QStringLiteral("%1%2 (%3)")
+        .arg(QLatin1String(noms[static_cast<std::size_t>(n % 12)]))
+        .arg(n / 12 - 1)
+        .arg(n);
 }
 
 } // namespace quorvel::editor

@@ -265,11 +265,13 @@ void finestra_editor::refrescar() {
     items_->clear();
     for (std::size_t i = 0; i < exercici_.n_items(); ++i) {
         const std::string n = text_decimal(static_cast<long long>(i + 1));
-        items_->addItem(exercici_.es_llista()
-                            ? text(static_cast<int>(missatge::editor_casella), {n}) +
-                                  QStringLiteral(": ") + qtext(exercici_.entrada(i))
-                            : qtext(n) + QStringLiteral(". ") +
-                                  qtext(exercici_.item(i, camp_item::consigna)));
+        items_->addItem(
+            exercici_.es_llista()
+                ? text(static_cast<int>(missatge::editor_casella), {n}) + QStringLiteral(": ") +
+                      (exercici_.tipus() == 5 || exercici_.tipus() == 12
+                           ? nom_nota(exercici_.entrada(i))
+                           : qtext(exercici_.entrada(i)))
+                : qtext(n) + QStringLiteral(". ") + qtext(exercici_.item(i, camp_item::consigna)));
     }
     items_->setCurrentRow(std::min(fila, items_->count() - 1));
     refrescant_ = false;

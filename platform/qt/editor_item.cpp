@@ -113,6 +113,9 @@ QWidget* finestra_editor::construir_item() {
                 canviat();
             }
         });
+        // The path follows the formula as it is typed; the exercise takes it
+        // (and undo records it) when the edit is confirmed.
+        connect(e, &QLineEdit::textEdited, this, [this] { refrescar_tauler(); });
     }
     cel_les->addWidget(panell_regles_);
     capa->addWidget(panell_cel_les_);
@@ -220,8 +223,8 @@ void finestra_editor::refrescar_tauler() {
             especials = codis_expandir(e, especials);
         });
         if (!correctes.empty()) {
-            cami = cami_regles({exercici_.tipus(), exercici_.item(k, camp_item::regla_columnes),
-                                exercici_.item(k, camp_item::regla_files),
+            cami = cami_regles({exercici_.tipus(), text_programa(regla_columnes_->text()),
+                                text_programa(regla_files_->text()),
                                 static_cast<unsigned char>(correctes.front()) - 65, especials,
                                 caselles_->value(), columnes_->value()});
         }

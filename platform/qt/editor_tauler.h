@@ -32,6 +32,7 @@ class tauler_editor : public QWidget {
     [[nodiscard]] int columnes() const { return columnes_; }
     // The rectangle of cell k (from 1), for tests and pointers.
     [[nodiscard]] QRect rect_casella(int k) const;
+    [[nodiscard]] const std::vector<int>& cami() const { return cami_; }
 
     [[nodiscard]] QSize sizeHint() const override { return {320, 320}; }
 
