@@ -4,6 +4,7 @@
 #include "app/finestra_principal.h"
 #include "board/dibuixar.h"
 #include "board/mapa.h"
+#include "content/forma_tauler.h"
 #include "core/errors.h"
 #include "core/linia_estat.h"
 #include "core/nombres.h"
@@ -133,9 +134,7 @@ void aplicacio::arrencar() {
     form1_.posar_valor(elements::joy_invers, {}, sessio_.invers ? 1 : 0);
 
     // A column count below 1 has no layout; it is treated like a missing one.
-    if (sessio_.n_columnes < 1) {
-        sessio_.n_columnes = 3;
-    }
+    forma_columnes_valides(sessio_);
     // Redraws the preview through the n_col handler when the text changes.
     form1_.posar_text(elements::columnes, {}, text_decimal(sessio_.n_columnes));
 
@@ -177,7 +176,7 @@ void aplicacio::canvi_columnes() {
     if (columnes < 1) {
         return;
     }
-    sessio_.n_columnes = columnes;
+    forma_posar_columnes(sessio_, columnes);
     dibuixar();
 }
 

@@ -1,6 +1,7 @@
 #include "app/configuracio.h"
 
 #include "app/sessio.h"
+#include "content/forma_tauler.h"
 #include "core/nombres.h"
 #include "core/pas.h"
 #include "platform/perfil.h"
@@ -82,7 +83,9 @@ void configuracio_llegir(sessio& s, servei_fitxers& fitxers, servei_perfil& perf
         return std::string();
     };
     llegir_text(s.mapa_fitxer, valor(seccio_inici, "mapa"));
-    llegir_enter(s.n_columnes, valor(seccio_inici, "clolumnes"));
+    std::int16_t columnes = s.n_columnes;
+    llegir_enter(columnes, valor(seccio_inici, "clolumnes"));
+    forma_posar_columnes(s, columnes);
     llegir_text(s.idioma, valor(seccio_inici, "idioma"));
     llegir_enter(s.num_butons, valor(seccio_joystick, "num_butons"));
     llegir_marca(s.cursors, valor(seccio_joystick, "cursors"));

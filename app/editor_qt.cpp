@@ -3,6 +3,7 @@
 #include "app/programa.h"
 #include "board/instantania_tauler.h"
 #include "board/simulacio.h"
+#include "content/forma_tauler.h"
 #include "core/finestra.h"
 #include "core/noms_elements.h"
 #include "core/text.h"
@@ -38,8 +39,8 @@ struct tauler_desat {
     void restaurar(estat_joc& s, finestra& form1) const {
         s.tauler_simulat = simulat;
         s.num_butons = num_butons;
-        s.n_joysticks = n_joysticks;
-        s.n_columnes = n_columnes;
+        forma_posar_joysticks(s, n_joysticks);
+        forma_posar_columnes(s, n_columnes);
         s.joysticks = joysticks;
         s.mapa_fitxer = mapa_fitxer;
         s.fitxer_exercici = fitxer_exercici;
@@ -77,7 +78,7 @@ struct editor_qt::dades {
         provant = editor;
         // One pad of as many buttons as the board has cells, in rows as the editor draws.
         simulacio_preparar(s, form1, 1, static_cast<std::int16_t>(caselles));
-        s.n_columnes = static_cast<std::int16_t>(columnes);
+        forma_posar_columnes(s, static_cast<std::int16_t>(columnes));
         if (observador < 0) {
             observador = form1.observar([this](const element& e, propietat q) {
                 if (q == propietat::habilitat && e.nom == elements::t_joystick && !e.habilitat) {

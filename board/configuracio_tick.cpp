@@ -1,6 +1,7 @@
 #include "board/configuracio_tick.h"
 
 #include "board/estat_tauler.h"
+#include "content/forma_tauler.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
 #include "core/noms_elements.h"
@@ -65,13 +66,7 @@ void assignar(estat_tauler& s, finestra& form1, int j, int i) {
     if (!es_casella(s, actual)) {
         return;
     }
-    const boto_mapa anterior = s.mapa_botons[actual];
-    if (s.mapa_entrades.dins(anterior.joy, anterior.entrada) &&
-        s.mapa_entrades(anterior.joy, anterior.entrada) == actual) {
-        s.mapa_entrades(anterior.joy, anterior.entrada) = sense_casella;
-    }
-    s.mapa_entrades(j, i) = static_cast<std::int16_t>(actual);
-    s.mapa_botons[actual] = {static_cast<std::int16_t>(j), static_cast<std::int16_t>(i)};
+    forma_assignar(s, j, i, actual);
     s.caselles.posar_text(form1, actual, "1");
 }
 

@@ -4,6 +4,7 @@
 #include "board/dibuixar.h"
 #include "board/estat_tauler.h"
 #include "board/instantania_tauler.h"
+#include "content/forma_tauler.h"
 #include "core/finestra.h"
 #include "core/linia_estat.h"
 #include "core/nombres.h"
@@ -49,23 +50,11 @@ void esborrar_casella(estat_tauler& s, int k) {
     const int n = s.n_botons;
     std::int16_t jj = 0;
     pas([&] { jj = s.mapa_botons[k].joy; });
-    auto& e = s.mapa_entrades;
-    if (e.te_emmagatzematge()) {
-        for (int j = e.inferior1(); j <= e.superior1(); ++j) {
-            for (int i = e.inferior2(); i <= e.superior2(); ++i) {
-                std::int16_t& v = e(j, i);
-                if (v == k) {
-                    v = sense_casella;
-                } else if (v > k && v <= n) {
-                    --v;
-                }
-            }
-        }
-    }
+    forma_treure_de_entrades(s, k, n);
     for (int m = k; m < n; ++m) {
-        pas([&] { s.mapa_botons[m] = s.mapa_botons[m + 1]; });
+        pas([&] { forma_posar_casella(s, m, s.mapa_botons[m + 1]); });
     }
-    pas([&] { s.mapa_botons[n] = {}; });
+    pas([&] { forma_posar_casella(s, n, {}); });
     pas([&] {
         std::int16_t& usats = s.joysticks[jj].botons_usats;
         if (usats >= 2) {
@@ -73,7 +62,7 @@ void esborrar_casella(estat_tauler& s, int k) {
         }
     });
     if (s.n_botons > 1) {
-        --s.n_botons;
+        forma_posar_botons(s, s.n_botons_total, static_cast<std::int16_t>(s.n_botons - 1));
     }
 }
 
@@ -144,7 +133,7 @@ void configurar_boto_menu(estat_tauler& s, serveis& sv, finestra& form1) {
 
 void boto_desactivar(estat_tauler& s, finestra& form1) {
     for (const int k : seleccionades(s, form1)) {
-        pas([&] { s.mapa_botons[k] = {sense_casella, sense_casella}; });
+        pas([&] { forma_posar_casella(s, k, {sense_casella, sense_casella}); });
         pas([&] { s.caselles.posar_color(form1, k, color_gris); });
     }
     seleccio_usada(s, form1);
@@ -170,14 +159,14 @@ void seleccio_buidar(estat_tauler& s, finestra& form1) {
 void boto_activar(estat_tauler& s, finestra& form1) {
     for (const int k : seleccionades(s, form1)) {
         pas([&] {
-            s.mapa_botons[k] = {-1, -1};
+            forma_posar_casella(s, k, {-1, -1});
             for (int j = 1; j <= s.n_joysticks; ++j) {
                 pas([&] {
                     const int darrera = 4 + s.joysticks[j].botons_dispositiu;
                     for (int i = 1; i <= darrera; ++i) {
                         if (s.mapa_entrades.dins(j, i) && s.mapa_entrades(j, i) == k) {
-                            s.mapa_botons[k] = {static_cast<std::int16_t>(j),
-                                                static_cast<std::int16_t>(i)};
+                            forma_posar_casella(
+                                s, k, {static_cast<std::int16_t>(j), static_cast<std::int16_t>(i)});
                             pas([&] { s.caselles.posar_color(form1, k, std::nullopt); });
                         }
                     }
@@ -216,7 +205,7 @@ void boto_esborrar(estat_tauler& s, serveis& sv, finestra& form1) {
         }
         pas([&] { s.caselles.descarregar(form1, k); });
     }
-    pas([&] { s.mapa_botons.redimensionar_conservant(s.n_botons); });
+    pas([&] { forma_retallar_caselles(s); });
     // The redraw rebuilds boxes 1..n_botons only: the boxes of the numbers
     // that are gone must not stay on screen.
     for (int k = s.n_botons + 1; k <= n_inicial; ++k) {

@@ -4,6 +4,7 @@
 #include "board/estat_tauler.h"
 #include "board/instantania_tauler.h"
 #include "board/mapa.h"
+#include "content/forma_tauler.h"
 #include "core/finestra.h"
 #include "core/linia_estat.h"
 #include "core/nombres.h"
@@ -63,9 +64,8 @@ resultat esperar_casella(estat_tauler& s, serveis& sv, finestra& form1, int k) {
 void preparar_taules(estat_tauler& s, finestra& form1) {
     for (int k = 1; k <= s.n_botons; ++k) {
         pas([&] {
-            boto_mapa& b = s.mapa_botons[k];
-            if (b.joy >= 0) {
-                b = {0, 0};
+            if (s.mapa_botons[k].joy >= 0) {
+                forma_posar_casella(s, k, {0, 0});
             }
         });
         pas([&] { s.caselles.posar_color(form1, k, std::nullopt); });
@@ -75,11 +75,7 @@ void preparar_taules(estat_tauler& s, finestra& form1) {
         if (!pas([&] { usats = s.joysticks[j].botons_usats; })) {
             continue;
         }
-        for (int i = 1; i <= 4 + usats; ++i) {
-            if (s.mapa_entrades.dins(j, i)) {
-                s.mapa_entrades(j, i) = -2;
-            }
-        }
+        forma_alliberar_entrades(s, j, 4 + usats);
     }
 }
 

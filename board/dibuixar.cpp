@@ -1,6 +1,7 @@
 #include "board/dibuixar.h"
 
 #include "board/estat_tauler.h"
+#include "content/forma_tauler.h"
 #include "core/finestra.h"
 #include "core/nombres.h"
 #include "core/noms_elements.h"
@@ -50,12 +51,10 @@ void dibuixar(estat_tauler& s, finestra& f) {
     pas([&] {
         const std::int16_t columnes = enter16_de_text(f.obtenir(elements::columnes).text);
         if (columnes >= 1) {
-            s.n_columnes = columnes;
+            forma_posar_columnes(s, columnes);
         }
     });
-    if (s.n_columnes < 1) {
-        s.n_columnes = 3;
-    }
+    forma_columnes_valides(s);
 
     for (int i = 1; i <= n; ++i) {
         pas([&] { f.carregar(elements::caselles, i); });

@@ -2,6 +2,7 @@
 
 #include "board/dibuixar.h"
 #include "board/estat_tauler.h"
+#include "content/forma_tauler.h"
 #include "core/linia_estat.h"
 #include "core/noms_elements.h"
 #include "core/pas.h"
@@ -41,10 +42,7 @@ void instantania_tauler::restaurar_temporitzador(finestra& form1) const {
 void instantania_tauler::restaurar(estat_tauler& s, finestra& form1) const {
     restaurar_temporitzador(form1);
     const bool mateix_tauler = s.n_botons == n_botons_;
-    s.n_botons = n_botons_;
-    s.n_botons_total = n_botons_total_;
-    s.mapa_entrades = mapa_entrades_;
-    s.mapa_botons = mapa_botons_;
+    forma_substituir(s, n_botons_, n_botons_total_, mapa_entrades_, mapa_botons_);
     s.casella_configurant = casella_configurant_;
     if (!mateix_tauler) {
         // Something rebuilt the board under the set-up: its boxes are

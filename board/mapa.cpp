@@ -1,6 +1,7 @@
 #include "board/mapa.h"
 
 #include "board/estat_tauler.h"
+#include "content/forma_tauler.h"
 #include "content/registre.h"
 #include "core/dialegs_fitxer.h"
 #include "core/lector.h"
@@ -41,7 +42,7 @@ void aplicar_registre(estat_tauler& s, std::string_view registre) {
     const std::int16_t entrada = enter16_de_text(camp_extreure(s, registre, 2, ","));
 
     if (s.mapa_entrades.dins(joy, entrada)) {
-        s.mapa_entrades(joy, entrada) = casella;
+        forma_posar_entrada(s, joy, entrada, casella);
     } else if (joy > -1) {
         throw error_index("map record names an input outside the tables");
     }
@@ -49,11 +50,7 @@ void aplicar_registre(estat_tauler& s, std::string_view registre) {
     // no input: its own fields are still restored, so switching a cell off
     // survives saving and loading the map.
     if (casella > -1) {
-        pas([&] {
-            boto_mapa& b = s.mapa_botons[casella];
-            b.joy = joy;
-            b.entrada = entrada;
-        });
+        pas([&] { forma_posar_casella(s, casella, {joy, entrada}); });
     }
     if (entrada > 0 && entrada < 5) {
         pas([&] {
@@ -74,7 +71,7 @@ std::int16_t suma_botons_usats(const estat_tauler& s) {
 } // namespace
 
 void mapa_entrades_crear(estat_tauler& s) {
-    s.mapa_entrades.redimensionar(0, s.n_joysticks, 0, s.n_botons_total + 4);
+    forma_crear_entrades(s);
 }
 
 std::string mapa_text(const estat_tauler& s) {
@@ -103,14 +100,9 @@ void mapa_carregar(estat_tauler& s, servei_fitxers& fitxers, const std::string& 
         if (!pas([&] { darrera = 4 + s.joysticks[j].botons_dispositiu; })) {
             continue;
         }
-        for (int i = 1; i <= darrera; ++i) {
-            // An input beyond the table is a failing step; the rest still run.
-            if (s.mapa_entrades.dins(j, i)) {
-                s.mapa_entrades(j, i) = sense_casella;
-            }
-        }
+        forma_alliberar_entrades(s, j, darrera);
     }
-    pas([&] { s.mapa_botons.redimensionar(0, s.n_botons); });
+    pas([&] { forma_crear_caselles(s, s.n_botons); });
 
     std::optional<std::string> contingut;
     pas([&] { contingut = fitxers.llegir_text(cami); });
@@ -140,18 +132,15 @@ void nou_mapa(estat_tauler& s) {
     for (int j = 1; j <= s.n_joysticks; ++j) {
         const int usats = s.joysticks[j].botons_usats;
         for (int b = 1; b <= usats; ++b) {
-            s.mapa_entrades(j, 4 + b) = sense_casella;
+            forma_posar_entrada(s, j, 4 + b, sense_casella);
         }
     }
-    s.n_botons_total = total;
-    s.n_botons = total;
-    s.mapa_botons.redimensionar(0, s.n_botons);
+    forma_posar_botons(s, total, total);
+    forma_crear_caselles(s, total);
 }
 
 void mapa_crear(estat_tauler& s) {
-    const std::int16_t n = s.cursors ? a_enter16(s.n_botons_total + 4.0) : s.n_botons_total;
-    s.mapa_botons.redimensionar(0, n);
-    s.n_botons = n;
+    forma_crear_caselles(s, s.cursors ? a_enter16(s.n_botons_total + 4.0) : s.n_botons_total);
 }
 
 std::string mapa_cami_desar(const estat_tauler& s) {

@@ -3,6 +3,7 @@
 #include "board/dibuixar.h"
 #include "board/estat_tauler.h"
 #include "board/mapa.h"
+#include "content/forma_tauler.h"
 #include "core/finestra.h"
 #include "core/linia_estat.h"
 #include "core/nombres.h"
@@ -75,11 +76,10 @@ void simulacio_aplicar(estat_tauler& s, std::int16_t joysticks, std::int16_t bot
     }
     s.tauler_simulat = true;
     s.num_butons = botons;
-    s.n_botons_total = botons;
-    s.n_joysticks = joysticks;
-    s.n_botons = static_cast<std::int16_t>(total);
+    forma_posar_botons(s, botons, static_cast<std::int16_t>(total));
+    forma_posar_joysticks(s, joysticks);
     s.joysticks.redimensionar(0, joysticks);
-    s.mapa_entrades.redimensionar(0, joysticks, 0, botons + 4);
+    forma_crear_entrades(s);
     for (int j = 1; j <= joysticks; ++j) {
         fitxa_joystick& r = s.joysticks[j];
         r.botons_usats = botons;
@@ -93,8 +93,7 @@ void simulacio_aplicar(estat_tauler& s, std::int16_t joysticks, std::int16_t bot
         for (int b = 1; b <= s.joysticks[j].botons_usats; ++b) {
             ++c;
             const auto entrada = static_cast<std::int16_t>(4 + b);
-            s.mapa_entrades(j, entrada) = c;
-            s.mapa_botons[c] = {j, entrada};
+            forma_assignar(s, j, entrada, c);
         }
     }
 }

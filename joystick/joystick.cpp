@@ -1,5 +1,6 @@
 #include "joystick/joystick.h"
 
+#include "content/forma_tauler.h"
 #include "joystick/estat_joysticks.h"
 #include "platform/servei_joystick.h"
 
@@ -64,7 +65,7 @@ bool joystick_detectar(estat_joysticks& s, servei_joystick& js, int n) {
     r.centre = posicio;
     r.llindar = 3;
     r.dispositiu = dins_enter16(n);
-    s.n_joysticks = dins_enter16(static_cast<long long>(s.n_joysticks) + 1);
+    forma_posar_joysticks(s, dins_enter16(static_cast<long long>(s.n_joysticks) + 1));
     return true;
 }
 
@@ -74,7 +75,7 @@ void joysticks_preparar(estat_joysticks& s, servei_joystick& js) {
     // The table now holds no player, so the count must say so too: a count
     // left over would make the enumeration skip and the reads index records
     // that no longer exist.
-    s.n_joysticks = 0;
+    forma_posar_joysticks(s, 0);
 }
 
 void joysticks_enumerar(estat_joysticks& s, servei_joystick& js) {
@@ -106,8 +107,7 @@ void joysticks_enumerar(estat_joysticks& s, servei_joystick& js) {
         usats += r.botons_usats;
         totals += r.botons_dispositiu;
     }
-    s.n_botons_total = dins_enter16(totals);
-    s.n_botons = dins_enter16(std::min(usats, totals));
+    forma_posar_botons(s, dins_enter16(totals), dins_enter16(std::min(usats, totals)));
 }
 
 std::string joystick_llegir(const estat_joysticks& s, servei_joystick& js, int j) {

@@ -6,6 +6,7 @@
 #include "app/sessio.h"
 #include "content/caselles_tauler.h"
 #include "content/exercici_fitxer.h"
+#include "content/forma_tauler.h"
 #include "engine/exercici_inicialitzar.h"
 #include "platform/local/fitxers_disc.h"
 #include "tools/inspect/avisos.h"
@@ -45,9 +46,9 @@ nlohmann::json element_json(const element_exercici& e) {
 int executar(const opcions& o) {
     sessio s;
     exercici_inicialitzar(s, {});
-    s.n_botons = static_cast<std::int16_t>(o.botons);
-    s.n_columnes = static_cast<std::int16_t>(o.columnes);
-    s.n_joysticks = static_cast<std::int16_t>(o.joysticks);
+    forma_posar_botons(s, s.n_botons_total, static_cast<std::int16_t>(o.botons));
+    forma_posar_columnes(s, static_cast<std::int16_t>(o.columnes));
+    forma_posar_joysticks(s, static_cast<std::int16_t>(o.joysticks));
     s.carpeta_programa =
         o.programa ? sense_separador_final(text_programa(*o.programa)) : carpeta_executable();
     fitxers_disc fitxers;

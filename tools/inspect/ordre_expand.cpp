@@ -2,6 +2,7 @@
 // its shape codes replaced by their cells, on a board of C cells in rows of N.
 #include "app/sessio.h"
 #include "content/dibuix.h"
+#include "content/forma_tauler.h"
 #include "core/errors.h"
 #include "tools/inspect/ordres.h"
 #include "tools/inspect/sortida.h"
@@ -27,8 +28,8 @@ void configurar(CLI::App& app, int& codi_sortida) {
     ordre->add_option("--columnes", o->columnes, "cells per row")->capture_default_str();
     ordre->callback([o, &codi_sortida] {
         sessio s;
-        s.n_botons = o->botons;
-        s.n_columnes = o->columnes;
+        forma_posar_botons(s, s.n_botons_total, o->botons);
+        forma_posar_columnes(s, o->columnes);
         try {
             imprimir({{"text", text_json(codis_expandir(s, text_programa(o->text)))}});
             codi_sortida = 0;

@@ -3,6 +3,7 @@
 // given button counts.
 #include "app/sessio.h"
 #include "board/mapa.h"
+#include "content/forma_tauler.h"
 #include "core/errors.h"
 #include "core/nombres.h"
 #include "platform/local/fitxers_disc.h"
@@ -67,7 +68,7 @@ std::optional<std::vector<int>> llegir_pads(const std::string& llista) {
 sessio sessio_inicial(const std::vector<int>& botons, std::int16_t num_butons) {
     sessio s;
     s.num_butons = num_butons;
-    s.n_joysticks = a_enter16(static_cast<double>(botons.size()));
+    forma_posar_joysticks(s, a_enter16(static_cast<double>(botons.size())));
     s.joysticks.redimensionar(0, s.n_joysticks);
     long long usats = 0;
     long long total = 0;
@@ -85,8 +86,7 @@ sessio sessio_inicial(const std::vector<int>& botons, std::int16_t num_butons) {
     if (total + 4 > maxim16) {
         throw error_desbordament("button total out of range");
     }
-    s.n_botons = static_cast<std::int16_t>(usats);
-    s.n_botons_total = static_cast<std::int16_t>(total);
+    forma_posar_botons(s, static_cast<std::int16_t>(total), static_cast<std::int16_t>(usats));
     mapa_entrades_crear(s);
     return s;
 }

@@ -4,6 +4,7 @@
 // scenario's media). Both folders default to FILE's folder.
 #include "app/sessio.h"
 #include "content/escenari_fitxer.h"
+#include "content/forma_tauler.h"
 #include "platform/local/fitxers_disc.h"
 #include "tools/inspect/avisos.h"
 #include "tools/inspect/ordres.h"
@@ -41,7 +42,7 @@ nlohmann::json casella_json(const casella_esc& e) {
 
 int executar(const opcions& o) {
     sessio s;
-    s.n_joysticks = static_cast<std::int16_t>(o.jugadors);
+    forma_posar_joysticks(s, static_cast<std::int16_t>(o.jugadors));
     const std::string carpeta = carpeta_del_fitxer(o.fitxer);
     s.carpeta_programa = o.programa ? sense_separador_final(text_programa(*o.programa)) : carpeta;
     // The exercise folder always ends with its separator in the program.
