@@ -16,6 +16,9 @@
 class QAction;
 class QButtonGroup;
 class QComboBox;
+class QFormLayout;
+class QHBoxLayout;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -59,7 +62,13 @@ class finestra_editor : public QMainWindow {
 
   private:
     void construir();
+    QLayout* construir_generals();
     QWidget* construir_item();
+    QFormLayout* construir_media();
+    QWidget* construir_avisos();
+    // A record and a play button, named nom_gravar and nom_escoltar, for a sound field (or, past
+    // them, the list entry).
+    void afegir_botons_so(QHBoxLayout* capa_fila, std::size_t camp, const QString& nom);
     void refrescar();
     void refrescar_item();
     void refrescar_tauler();

@@ -10,12 +10,35 @@ namespace quorvel {
 tauler_editor::tauler_editor(QWidget* pare) : QWidget(pare) {
     setMinimumSize(200, 160);
     setCursor(Qt::PointingHandCursor);
+    situar_llocs();
 }
 
 void tauler_editor::posar_tauler(int caselles, int columnes) {
     caselles_ = std::max(caselles, 1);
     columnes_ = std::clamp(columnes, 1, caselles_);
+    situar_llocs();
     update();
+}
+
+// Each cell is also an empty child widget named "editor_casella(k)", letting
+// the pointer through, so that tools which find widgets by name (the list of
+// places, accessibility tools) find the cells of a board that is only drawn.
+void tauler_editor::situar_llocs() {
+    while (static_cast<int>(llocs_.size()) < caselles_) {
+        auto* lloc = new QWidget(this);
+        lloc->setObjectName(QStringLiteral("editor_casella(%1)").arg(llocs_.size() + 1));
+        lloc->setAttribute(Qt::WA_TransparentForMouseEvents);
+        llocs_.push_back(lloc);
+    }
+    for (std::size_t k = 0; k < llocs_.size(); ++k) {
+        const int n = static_cast<int>(k) + 1;
+        llocs_[k]->setGeometry(rect_casella(n));
+        llocs_[k]->setVisible(n <= caselles_);
+    }
+}
+
+void tauler_editor::resizeEvent(QResizeEvent*) {
+    situar_llocs();
 }
 
 void tauler_editor::posar_marques(std::vector<marca> marques) {

@@ -32,6 +32,7 @@ class tauler_editor : public QWidget {
     [[nodiscard]] int columnes() const { return columnes_; }
     // The rectangle of cell k (from 1), for tests and pointers.
     [[nodiscard]] QRect rect_casella(int k) const;
+    [[nodiscard]] const std::vector<int>& cami() const { return cami_; }
 
     [[nodiscard]] QSize sizeHint() const override { return {320, 320}; }
 
@@ -41,12 +42,17 @@ class tauler_editor : public QWidget {
   protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
   private:
+    void situar_llocs();
+
     int caselles_ = 16;
     int columnes_ = 4;
     std::vector<marca> marques_;
     std::vector<int> cami_;
+    // The cells' named places, owned by this widget as their parent.
+    std::vector<QWidget*> llocs_;
 };
 
 } // namespace quorvel

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
+#include <QToolBar>
 #include <QWidget>
 
 #include <utility>
@@ -31,17 +32,21 @@ void recorrer(QByteArray& sortida, const QWidget& w) {
     if (!w.objectName().isEmpty()) {
         afegir(sortida, w.objectName(), QRect(w.mapToGlobal(QPoint(0, 0)), w.size()));
     }
-    // Menu entries by their action's name: the bar's titles, and the items of
-    // a menu while it is open.
+    // Menu entries by their action's name: the bar's titles, the items of a
+    // menu while it is open, and a tool bar's buttons.
     const auto* barra = qobject_cast<const QMenuBar*>(&w);
     const auto* menu = qobject_cast<const QMenu*>(&w);
+    const auto* eines = qobject_cast<const QToolBar*>(&w);
     for (QAction* a : w.actions()) {
         if (a->objectName().isEmpty() || !a->isVisible() || a->isSeparator()) {
             continue;
         }
         const QRect r = barra != nullptr  ? barra->actionGeometry(a)
                         : menu != nullptr ? menu->actionGeometry(a)
-                                          : QRect();
+                        : eines != nullptr && eines->widgetForAction(a) != nullptr &&
+                                eines->widgetForAction(a)->isVisible()
+                            ? eines->widgetForAction(a)->geometry()
+                            : QRect();
         if (!r.isEmpty()) {
             afegir(sortida, a->objectName(), QRect(w.mapToGlobal(r.topLeft()), r.size()));
         }

@@ -24,7 +24,8 @@ class llocs_ginys : public QObject {
     // One line per visible place, "name x y width height" in screen pixels:
     // widgets by their object name (a console element is "Name(index)"), the
     // stage's cell pictures as "escenari(index)", the menus' entries by their
-    // element's name (the bar's titles, and an open menu's items).
+    // element's name (the bar's titles, an open menu's items, a tool bar's
+    // buttons).
     [[nodiscard]] static QByteArray llocs();
 
   private:

@@ -28,8 +28,9 @@ done
 # The editor's window, named after its file; "desat" waits for no unsaved mark.
 editor() { xdotool search --onlyvisible --name "^animals.brd - editor d'exercicis\\*?\$" 2>/dev/null | head -n 1; }
 desat() { xdotool search --onlyvisible --name "^animals.brd - editor d'exercicis\$" 2>/dev/null | head -n 1; }
-# Clicks at a point of the editor's window (its layout at its opening size).
-clic() { xdotool mousemove --window "$finestra_editor" "$1" "$2" click 1; }
+# The editor's widgets, tool bar buttons and board cells are clicked by name:
+# "editor_titol", "editor_desar", "editor_casella(5)" (see the places list).
+clic() { clicar_lloc "editor_$1"; }
 # Waits for a window that takes the keyboard from the one given (a dialog), types into it.
 dialeg() {
     de=$1
@@ -44,31 +45,30 @@ dialeg() {
     esperar '! xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$id_dialeg"' ||
         fallar "the dialog stayed ($*)"
 }
-casella() { clic $((541 + (($1 - 1) % 4) * 186)) $((262 + (($1 - 1) / 4) * 40)); }
 
 arrencar
 inici=$(date +%s)
-fitxers 3
+menu mn_opcions mn_nou_exercici
 dialeg "$consola" "$exercici"
 esperar '[ -n "$(editor)" ]' || fallar "no editor for the new exercise"
 finestra_editor=$(editor)
 [ -f "$exercici" ] || fallar "the new exercise was not created"
 
-clic 280 124 && xdotool type "Animals"
-clic 280 180 && xdotool type "Trobeu els animals i acabeu amb el 16"
+clic titol && xdotool type "Animals"
+clic consigna_general && xdotool type "Trobeu els animals i acabeu amb el 16"
 for k in 1 2 3 4; do
-    clic 48 679
-    clic 850 57 && xdotool type "On es l'animal $k?" && xdotool key Return
-    clic 455 85 && casella "$k"
-    clic 455 141 && casella 16
+    clic afegir
+    clic pregunta && xdotool type "On es l'animal $k?" && xdotool key Return
+    clic camp_correctes && clic "casella($k)"
+    clic camp_especials && clic "casella(16)"
 done
-clic 995 531
+clic escenari_imatges
 dialeg "$finestra_editor" "$tmp/fotos/" \
     "$(for k in $(seq 1 16); do printf '"f%02d.png" ' "$k"; done)"
 esperar '[ -f "$tmp/animals/graella_16.esc" ]' || fallar "no grid scenario"
-clic 1145 419
+clic "media(1)_dir"
 dialeg "$finestra_editor" "Molt be"
-clic 39 14
+clic desar
 esperar '[ -n "$(desat)" ]' || fallar "the exercise was not saved"
 [ -z "$("$eina" exercise "$exercici" --lint --cells 16)" ] || fallar "the saved exercise has findings"
 echo "editor: $(($(date +%s) - inici)) s from Nou exercici to a saved, playable exercise"
@@ -88,7 +88,7 @@ assert len(os.listdir(os.path.join(sys.argv[2], "imatge"))) >= 16
 PY
 
 # "Provar": the stage with the exercise, its instructions, then Esc gives the editor back.
-clic 199 14
+clic provar
 esperar '[ -n "$(escenari)" ]' || fallar "Provar showed no stage"
 # The general instruction and the question's, each in a box.
 caixa_petita() { finestres | awk '$6 == "Quorvel" && NF == 6 && $2 < 600 { print $1; exit }'; }
@@ -105,15 +105,17 @@ esperar '[ -z "$(escenari)" ]' || fallar "Esc left the stage up"
 esperar '[ -n "$(desat)" ]' || fallar "the editor did not come back"
 
 # Closed, reopened from the menu, a question changed and saved.
-xdotool mousemove --window "$finestra_editor" 255 14 click 1
+clic tancar
 esperar '[ -z "$(editor)" ]' || fallar "the editor did not close"
-fitxers 4
+# Its places leave the list with it, so the reopened window's are the ones clicked.
+esperar '! lloc editor_pregunta >/dev/null' || fallar "the closed editor is still listed"
+menu mn_opcions mn_editar_exercici
 dialeg "$consola" "$exercici"
 esperar '[ -n "$(editor)" ]' || fallar "Editar exercici opened no editor"
 finestra_editor=$(editor)
-clic 100 248
-clic 850 57 && xdotool key ctrl+a && xdotool type "On es el gat?" && xdotool key Return
-clic 39 14
+# The first item is the one shown on opening.
+clic pregunta && xdotool key ctrl+a && xdotool type "On es el gat?" && xdotool key Return
+clic desar
 esperar '[ -n "$(desat)" ]' || fallar "the change was not saved"
 "$eina" exercise "$exercici" | grep -q '"consigna": "On es el gat?"' || fallar "the change is not in the file"
 aturar_programa

@@ -3,6 +3,7 @@
 #include "platform/local/fitxers_disc.h"
 #include "platform/qt/editor_exercici.h"
 #include "platform/qt/editor_tauler.h"
+#include "platform/qt/llocs_ginys.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -42,7 +43,7 @@ class editor_exercici_test : public ::testing::Test {
     void TearDown() override { fs::remove_all(carpeta_); }
 
     template <typename T> T* fill(finestra_editor& e, const char* nom) {
-        T* w = e.findChild<T*>(QString::fromLatin1(nom));
+        T* w = e.findChild<T*>(QStringLiteral("editor_") + QString::fromLatin1(nom));
         EXPECT_NE(w, nullptr) << nom;
         return w;
     }
@@ -81,7 +82,7 @@ TEST_F(editor_exercici_test, makes_saves_and_reopens_an_exercise) {
         QTest::keyClicks(pregunta, QStringLiteral("s el gos?"));
         QTest::keyClick(pregunta, Qt::Key_Return);
         casella(e, 5);
-        clicar(e, "forma_0");
+        clicar(e, "forma(0)");
         casella(e, 5);
         casella(e, 7);
         QTest::mouseClick(fill<QRadioButton>(e, "camp_especials"), Qt::LeftButton);
@@ -115,6 +116,58 @@ TEST_F(editor_exercici_test, a_finding_selects_its_field) {
     ASSERT_FALSE(e.troballes().empty());
     avisos->setCurrentRow(0);
     EXPECT_TRUE(fill<QRadioButton>(e, "camp_correctes")->isChecked()) << e.troballes().front().text;
+}
+
+// The rules' path follows a formula as it is typed, before the edit is
+// confirmed; the list rows of a note type show each note by name and number.
+TEST_F(editor_exercici_test, the_path_follows_the_formula_typed_and_notes_show_by_name) {
+    const fs::path regla = carpeta_ / "regla.brd";
+    std::ofstream(regla, std::ios::binary)
+        << "Exercici\tR\r\nAutor\tA\r\nTipus\t8\r\nPreguntes\t1\r\nConsigna\tC\r\nPregunta 1\tP\r\n"
+           "Correctes\tB\r\nColumnes\t\"xf = xi + 1\"\r\nFiles\t\"yf = yi\"\r\n"
+           "Especials\tE\r\nSo 1\t\r\nSo 2\t\r\nSo 3\t\r\nSo 4\t\r\nEscenari\t\r\n";
+    finestra_editor e(s_, fitxers_, carpeta_ / "meus");
+    ASSERT_TRUE(e.obrir(regla));
+    auto* t = fill<tauler_editor>(e, "tauler");
+    EXPECT_EQ(t->cami(), (std::vector<int>{1, 2, 3, 4}));
+    auto* files = fill<QLineEdit>(e, "regla_files");
+    files->selectAll();
+    QTest::keyClicks(files, "yf = yi + 1");
+    EXPECT_EQ(t->cami(), (std::vector<int>{1, 6, 11, 16}));
+    EXPECT_FALSE(e.isWindowModified());
+
+    const fs::path escala = carpeta_ / "escala.brd";
+    std::ofstream(escala, std::ios::binary)
+        << "Exercici\tE\r\nAutor\tA\r\nTipus\t5\r\nEntrades\t2\r\nConsigna (nombre)\t1\r\n"
+           "Do\t60\r\nLa\t69\r\nInstrument\t0\r\nCanal\t0\r\n";
+    ASSERT_TRUE(e.obrir(escala));
+    auto* items = fill<QListWidget>(e, "items");
+    ASSERT_EQ(items->count(), 2);
+    EXPECT_TRUE(items->item(0)->text().endsWith(QStringLiteral(": C4 (60)")))
+        << items->item(0)->text().toStdString();
+    EXPECT_TRUE(items->item(1)->text().endsWith(QStringLiteral(": A4 (69)")));
+}
+
+// Scripts find the tool bar's buttons and the drawn board's cells by name, at
+// the places where a click reaches them.
+TEST_F(editor_exercici_test, lists_its_buttons_and_cells_by_name) {
+    finestra_editor e(s_, fitxers_, carpeta_ / "meus");
+    ASSERT_TRUE(e.obrir(carpeta_ / "buit.brd"));
+    e.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&e));
+    const QString llocs = QString::fromUtf8(llocs_ginys::llocs());
+    auto* t = fill<tauler_editor>(e, "tauler");
+    const QRect c = t->rect_casella(16);
+    const QPoint p = t->mapToGlobal(c.topLeft());
+    EXPECT_TRUE(llocs.contains(QStringLiteral("\neditor_casella(16) %1 %2 %3 %4\n")
+                                   .arg(p.x())
+                                   .arg(p.y())
+                                   .arg(c.width())
+                                   .arg(c.height())))
+        << llocs.toStdString();
+    EXPECT_FALSE(llocs.contains(QStringLiteral("editor_casella(17)")));
+    EXPECT_TRUE(llocs.contains(QStringLiteral("\neditor_desar ")));
+    EXPECT_TRUE(llocs.contains(QStringLiteral("\neditor_provar ")));
 }
 
 } // namespace
