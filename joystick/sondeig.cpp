@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <bitset>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -59,16 +58,16 @@ bool conte(const std::string& llista, int c) {
 
 // Every button of scanning player j (its switches), through the switch settings. Without
 // them a press that came and went between two ticks still counts, seen by
-// its change time.
+// its change time. Kept out of line: the tick of pads that press directly is
+// the hot path, and must not pay for this branch in code size.
 template <typename F>
-void llegir_commutadors(estat_joysticks& s, servei_joystick& js, int j, int id,
-                        const std::string& estat, const F& premuda) {
+[[gnu::noinline]] void llegir_commutadors(estat_joysticks& s, servei_joystick& js, int j, int id,
+                                          const std::bitset<100>& premuts, const F& premuda) {
     const bool breus = s.acceptacio <= 0 && s.repeticio <= 0;
     const auto llegir = [&](int entrada, bool llegida) {
         const double moment = js.moment_canvi(id, entrada);
         s.escombrat_jugadors.llegir(j, entrada, premuda(entrada, llegida), moment, breus);
     };
-    const std::bitset<100> premuts = botons_premuts(estat);
     int botons = 0;
     pas([&] { botons = s.joysticks[j].botons_dispositiu; });
     for (int b = 1; b <= botons; ++b) {
@@ -77,26 +76,6 @@ void llegir_commutadors(estat_joysticks& s, servei_joystick& js, int j, int id,
 }
 
 } // namespace
-
-std::map<int, std::vector<int>> caselles_jugadors(const estat_joysticks& s) {
-    std::map<int, std::vector<int>> caselles;
-    for (int j = 1; j <= s.n_joysticks; ++j) {
-        std::set<int> meves;
-        int botons = 0;
-        pas([&] { botons = s.joysticks[j].botons_dispositiu; });
-        for (int b = 1; b <= botons; ++b) {
-            pas([&] {
-                const int c = s.mapa_entrades(j, 4 + b);
-                if (c >= 1 && c <= s.n_botons && s.mapa_botons.dins(c) &&
-                    s.mapa_botons[c].joy > -1) {
-                    meves.insert(c);
-                }
-            });
-        }
-        caselles[j].assign(meves.begin(), meves.end());
-    }
-    return caselles;
-}
 
 void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, cami_premudes& cami) {
     const filtre_commutadors::temps temps_commutadors{static_cast<double>(s.acceptacio),
@@ -132,9 +111,10 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, cami_premudes& 
         };
 
         const std::string direccions = estat.substr(0, std::min(estat.find('#'), estat.size()));
-        if (s.escombrat_jugadors.llegeix(j)) {
+        const std::bitset<100> premuts = botons_premuts(estat);
+        if (s.escombrat_jugadors.llegeix(j)) [[unlikely]] {
             // A scanning player's inputs are switches: they hold no cell.
-            llegir_commutadors(s, js, j, id, estat, premuda);
+            llegir_commutadors(s, js, j, id, premuts, premuda);
             pas([&] { b_total += s.joysticks[j].botons_usats; });
             continue;
         }
@@ -167,7 +147,6 @@ void joysticks_sondejar(estat_joysticks& s, servei_joystick& js, cami_premudes& 
             }
         }
 
-        const std::bitset<100> premuts = botons_premuts(estat);
         int botons = 0;
         pas([&] { botons = s.joysticks[j].botons_dispositiu; });
         for (int b = 1; b <= botons; ++b) {
