@@ -101,9 +101,14 @@ void escombrat_exercici::mostrar(int j, std::optional<ressalt> r) {
     std::vector<int> fila;
     if (r && r->fila) {
         const int columnes = s_.n_columnes > 0 ? s_.n_columnes : 1;
-        for (const int k : caselles_jugadors(s_)[j]) {
-            if (k != r->casella && (k - 1) / columnes + 1 == *r->fila) {
-                fila.push_back(k);
+        // The map is kept while its cells are read: a range over an element
+        // of the call's result would read freed memory.
+        const std::map<int, std::vector<int>> caselles = caselles_jugadors(s_);
+        if (const auto meves = caselles.find(j); meves != caselles.end()) {
+            for (const int k : meves->second) {
+                if (k != r->casella && (k - 1) / columnes + 1 == *r->fila) {
+                    fila.push_back(k);
+                }
             }
         }
     }

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <utility>
+#include <vector>
 
 namespace quorvel {
 
@@ -55,6 +56,23 @@ void recorrer(QByteArray& sortida, const QWidget& w) {
         for (const auto& [index, r] : escenari->llocs_imatges()) {
             afegir(sortida, QStringLiteral("escenari(%1)").arg(index),
                    QRect(w.mapToGlobal(r.topLeft()), r.size()));
+        }
+        // Each scanning player's highlight, one line per framed cell (a row
+        // gives all of its cells): over the cell's picture, or over the
+        // whole stage where the band shows the number.
+        for (const auto& [jugador, r] : escenari->ressalts()) {
+            std::vector<int> caselles = r.fila;
+            caselles.push_back(r.casella);
+            for (const int k : caselles) {
+                QRect lloc = w.rect();
+                for (const auto& [index, rect] : escenari->llocs_imatges()) {
+                    if (index == k && r.imatge) {
+                        lloc = rect;
+                    }
+                }
+                afegir(sortida, QStringLiteral("escombrat(%1,%2)").arg(jugador).arg(k),
+                       QRect(w.mapToGlobal(lloc.topLeft()), lloc.size()));
+            }
         }
     }
     for (const QObject* fill : w.children()) {

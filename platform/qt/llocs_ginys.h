@@ -25,7 +25,8 @@ class llocs_ginys : public QObject {
     // widgets by their object name (a console element is "Name(index)"), the
     // stage's cell pictures as "escenari(index)", the menus' entries by their
     // element's name (the bar's titles, an open menu's items, a tool bar's
-    // buttons).
+    // buttons), and each cell a scanning player's highlight frames as
+    // "escombrat(player,cell)".
     [[nodiscard]] static QByteArray llocs();
 
   private:

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace quorvel {
@@ -89,6 +90,26 @@ TEST_F(programa_test, a_press_on_the_demo_exercise_is_judged_and_the_stage_follo
     EXPECT_EQ(f.eines.missatges.back().botons, botons_missatge::ok_cancel);
     EXPECT_EQ(exercicis.actual().escenari(), nullptr);
     EXPECT_FALSE(app.form1().obtenir("t_joystick").habilitat);
+}
+
+// Twelve cells are scanned by rows of four: the stage frames the whole first
+// row when the scan starts, not its first cell alone (which a choice inside
+// the row also frames).
+TEST_F(programa_test, a_scanned_row_is_framed_whole_on_the_stage) {
+    std::ofstream(carpeta / "quorvel.ini", std::ios::app) << "[Escombrat]\n1=step 1500 3000 3\n";
+    escenari_qt escenaris;
+    programa p(serveis{f.joystick, disc, perfil, f.media, f.midi, f.dialegs, f.eines, f.rellotge},
+               carpeta.string(), escenaris);
+    motor& exercicis = p.exercicis();
+    f.dialegs.respostes.push_back((carpeta / "mostra_caselles.brd").string());
+    p.app().form1().clic("mn_fixters");
+    ASSERT_NE(exercicis.actual().escenari(), nullptr);
+    vista_escenari* vista = escenaris.vista(*exercicis.actual().escenari());
+    ASSERT_NE(vista, nullptr);
+    exercicis.sondejar();
+    ASSERT_EQ(vista->ressalts().count(1), 1u);
+    EXPECT_EQ(vista->ressalts().at(1).casella, 1);
+    EXPECT_EQ(vista->ressalts().at(1).fila, (std::vector<int>{2, 3, 4}));
 }
 
 } // namespace
