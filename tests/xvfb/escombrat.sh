@@ -70,8 +70,8 @@ triar() {
     tecla 2
     esperar '[ "$(files)" -gt "$abans" ]' || fallar "choosing cell $1 logged nothing: $(registre)"
 }
-# The last row of the log is this result for cell k.
-darrera() { registre | tail -n 1 | awk -F, -v c="$1" -v r="$2" '$7 == c && $8 == r { ok = 1 } END { exit !ok }'; }
+# The last row of the log is this result for cell k, chosen by scanning.
+darrera() { registre | tail -n 1 | awk -F, -v c="$1" -v r="$2" '$7 == c && $8 == r && $NF ~ /^scanning/ { ok = 1 } END { exit !ok }'; }
 
 # Each exercise's first question only, so that its cells are known.
 una() {
