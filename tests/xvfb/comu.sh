@@ -110,15 +110,9 @@ obrir_menu() {
     xdotool key Down
     esperar '[ -n "$(menu_obert)" ]' || fallar "the menu bar opened nothing"
 }
-# "fitxers N" chooses the Nth item of "Fitxers" (1 Exercicis, 2 Resultats,
-# 3 Nou exercici, 4 Editar exercici),
-# "tauler N" the Nth of "Tauler" (1 Crear Mapa, 3 Configurar mapa, 5 Ajustar
-# joysticks, 9 Configurar boto, 10 Dibuixar, 11 Simular).
-fitxers() {
-    obrir_menu
-    [ "$1" -lt 2 ] || xdotool key --repeat "$(($1 - 1))" Down
-    xdotool key Return
-}
+# "tauler N" chooses the Nth item of "Tauler" from the keyboard (9 is
+# Configurar boto): the walk a teacher without a mouse makes, which must work
+# while the keyboard pad is read. Other menu choices go by name (menu).
 tauler() {
     obrir_menu
     # Right opens the next menu with its first item active.

@@ -232,7 +232,7 @@ sortir_escenari
 etapa "Configurar boto with the keyboard pad"
 # A click selects cell 5 (and takes the keyboard from the Interval box).
 clicar_lloc "Check2(5)"
-menu mn_eines mn_configura_boto
+tauler 9
 mantenir 5 5
 respondre "the end of Configurar boto" Return
 mapa_igual || fallar "Configurar boto with the cell's own key changed kk.map"
