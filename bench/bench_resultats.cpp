@@ -50,7 +50,7 @@ void premuda_registrada(benchmark::State& estat) {
     for (auto _ : estat) {
         rellotge.ara += 0.37;
         k = k % 16 + 1;
-        const auto premuda = registre.abans_de_jutjar(k, rellotge.ara);
+        const auto premuda = registre.abans_de_jutjar(k, rellotge.ara, origen_premuda::pad);
         registre.jutjada(premuda, k % 3 == 0 ? judici_mal : judici_be, false);
     }
     fs::remove_all(carpeta_bench);

@@ -25,6 +25,14 @@ constexpr std::array<std::pair<resultat_premuda, std::string_view>, 6> noms_resu
     {resultat_premuda::parella, "pair"},
 }};
 
+constexpr std::array<std::pair<origen_premuda, std::string_view>, 5> noms_origens{{
+    {origen_premuda::pad, "pad"},
+    {origen_premuda::teclat, "keyboard"},
+    {origen_premuda::consola, "console"},
+    {origen_premuda::escenari, "stage"},
+    {origen_premuda::escombrat, "scanning"},
+}};
+
 constexpr std::string_view columna_moment = "time";
 constexpr std::string_view columna_jugador = "player";
 constexpr std::string_view columna_nom = "player_name";
@@ -117,6 +125,15 @@ std::optional<resultat_premuda> resultat_de_nom(std::string_view nom) {
     return std::nullopt;
 }
 
+std::string_view nom_origen(origen_premuda o) {
+    for (const auto& [valor, nom] : noms_origens) {
+        if (valor == o) {
+            return nom;
+        }
+    }
+    return {};
+}
+
 std::string moment_iso(std::string_view data, double segons) {
     const long long dia_ms = 86'400'000;
     const long long ms = std::clamp<long long>(std::llround(segons * 1000.0), 0, dia_ms - 1);
@@ -126,10 +143,18 @@ std::string moment_iso(std::string_view data, double segons) {
     return std::string(data) + buffer.data();
 }
 
-const std::string& capcalera_resultats() {
+const std::string& capcalera_resultats_sense_origen() {
     static const std::string capcalera =
         "time,exercise_file,exercise_title,question,player,player_name,cell,result,"
         "ms_since_instruction,ms_since_previous_press\r\n";
+    return capcalera;
+}
+
+const std::string& capcalera_resultats() {
+    static const std::string capcalera = [] {
+        const std::string& antiga = capcalera_resultats_sense_origen();
+        return antiga.substr(0, antiga.size() - 2) + ",source\r\n";
+    }();
     return capcalera;
 }
 
@@ -150,6 +175,12 @@ std::string camp_csv(std::string_view camp) {
 }
 
 std::string fila_csv(const fila_resultat& f) {
+    std::string fila = fila_csv_sense_origen(f);
+    fila.insert(fila.size() - 2, "," + std::string(nom_origen(f.origen)));
+    return fila;
+}
+
+std::string fila_csv_sense_origen(const fila_resultat& f) {
     std::string fila;
     fila.reserve(160);
     const auto afegir = [&](std::string_view camp) {

@@ -21,6 +21,13 @@ enum class resultat_premuda { be, mal, final, ignorat, pas_cursa, parella };
 std::string_view nom_resultat(resultat_premuda r);
 std::optional<resultat_premuda> resultat_de_nom(std::string_view nom);
 
+// Where a press came from: a pad's button, the keyboard, the mouse on the
+// console or on the stage, or a scanning player's switch.
+enum class origen_premuda { pad, teclat, consola, escenari, escombrat };
+
+// The word the log writes for it ("pad", "keyboard", ...).
+std::string_view nom_origen(origen_premuda o);
+
 struct fila_resultat {
     // Local time of the press, ISO 8601 with milliseconds.
     std::string moment;
@@ -35,6 +42,7 @@ struct fila_resultat {
     long ms_consigna = 0;
     // Empty for the player's first press of the question.
     std::optional<long> ms_anterior;
+    origen_premuda origen = origen_premuda::pad;
 };
 
 // "YYYY-MM-DDTHH:MM:SS.mmm" from a date and seconds since midnight.
@@ -43,6 +51,11 @@ std::string moment_iso(std::string_view data, double segons);
 // The header line and one row, each ending with CR LF.
 const std::string& capcalera_resultats();
 std::string fila_csv(const fila_resultat& f);
+// Logs written before rows said where a press came from have this header;
+// rows added to such a log leave the source out, so that its columns stay
+// lined up under their names.
+const std::string& capcalera_resultats_sense_origen();
+std::string fila_csv_sense_origen(const fila_resultat& f);
 
 // One field as RFC 4180 writes it: quoted when it holds a comma, a quote or a
 // line break, with its quotes doubled. A field that a spreadsheet would take

@@ -28,20 +28,35 @@ using namespace despatxament;
 
 namespace {
 
-// The time of the press being handled, for as long as it is handled: a press
-// handled inside another's wait has its own.
-class moment_en_curs {
+// The time and source of the press being handled, for as long as it is
+// handled: a press handled inside another's wait has its own.
+template <typename T> class en_curs_guarda {
   public:
-    moment_en_curs(std::optional<double>& on, std::optional<double> moment)
-        : on_(on), abans_(std::exchange(on, moment)) {}
-    ~moment_en_curs() { on_ = abans_; }
-    moment_en_curs(const moment_en_curs&) = delete;
-    moment_en_curs& operator=(const moment_en_curs&) = delete;
+    en_curs_guarda(T& on, T valor) : on_(on), abans_(std::exchange(on, valor)) {}
+    ~en_curs_guarda() { on_ = abans_; }
+    en_curs_guarda(const en_curs_guarda&) = delete;
+    en_curs_guarda& operator=(const en_curs_guarda&) = delete;
 
   private:
-    std::optional<double>& on_;
-    std::optional<double> abans_;
+    T& on_;
+    T abans_;
 };
+
+origen_premuda origen_de(font_premuda font) {
+    switch (font) {
+    case font_premuda::pad:
+        return origen_premuda::pad;
+    case font_premuda::teclat:
+        return origen_premuda::teclat;
+    case font_premuda::ratoli_consola:
+        return origen_premuda::consola;
+    case font_premuda::ratoli_escenari:
+        return origen_premuda::escenari;
+    case font_premuda::commutador:
+        return origen_premuda::escombrat;
+    }
+    return origen_premuda::pad;
+}
 
 } // namespace
 
@@ -74,8 +89,9 @@ retroaccio despatxador::retro() {
 template <typename F> std::int16_t despatxador::judicar(int k, bool cursa, F&& jutjar_premuda) {
     // A press judged inside another's feedback (a box pumps events) has its
     // own row; the outer one's is still to come.
-    std::optional<judici> exterior =
-        std::exchange(judici_, judici{registre_.abans_de_jutjar(k, moment_), cursa, false});
+    std::optional<judici> exterior = std::exchange(
+        judici_,
+        judici{registre_.abans_de_jutjar(k, en_curs_.moment, en_curs_.origen), cursa, false});
     std::int16_t resultat = 0;
     try {
         resultat = jutjar_premuda();
@@ -94,11 +110,11 @@ std::int16_t despatxador::jutjar(int k, regla_judici regla) {
     return judicar(k, false, [&] { return resposta_jutjar(s_, sv_.fitxers, retro(), k, regla); });
 }
 
-void despatxador::cursa(int k, std::optional<double> moment) {
+void despatxador::cursa(int k, std::optional<double> moment, font_premuda font) {
     if (s_.configuracio != mode_configuracio::cap) {
         return;
     }
-    const moment_en_curs guarda(moment_, moment);
+    const en_curs_guarda guarda(en_curs_, en_curs{moment, origen_de(font)});
     judicar(k, true, [&] { return cursa_jutjar(s_, vista_.pantalla(), retro(), k); });
 }
 
@@ -120,7 +136,7 @@ void despatxador::casella(const esdeveniment_casella& e) {
     const std::string x = e.canvi == canvi_casella::premuda      ? "1"
                           : e.canvi == canvi_casella::alliberada ? "0"
                                                                  : "";
-    const moment_en_curs guarda(moment_, e.moment);
+    const en_curs_guarda guarda(en_curs_, en_curs{e.moment, origen_de(e.font)});
     const bool premuda = premuda_abans(k, x == "1");
     if (s_.graella_fitxer.find("graella.esc") != std::string::npos) {
         pas([&] { imatges_escenari_defecte(k, x, premuda); });

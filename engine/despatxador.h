@@ -42,7 +42,7 @@ class despatxador {
 
     // A race press, judged after its cell event with the exercise's feedback
     // and stage; it goes to the results log.
-    void cursa(int k, std::optional<double> moment);
+    void cursa(int k, std::optional<double> moment, font_premuda font);
 
     // Longest wait for the media in play to stop (types 11 and 12), seconds.
     static constexpr double espera_maxima_s = 60.0;
@@ -116,8 +116,13 @@ class despatxador {
         bool be_donat;
     };
     std::optional<judici> judici_;
-    // When the press being handled happened, for the results log.
-    std::optional<double> moment_;
+    // When the press being handled happened and where it came from, for the
+    // results log.
+    struct en_curs {
+        std::optional<double> moment;
+        origen_premuda origen = origen_premuda::pad;
+    };
+    en_curs en_curs_;
 };
 
 } // namespace quorvel

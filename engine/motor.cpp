@@ -34,7 +34,9 @@ motor::motor(estat_joc& s, serveis& sv, finestra& form1, servei_escenari& vista)
       registre_(s, sv.fitxers, sv.rellotge, sv.joystick, form1), exercici_(s, sv, form1, vista),
       despatxador_(exercici_, s, sv, form1, vista, registre_),
       cami_(s, {[this](const esdeveniment_casella& e) { despatxador_.casella(e); },
-                [this](int k, std::optional<double> moment) { despatxador_.cursa(k, moment); },
+                [this](int k, std::optional<double> moment, font_premuda font) {
+                    despatxador_.cursa(k, moment, font);
+                },
                 // Between start and stop, and not after the final feedback:
                 // the polling timer runs exactly then.
                 [this] {

@@ -115,7 +115,8 @@ double registre_premudes::moment_premuda(std::optional<double> moment) const {
 }
 
 registre_premudes::premuda registre_premudes::abans_de_jutjar(int casella,
-                                                              std::optional<double> moment) const {
+                                                              std::optional<double> moment,
+                                                              origen_premuda origen) const {
     int jugador = 0;
     if (s_.mapa_botons.dins(casella)) {
         jugador = std::max(0, static_cast<int>(s_.mapa_botons[casella].joy));
@@ -124,7 +125,7 @@ registre_premudes::premuda registre_premudes::abans_de_jutjar(int casella,
     if (const auto previa = anteriors_.find(jugador); previa != anteriors_.end()) {
         anterior = previa->second;
     }
-    return {moment_premuda(moment), pregunta_, inici_pregunta_, casella, jugador, anterior};
+    return {moment_premuda(moment), pregunta_, inici_pregunta_, casella, jugador, anterior, origen};
 }
 
 void registre_premudes::jutjada(const premuda& p, std::int16_t codi, bool cursa) {
@@ -143,6 +144,7 @@ void registre_premudes::jutjada(const premuda& p, std::int16_t codi, bool cursa)
         f.nom_jugador = a_utf8(nom->second);
     }
     f.casella = p.casella;
+    f.origen = p.origen;
     f.resultat = *resultat;
     f.ms_consigna = ms_entre(p.inici_pregunta, p.moment);
     if (p.anterior) {
@@ -152,7 +154,14 @@ void registre_premudes::jutjada(const premuda& p, std::int16_t codi, bool cursa)
     if (p.pregunta == pregunta_) {
         anteriors_[p.jugador] = p.moment;
     }
-    const escriptura_resultats escrit = sortida_->afegir(data, capcalera_resultats(), fila_csv(f));
+    // A log begun by an older version keeps its columns: the source is left out.
+    const auto sense_fi = [](std::string_view l) {
+        return l.substr(0, l.find_last_not_of("\r\n") + 1);
+    };
+    const bool sense_origen =
+        sense_fi(sortida_->capcalera(data)) == sense_fi(capcalera_resultats_sense_origen());
+    const escriptura_resultats escrit = sortida_->afegir(
+        data, capcalera_resultats(), sense_origen ? fila_csv_sense_origen(f) : fila_csv(f));
     if (escrit == escriptura_resultats::feta) {
         avisat_ = false;
     } else if (!avisat_) {

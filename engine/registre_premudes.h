@@ -50,9 +50,11 @@ class registre_premudes {
         int jugador = 0;
         // The player's previous press in the question.
         std::optional<double> anterior;
+        origen_premuda origen = origen_premuda::pad;
     };
     // moment: when the press happened on the pads' clock, when it says.
-    [[nodiscard]] premuda abans_de_jutjar(int casella, std::optional<double> moment) const;
+    [[nodiscard]] premuda abans_de_jutjar(int casella, std::optional<double> moment,
+                                          origen_premuda origen) const;
     // Logs the judged press. codi: the judgement's result code; cursa: it was
     // a race judgement.
     void jutjada(const premuda& p, std::int16_t codi, bool cursa);

@@ -24,7 +24,7 @@ bool cami_premudes::retinguda_ratoli(int c) const {
     return false;
 }
 
-void cami_premudes::posar(int c, vist v, std::optional<double> moment) {
+void cami_premudes::posar(int c, vist v, std::optional<double> moment, font_premuda font) {
     if (!a_bord(c)) {
         return;
     }
@@ -36,7 +36,7 @@ void cami_premudes::posar(int c, vist v, std::optional<double> moment) {
     if (c_.casella) {
         pas([&] {
             c_.casella({c, v == vist::premuda ? canvi_casella::premuda : canvi_casella::alliberada,
-                        moment});
+                        moment, font});
         });
         fet();
     }
@@ -48,21 +48,21 @@ void cami_premudes::fet() {
     }
 }
 
-void cami_premudes::cursa(int c, std::optional<double> moment) {
+void cami_premudes::cursa(int c, std::optional<double> moment, font_premuda font) {
     if (s_.tipus.es_cursa() && c_.cursa) {
-        pas([&] { c_.cursa(c, moment); });
+        pas([&] { c_.cursa(c, moment, font); });
         fet();
     }
 }
 
-void cami_premudes::activar(int c, std::optional<double> moment) {
-    posar(c, vist::premuda, moment);
-    cursa(c, moment);
+void cami_premudes::activar(int c, std::optional<double> moment, font_premuda font) {
+    posar(c, vist::premuda, moment, font);
+    cursa(c, moment, font);
 }
 
 void cami_premudes::deixar(int c) {
     if (!retinguda_ratoli(c)) {
-        posar(c, vist::alliberada, std::nullopt);
+        posar(c, vist::alliberada, std::nullopt, font_premuda::pad);
     }
 }
 
@@ -80,16 +80,16 @@ void cami_premudes::premer(const premuda& p) {
         meves.insert(c);
         // Inverse reading acts when the cell is let go.
         if (!ja && !s_.invers) {
-            activar(c, p.moment);
+            activar(c, p.moment, p.font);
         }
         return;
     }
     if (meves.erase(c) == 0 || altra || retinguda_ratoli(c)) {
         return;
     }
-    posar(c, vist::alliberada, p.moment);
+    posar(c, vist::alliberada, p.moment, p.font);
     if (s_.invers) {
-        activar(c, p.moment);
+        activar(c, p.moment, p.font);
     }
 }
 

@@ -33,6 +33,7 @@ struct esdeveniment_casella {
     int casella = 0;
     canvi_casella canvi = canvi_casella::premuda;
     std::optional<double> moment;
+    font_premuda font = font_premuda::pad;
 };
 
 class cami_premudes {
@@ -41,8 +42,8 @@ class cami_premudes {
         // The cell event, for the dispatcher.
         std::function<void(const esdeveniment_casella&)> casella;
         // The race judgement of a cell activated in exercise types 30 to 49,
-        // with the type and the press's time.
-        std::function<void(int casella, std::optional<double> moment)> cursa;
+        // with the type, the press's time and its source.
+        std::function<void(int casella, std::optional<double> moment, font_premuda font)> cursa;
         // Whether presses are taken: an exercise runs and has not ended.
         std::function<bool()> obert;
     };
@@ -59,7 +60,7 @@ class cami_premudes {
     // The polling's two outcomes for one cell: activated (handed to the
     // engine only when the cell was not already held, judged as a race every
     // time), and released (unless another source holds it).
-    void activar(int c, std::optional<double> moment);
+    void activar(int c, std::optional<double> moment, font_premuda font = font_premuda::pad);
     void deixar(int c);
 
     // The cells the pads hold after a tick, for the board model.
@@ -73,8 +74,8 @@ class cami_premudes {
     enum class vist { cap, premuda, alliberada };
     [[nodiscard]] bool a_bord(int c) const;
     [[nodiscard]] bool retinguda_ratoli(int c) const;
-    void posar(int c, vist v, std::optional<double> moment);
-    void cursa(int c, std::optional<double> moment);
+    void posar(int c, vist v, std::optional<double> moment, font_premuda font);
+    void cursa(int c, std::optional<double> moment, font_premuda font);
     void fet();
 
     estat_joysticks& s_;

@@ -28,6 +28,10 @@ class servei_resultats {
     // header first when the log is new or empty: all of them or nothing.
     virtual escriptura_resultats afegir(std::string_view data, std::string_view capcalera,
                                         std::string_view files) = 0;
+    // The first line of that date's log, with its line end; empty when the
+    // log is missing, empty or unreadable. Rows added to a log must match
+    // the header it already has.
+    virtual std::string capcalera(std::string_view data) = 0;
     // Where the logs go, as the operator is told (UTF-8).
     [[nodiscard]] virtual std::string lloc() const = 0;
 };

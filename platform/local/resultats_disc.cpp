@@ -121,6 +121,24 @@ int obrir_carpeta(const std::string& carpeta, bool propia) {
 
 } // namespace
 
+std::string resultats_disc::capcalera(std::string_view data) {
+    const descriptor f(
+        ::open(fitxer_de(data).c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat estat {};
+    if (f.fd() < 0 || ::fstat(f.fd(), &estat) != 0 || !S_ISREG(estat.st_mode)) {
+        return {};
+    }
+    // A header is one short line; more than this is no header of a log.
+    std::array<char, 1024> buffer{};
+    const ssize_t n = ::pread(f.fd(), buffer.data(), buffer.size(), 0);
+    if (n <= 0) {
+        return {};
+    }
+    const std::string_view llegit(buffer.data(), static_cast<std::size_t>(n));
+    const std::size_t fi = llegit.find('\n');
+    return std::string(fi == std::string_view::npos ? llegit : llegit.substr(0, fi + 1));
+}
+
 escriptura_resultats resultats_disc::afegir(std::string_view data, std::string_view capcalera,
                                             std::string_view files) {
     const std::filesystem::path fitxer(fitxer_de(data));

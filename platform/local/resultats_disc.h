@@ -22,6 +22,7 @@ class resultats_disc : public servei_resultats {
     std::string data_avui() override;
     escriptura_resultats afegir(std::string_view data, std::string_view capcalera,
                                 std::string_view files) override;
+    std::string capcalera(std::string_view data) override;
     [[nodiscard]] std::string lloc() const override;
 
     // The file a date's rows go to.

@@ -55,7 +55,7 @@ TEST(resultats, fields_a_spreadsheet_would_run_are_guarded_and_read_back_as_writ
                     10,
                     {}};
     EXPECT_EQ(fila_csv(f),
-              "2026-03-02T10:00:01.500,/e.brd,'@SUM(1+1)*cmd|x,1,1,'=Anna,2,right,10,\r\n");
+              "2026-03-02T10:00:01.500,/e.brd,'@SUM(1+1)*cmd|x,1,1,'=Anna,2,right,10,,pad\r\n");
     acumulador_resultats a;
     a.afegir(capcalera_resultats() + fila_csv(f));
     EXPECT_EQ(a.resum().jugadors.at(0).nom, "=Anna");
@@ -92,10 +92,15 @@ TEST(resultats, a_row_names_every_column_of_the_header) {
                     12,
                     resultat_premuda::pas_cursa,
                     1500,
-                    250};
-    EXPECT_EQ(fila_csv(f), "2026-03-02T10:00:01.500,/ex/a b.brd,\"Compta, \"\"u\"\"\",3,2,Anna,12,"
-                           "race_step,1500,250\r\n");
+                    250,
+                    origen_premuda::escombrat};
+    const std::string fila =
+        "2026-03-02T10:00:01.500,/ex/a b.brd,\"Compta, \"\"u\"\"\",3,2,Anna,12,race_step,1500,250";
+    EXPECT_EQ(fila_csv(f), fila + ",scanning\r\n");
+    EXPECT_EQ(fila_csv_sense_origen(f), fila + "\r\n");
     EXPECT_EQ(csv_llegir(capcalera_resultats())[0].size(), csv_llegir(fila_csv(f))[0].size());
+    EXPECT_EQ(csv_llegir(capcalera_resultats_sense_origen())[0].size(),
+              csv_llegir(fila_csv_sense_origen(f))[0].size());
     f.jugador = 0;
     f.ms_anterior.reset();
     EXPECT_EQ(csv_llegir(fila_csv(f))[0][4], "");

@@ -28,10 +28,11 @@ struct banc : prova::banc_consola {
         m.registre().connectar(log, std::move(o));
         m.actual().engegar();
     }
-    void premer(int k, double despres_s, std::optional<double> moment = std::nullopt) {
+    void premer(int k, double despres_s, std::optional<double> moment = std::nullopt,
+                font_premuda font = font_premuda::ratoli_consola) {
         f.rellotge.ara += despres_s;
-        m.premudes().premer({k, true, moment, font_premuda::ratoli_consola});
-        m.premudes().premer({k, false, moment, font_premuda::ratoli_consola});
+        m.premudes().premer({k, true, moment, font});
+        m.premudes().premer({k, false, moment, font});
     }
     std::string files() {
         const std::string& text = log.logs["2026-03-02"];
@@ -42,40 +43,52 @@ struct banc : prova::banc_consola {
 TEST(registre_premudes, judged_presses_of_two_players_give_rows_timed_by_the_clock) {
     banc b;
     b.premer(1, 1.5);
-    b.premer(4, 0.25);
+    b.premer(4, 0.25, std::nullopt, font_premuda::ratoli_escenari);
     b.premer(2, 0.5);
     b.f.eines.respostes_missatge.push_back(resposta_missatge::ok);
     // The final press is in the log while "play again?" waits for its answer.
     std::string al_preguntar;
     b.f.eines.en_missatge = [&](const auto&, resposta_missatge) { al_preguntar = b.files(); };
     b.premer(3, 1.0);
-    EXPECT_NE(al_preguntar.find(",3,final,3250,1500\r\n"), std::string::npos) << al_preguntar;
-    b.premer(3, 2.0);
+    EXPECT_NE(al_preguntar.find(",3,final,3250,1500,console\r\n"), std::string::npos)
+        << al_preguntar;
+    b.premer(3, 2.0, std::nullopt, font_premuda::commutador);
     const std::string fitxer = "/ex/troba.brd,\"Troba, la 'C'\",";
     EXPECT_EQ(b.log.logs["2026-03-02"].substr(0, capcalera_resultats().size()),
               capcalera_resultats());
-    EXPECT_EQ(b.files(), "2026-03-02T10:00:01.500," + fitxer + "1,1,Anna,1,right,1500,\r\n" +
-                             "2026-03-02T10:00:01.750," + fitxer + "1,2,,4,wrong,1750,\r\n" +
-                             "2026-03-02T10:00:02.250," + fitxer + "1,1,Anna,2,right,2250,750\r\n" +
-                             "2026-03-02T10:00:03.250," + fitxer + "1,2,,3,final,3250,1500\r\n" +
-                             "2026-03-02T10:00:05.250," + fitxer + "2,2,,3,right,2000,\r\n");
+    EXPECT_EQ(b.files(),
+              "2026-03-02T10:00:01.500," + fitxer + "1,1,Anna,1,right,1500,,console\r\n" +
+                  "2026-03-02T10:00:01.750," + fitxer + "1,2,,4,wrong,1750,,stage\r\n" +
+                  "2026-03-02T10:00:02.250," + fitxer + "1,1,Anna,2,right,2250,750,console\r\n" +
+                  "2026-03-02T10:00:03.250," + fitxer + "1,2,,3,final,3250,1500,console\r\n" +
+                  "2026-03-02T10:00:05.250," + fitxer + "2,2,,3,right,2000,,scanning\r\n");
 }
 
 TEST(registre_premudes, a_pad_press_is_timed_when_it_happened_not_when_the_tick_ran) {
     banc b;
     b.f.joystick.ara = 5000;
-    b.premer(1, 1.5, 5000 - 40);
+    b.premer(1, 1.5, 5000 - 40, font_premuda::pad);
     b.premer(4, 0.25);
     const std::string fitxer = "/ex/troba.brd,\"Troba, la 'C'\",";
-    EXPECT_EQ(b.files(), "2026-03-02T10:00:01.460," + fitxer + "1,1,Anna,1,right,1460,\r\n" +
-                             "2026-03-02T10:00:01.750," + fitxer + "1,2,,4,wrong,1750,\r\n");
+    EXPECT_EQ(b.files(), "2026-03-02T10:00:01.460," + fitxer + "1,1,Anna,1,right,1460,,pad\r\n" +
+                             "2026-03-02T10:00:01.750," + fitxer +
+                             "1,2,,4,wrong,1750,,console\r\n");
+}
+
+TEST(registre_premudes, a_log_begun_without_the_source_column_goes_on_without_it) {
+    banc b;
+    std::string& log = b.log.logs["2026-03-02"];
+    log = capcalera_resultats_sense_origen();
+    b.premer(1, 1.5);
+    EXPECT_EQ(log, capcalera_resultats_sense_origen() + "2026-03-02T10:00:01.500,/ex/troba.brd," +
+                       "\"Troba, la 'C'\",1,1,Anna,1,right,1500,\r\n");
 }
 
 TEST(registre_premudes, a_press_timed_a_little_before_the_last_took_no_time_not_a_day) {
     banc b;
     b.premer(1, 1.5);
     b.premer(2, -0.001);
-    EXPECT_NE(b.files().find(",1,Anna,2,right,1499,0\r\n"), std::string::npos) << b.files();
+    EXPECT_NE(b.files().find(",1,Anna,2,right,1499,0,console\r\n"), std::string::npos) << b.files();
 }
 
 TEST(registre_premudes, an_unwritable_log_is_told_once_and_the_exercise_goes_on) {

@@ -177,6 +177,11 @@ class resultats_falsos : public servei_resultats {
         log += files;
         return escriptura_resultats::feta;
     }
+    std::string capcalera(std::string_view data) override {
+        const auto log = logs.find(data);
+        return log == logs.end() ? std::string()
+                                 : log->second.substr(0, log->second.find('\n') + 1);
+    }
     [[nodiscard]] std::string lloc() const override { return "/dades/resultats"; }
 };
 

@@ -37,7 +37,7 @@ struct banc {
                                                                : "");
                             moments.push_back(e.moment);
                         },
-                        [this](int c, std::optional<double>) {
+                        [this](int c, std::optional<double>, font_premuda) {
                             curses.emplace_back(c, static_cast<int>(s.tipus.valor));
                         },
                         [this] { return obert; }}};

@@ -62,13 +62,15 @@ with tempfile.TemporaryDirectory() as tmp:
     files = list(csv.reader(io.StringIO(crus.decode("utf-8"), newline="")))
     titol = "Troba, la B"
     anna, julia = 'Anna "la gran", R.', "J\u00falia"
+    antiga = ["time", "exercise_file", "exercise_title", "question", "player", "player_name",
+              "cell", "result", "ms_since_instruction", "ms_since_previous_press"]
     esperades = [
-        ["time", "exercise_file", "exercise_title", "question", "player", "player_name", "cell",
-         "result", "ms_since_instruction", "ms_since_previous_press"],
-        ["T10:00:01.000", exercici, titol, "1", "1", anna, "2", "wrong", "1000", ""],
-        ["T10:00:01.500", exercici, titol, "1", "1", anna, "1", "right", "1500", "500"],
-        ["T10:00:01.750", exercici, titol, "1", "2", julia, "9", "wrong", "1750", ""],
-        ["T10:00:02.500", exercici, titol, "1", "2", julia, "12", "final", "2500", "750"],
+        antiga + ["source"],
+        ["T10:00:01.000", exercici, titol, "1", "1", anna, "2", "wrong", "1000", "", "console"],
+        ["T10:00:01.500", exercici, titol, "1", "1", anna, "1", "right", "1500", "500", "console"],
+        ["T10:00:01.750", exercici, titol, "1", "2", julia, "9", "wrong", "1750", "", "console"],
+        ["T10:00:02.500", exercici, titol, "1", "2", julia, "12", "final", "2500", "750",
+         "console"],
     ]
     for i, (fila, esperada) in enumerate(zip(files, esperades)):
         if i > 0:
@@ -85,6 +87,26 @@ with tempfile.TemporaryDirectory() as tmp:
     play(programa, log, "wait 100\npress 1\n")
     if open(log, "rb").read().count(b"exercise_title") != 1:
         falla("a second run wrote the header again")
+
+    # Each press says where it came from: the console, a pad, a scanning switch.
+    fonts = f"{tmp}/fonts.csv"
+    subprocess.run([eina, "play", exercici, "--simulate", "2x8", "--program", programa,
+                    "--results", fonts, "--scan", "2:step"],
+                   input=b"wait 100\npress 2\nrelease 2\nwait 400\nbutton 1 3 down\nwait 100\n"
+                   b"button 1 3 up\nwait 400\nbutton 2 2 down\nbutton 2 2 up\nwait 200\n",
+                   capture_output=True, timeout=60)
+    vistes = [(f[6], f[10]) for f in csv.reader(open(fonts, encoding="utf-8", newline=""))][1:]
+    if vistes != [("2", "console"), ("3", "pad"), ("9", "scanning")]:
+        falla(f"the sources of the presses: {vistes}")
+
+    # A log begun with the old header goes on with its ten columns.
+    vell = f"{tmp}/vell.csv"
+    with open(vell, "w", encoding="utf-8", newline="") as f:
+        f.write(",".join(antiga) + "\r\n2026-03-01T10:00:01.000,/e.brd,T,1,1,Anna,1,right,900,\r\n")
+    play(programa, vell, "wait 100\npress 1\n")
+    files = list(csv.reader(open(vell, encoding="utf-8", newline="")))
+    if files[0] != antiga or len(files) != 3 or any(len(f) != 10 for f in files):
+        falla(f"appending to an old log: {files}")
 
     # Relative paths: opening the exercise moves the current folder, and the
     # log and the title stay found.
@@ -107,21 +129,22 @@ with tempfile.TemporaryDirectory() as tmp:
     # Several days: one log spanning two days, one more day in a second file.
     dies = f"{tmp}/dies.csv"
     with open(dies, "w", encoding="utf-8", newline="") as f:
-        f.write(",".join(esperades[0]) + "\r\n")
+        f.write(",".join(antiga) + "\r\n")
         f.write("2026-03-02T10:00:01.000,/e.brd,T,1,1,Anna,1,right,1000,\r\n")
         f.write("2026-03-02T10:00:02.000,/e.brd,T,1,1,Anna,2,wrong,2000,600\r\n")
         f.write("2026-03-03T10:00:01.000,/e.brd,T,1,1,Anna,1,right,800,\r\n")
         f.write("2026-03-03T10:00:01.000,/e.brd,T,1,2,,9,ignored,800,\r\n")
         f.write("nonsense\r\n")
-    r = subprocess.run([eina, "results", dies, log], capture_output=True, timeout=60)
+    # Old logs of ten columns and new ones of eleven are read alike.
+    r = subprocess.run([eina, "results", dies, log, vell], capture_output=True, timeout=60)
     if r.returncode != 0:
         falla(f"results: exit {r.returncode} {r.stderr.decode()}")
     else:
         resum = json.loads(r.stdout)
         per_dia = {s["date"]: s["players"] for s in resum["sessions"]}
-        if resum["rows"] != 9 or resum["bad_rows"] != 1:
+        if resum["rows"] != 11 or resum["bad_rows"] != 1:
             falla(f"results counted {resum['rows']} rows, {resum['bad_rows']} bad")
-        if list(per_dia)[:2] != ["2026-03-02", "2026-03-03"] or len(per_dia) != 3:
+        if list(per_dia)[:3] != ["2026-03-01", "2026-03-02", "2026-03-03"] or len(per_dia) != 4:
             falla(f"results days: {list(per_dia)}")
         primer = per_dia.get("2026-03-02", [{}])[0]
         if (primer.get("pad"), primer.get("name"), primer.get("presses"), primer.get("right"),
@@ -133,7 +156,7 @@ with tempfile.TemporaryDirectory() as tmp:
             falla(f"results, an ignored press only: {segon.get(2)}")
         total = {(j["pad"], j["name"]): j for j in resum["players"]}
         dry = total.get((1, anna), {})
-        if (dry.get("presses"), dry.get("right"), dry.get("wrong")) != (3, 2, 1):
+        if (dry.get("presses"), dry.get("right"), dry.get("wrong")) != (4, 3, 1):
             falla(f"results of the dry run's player 1: {dry}")
     r = subprocess.run([eina, "results", f"{tmp}/cap.csv"], capture_output=True, timeout=60)
     if r.returncode == 0:

@@ -76,8 +76,8 @@ triar() {
 # After a choice that does not end the exercise the scan starts again on the
 # first row.
 de_nou() { esperar '[ "$(ressalt)" = "$(fila 1)" ]' || fallar "the scan did not start again: $(ressalt)"; }
-# The last row of the log is this result for cell k.
-darrera() { registre | tail -n 1 | awk -F, -v c="$1" -v r="$2" '$7 == c && $8 == r { ok = 1 } END { exit !ok }'; }
+# The last row of the log is this result for cell k, chosen by scanning.
+darrera() { registre | tail -n 1 | awk -F, -v c="$1" -v r="$2" '$7 == c && $8 == r && $NF ~ /^scanning/ { ok = 1 } END { exit !ok }'; }
 
 # Each exercise's first question only, so that its cells are known.
 una() {

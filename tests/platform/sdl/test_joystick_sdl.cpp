@@ -252,7 +252,8 @@ TEST_F(joystick_sdl_test, two_pads_pressed_3_ms_apart_reach_the_race_in_press_or
         s.mapa_botons[j] = {static_cast<std::int16_t>(j), 5};
     }
     std::vector<int> cursa;
-    cami_premudes cami(s, {{}, [&](int c, std::optional<double>) { cursa.push_back(c); }, {}});
+    cami_premudes cami(
+        s, {{}, [&](int c, std::optional<double>, font_premuda) { cursa.push_back(c); }, {}});
     const auto tick = [&] {
         cursa.clear();
         joysticks_sondejar(s, *servei, cami);
