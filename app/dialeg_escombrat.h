@@ -1,7 +1,7 @@
 // "Tauler > Escombrat…": the operator sets one player's scanning from the
-// console and it is saved in the settings file. Two prompts: the player, then
-// the player's line as the settings file keeps it (mode, times, loops, sound)
-// with the current one filled in. The new line counts from the next start.
+// console and it is saved in the settings file. One form: the player, then
+// their mode, times, loops and tick, each player's current ones filled in.
+// The new settings count from the next start.
 #pragma once
 
 namespace quorvel {

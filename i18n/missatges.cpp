@@ -180,16 +180,6 @@ constexpr std::array<std::pair<missatge, std::string_view>, 117> catala{{
     {missatge::avis_codi_no_dibuixable, "%1: el codi de forma %2 no es pot dibuixar en un tauler "
                                         "de %3 caselles en files de %4 (%5), aix\xED"
                                         " que el camp queda buit"},
-    {missatge::escombrat_jugador, "Escombrat: de quin jugador? (1 a %1)"},
-    {missatge::escombrat_linia, "Escombrat del jugador %1: off (sense escombrat), auto (un "
-                                "commutador) o step (dos commutadors); despr\xE9"
-                                "s l'interval i el primer pas despr\xE9"
-                                "s d'una tria en mil\xB7"
-                                "lisegons, les voltes abans de reposar, i so per sentir cada pas"},
-    {missatge::escombrat_no_entes, "Escombrat: \xAB"
-                                   "%1\xBB"
-                                   " no s'ent\xE9"
-                                   "n; comenceu per off, auto o step"},
     {missatge::escombrat_desat, "Escombrat del jugador %1: %2"},
     {missatge::escombrat_no_desat, "Escombrat del jugador %1: %2, per\xF2"
                                    " no s'ha pogut desar a %3"},
@@ -254,6 +244,12 @@ constexpr std::array<std::pair<missatge, std::string_view>, 117> catala{{
     {missatge::editor_gravar, "Gravar|Aturar|Escoltar"},
     {missatge::editor_sense_microfon, "No hi ha cap micr\xF2"
                                       "fon: no es pot gravar"},
+    {missatge::escombrat_etiquetes, "Jugador|Mode|Interval entre passos|Primer pas despr\xE9"
+                                    "s d'una tria|Voltes abans de reposar|So a cada pas"},
+    {missatge::escombrat_modes, "Sense escombrat|Autom\xE0"
+                                "tic: un commutador|Pas a pas: dos commutadors"},
+    {missatge::escombrat_caixa, "Escombrat|D'acord|Cancel\xB7"
+                                "la"},
 }};
 
 std::string_view text_catala(missatge m) {

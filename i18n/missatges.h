@@ -99,9 +99,6 @@ enum class missatge {
     avis_sense_text_cometes = 131,
     avis_sense_cometa_final = 132,
     avis_codi_no_dibuixable = 133,
-    escombrat_jugador = 160,
-    escombrat_linia = 161,
-    escombrat_no_entes = 162,
     escombrat_desat = 163,
     escombrat_no_desat = 164,
     editor_titol = 180,
@@ -135,6 +132,9 @@ enum class missatge {
     editor_titol_graella = 208,
     editor_gravar = 209,
     editor_sense_microfon = 210,
+    escombrat_etiquetes = 245,
+    escombrat_modes = 246,
+    escombrat_caixa = 247,
 };
 
 // The text in the language in force with the values put in place of "%1"...

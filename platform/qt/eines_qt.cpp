@@ -1,6 +1,7 @@
 #include "platform/qt/eines_qt.h"
 
 #include "platform/qt/conversions_qt.h"
+#include "platform/qt/dialeg_escombrat_qt.h"
 #include "platform/qt/text_caixa.h"
 
 #include "core/finestra.h"
@@ -168,6 +169,12 @@ std::string eines_qt::demanar(const std::string& text, const std::string& titol,
     const std::string resposta = acceptat ? text_programa(dialeg->textValue()) : std::string();
     delete dialeg.data();
     return resposta;
+}
+
+std::optional<std::pair<int, opcions_escombrat>>
+eines_qt::demanar_escombrat(const textos_escombrat& textos, int jugadors,
+                            const std::function<opcions_escombrat(int)>& actuals) {
+    return demanar_escombrat_qt(pare_dialeg(), textos, jugadors, actuals);
 }
 
 void eines_qt::beep() {

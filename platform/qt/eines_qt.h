@@ -37,6 +37,9 @@ class eines_qt : public servei_eines {
                                const std::string& titol) override;
     std::string demanar(const std::string& text, const std::string& titol,
                         const std::string& defecte) override;
+    std::optional<std::pair<int, opcions_escombrat>>
+    demanar_escombrat(const textos_escombrat& textos, int jugadors,
+                      const std::function<opcions_escombrat(int jugador)>& actuals) override;
     void beep() override;
     mida_pantalla pantalla() override;
     // Runs the event loop for about 10 ms; sleeps when nothing is pending.

@@ -54,6 +54,21 @@ std::string eines_simulades::demanar(const std::string&, const std::string&, con
     return r;
 }
 
+std::optional<std::pair<int, opcions_escombrat>>
+eines_simulades::demanar_escombrat(const textos_escombrat&, int,
+                                   const std::function<opcions_escombrat(int)>& actuals) {
+    escombrat_mostrat.reset();
+    if (respostes_escombrat.empty()) {
+        return std::nullopt;
+    }
+    auto r = respostes_escombrat.front();
+    respostes_escombrat.pop_front();
+    if (r) {
+        escombrat_mostrat = actuals(r->first);
+    }
+    return r;
+}
+
 void eines_simulades::registrar(finestra& f) {
     if (std::find(finestres_.begin(), finestres_.end(), &f) == finestres_.end()) {
         finestres_.push_back(&f);

@@ -44,6 +44,10 @@ class eines_simulades : public servei_eines {
     std::vector<missatge_mostrat> missatges;
     std::deque<resposta_missatge> respostes_missatge; // then ok
     std::deque<std::string> respostes_demanar;        // then empty (cancel)
+    // The scanning form's answers, then cancel; what it showed for the
+    // answered player is kept.
+    std::deque<std::optional<std::pair<int, opcions_escombrat>>> respostes_escombrat;
+    std::optional<opcions_escombrat> escombrat_mostrat;
     int beeps = 0;
     bool ha_sortit = false;
     mida_pantalla pantalla_actual{19200, 14400, 15.0, 15.0}; // 1280 x 960 pixels
@@ -58,6 +62,9 @@ class eines_simulades : public servei_eines {
                                const std::string& titol) override;
     std::string demanar(const std::string& text, const std::string& titol,
                         const std::string& defecte) override;
+    std::optional<std::pair<int, opcions_escombrat>>
+    demanar_escombrat(const textos_escombrat& textos, int jugadors,
+                      const std::function<opcions_escombrat(int jugador)>& actuals) override;
     void beep() override { ++beeps; }
     mida_pantalla pantalla() override { return pantalla_actual; }
     // Advances the simulated clock to the next due timer and fires it.

@@ -343,25 +343,33 @@ TEST(aplicacio, scanning_is_read_per_player_and_the_menu_sets_and_saves_it) {
               (config_escombrat{mode_escombrat::pas, 800, 2000, 2, true}));
     EXPECT_EQ(app.estat().escombrat_jugadors.config(1).mode, mode_escombrat::cap);
 
+    using resposta = std::optional<std::pair<int, opcions_escombrat>>;
     const struct {
-        std::vector<std::string> respostes;
-        std::optional<std::string> desat; // player 1's saved line
+        resposta r;
+        std::optional<opcions_escombrat> mostrat; // what the form showed
+        std::optional<std::string> desat;         // the answered player's saved line
     } casos[] = {
-        {{"1", "auto 1200"}, "auto 1200 3000 3"},
-        {{"1", ""}, std::nullopt},          // cancelled
-        {{"3", "auto"}, std::nullopt},      // no such player
-        {{"1", "quick 900"}, std::nullopt}, // no such mode
-        {{"1", "step 70 x 200"}, "step 100 3000 99"},
+        {std::pair{1, opcions_escombrat{1, 1200, 3000, 3, false}},
+         opcions_escombrat{0, 1500, 3000, 3, false}, "auto 1200 3000 3"},
+        {std::nullopt, std::nullopt, std::nullopt}, // cancelled
+        {std::pair{3, opcions_escombrat{1, 900, 3000, 3, false}}, opcions_escombrat{},
+         std::nullopt}, // no such player
+        {std::pair{2, opcions_escombrat{2, 70, 3000, 200, true}},
+         opcions_escombrat{2, 800, 2000, 2, true}, "step 100 3000 99 so"},
     };
     for (const auto& c : casos) {
-        t.f.perfil.valors.erase({std::string(carpeta) + "\\quorvel.ini", "escombrat", "1"});
-        t.f.eines.respostes_demanar.assign(c.respostes.begin(), c.respostes.end());
+        const std::string jugador = c.r ? std::to_string(c.r->first) : "1";
+        const std::tuple clau{std::string(carpeta) + "\\quorvel.ini", std::string("escombrat"),
+                              jugador};
+        t.f.perfil.valors.erase(clau);
+        t.f.eines.respostes_escombrat = {c.r};
         app.form1().clic("mn_escombrat");
-        const auto it =
-            t.f.perfil.valors.find({std::string(carpeta) + "\\quorvel.ini", "escombrat", "1"});
+        EXPECT_EQ(t.f.eines.escombrat_mostrat, c.mostrat) << jugador;
+        const auto it = t.f.perfil.valors.find(clau);
         EXPECT_EQ(it == t.f.perfil.valors.end() ? std::nullopt : std::optional(it->second), c.desat)
-            << c.respostes.back();
+            << jugador;
     }
+    EXPECT_EQ(app.estat().escombrat_jugadors.config(1).mode, mode_escombrat::automatic);
 }
 
 } // namespace

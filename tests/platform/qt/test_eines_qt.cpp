@@ -4,9 +4,14 @@
 #include "platform/qt/text_caixa.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <QElapsedTimer>
@@ -15,7 +20,9 @@
 
 #include <cmath>
 #include <ctime>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 namespace {
@@ -158,6 +165,44 @@ TEST(text_mostrable, cuts_at_the_character_or_line_limit_with_an_ellipsis) {
     EXPECT_EQ(text_mostrable(QStringLiteral("a\nb\nc"), 100, 2), QStringLiteral("a\nb") + ellipsi);
     const QString emoji = QStringLiteral("ab\U0001F600cd"); // a pair of UTF-16 units
     EXPECT_EQ(text_mostrable(emoji, 3, 10), QStringLiteral("ab") + ellipsi);
+}
+
+TEST(eines_qt, the_scanning_form_loads_each_chosen_player_and_returns_the_edits) {
+    const std::map<int, opcions_escombrat> actuals{{1, {0, 1500, 3000, 3, false}},
+                                                   {2, {2, 800, 2000, 2, true}}};
+    eines_qt eines;
+    std::vector<int> llegits; // the form's values for player 2 once chosen
+    QTimer::singleShot(0, [&] {
+        QWidget* d = QApplication::activeModalWidget();
+        ASSERT_NE(d, nullptr);
+        auto* jugador = d->findChild<QSpinBox*>("escombrat_jugador");
+        auto* mode = d->findChild<QComboBox*>("escombrat_mode");
+        auto* interval = d->findChild<QSpinBox*>("escombrat_interval");
+        auto* primer = d->findChild<QSpinBox*>("escombrat_primer");
+        auto* voltes = d->findChild<QSpinBox*>("escombrat_voltes");
+        auto* so = d->findChild<QCheckBox*>("escombrat_so");
+        auto* d_acord = d->findChild<QPushButton*>("escombrat_d_acord");
+        ASSERT_TRUE(jugador && mode && interval && primer && voltes && so && d_acord);
+        EXPECT_EQ(jugador->maximum(), 3);
+        EXPECT_EQ(mode->count(), 3);
+        EXPECT_EQ(interval->value(), 1500);
+        jugador->setValue(2);
+        llegits = {mode->currentIndex(), interval->value(), primer->value(), voltes->value(),
+                   so->isChecked() ? 1 : 0};
+        interval->setValue(70);
+        voltes->setValue(5);
+        so->setChecked(false);
+        d_acord->click();
+    });
+    textos_escombrat textos;
+    textos.modes = {"Sense", "Auto", "Pas"};
+    const auto r = eines.demanar_escombrat(textos, 3, [&](int j) {
+        return actuals.contains(j) ? actuals.at(j) : opcions_escombrat{};
+    });
+    EXPECT_EQ(llegits, (std::vector<int>{2, 800, 2000, 2, 1}));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->first, 2);
+    EXPECT_EQ(r->second, (opcions_escombrat{2, 100, 2000, 5, false}));
 }
 
 } // namespace

@@ -401,7 +401,8 @@ TEST(vista_finestra, every_menu_item_runs_its_handler) {
         {"mn_escombrat",
          {},
          [](programa& c) {
-             c.f.eines.respostes_demanar = {"1", "auto 900"};
+             c.f.eines.respostes_escombrat = {
+                 std::pair{1, opcions_escombrat{1, 900, 3000, 3, false}}};
          },
          [](programa& c) {
              return c.s().escombrat_jugadors.config(1).mode == mode_escombrat::automatic;
