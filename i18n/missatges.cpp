@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 117> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 118> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
@@ -254,6 +254,8 @@ constexpr std::array<std::pair<missatge, std::string_view>, 117> catala{{
     {missatge::editor_gravar, "Gravar|Aturar|Escoltar"},
     {missatge::editor_sense_microfon, "No hi ha cap micr\xF2"
                                       "fon: no es pot gravar"},
+    {missatge::editor_finals, "Instrument|Canal|Pista: a prop|Pista: m\xE9s avall|Pista: m\xE9s "
+                              "amunt|Pista: m\xE9s a la dreta|Pista: m\xE9s a l'esquerra"},
 }};
 
 std::string_view text_catala(missatge m) {

@@ -135,6 +135,7 @@ enum class missatge {
     editor_titol_graella = 208,
     editor_gravar = 209,
     editor_sense_microfon = 210,
+    editor_finals = 260,
 };
 
 // The text in the language in force with the values put in place of "%1"...
