@@ -136,6 +136,7 @@ class finestra_editor : public QMainWindow {
     QLineEdit* regla_files_ = nullptr;
     std::vector<QLineEdit*> media_;
     std::vector<QWidget*> files_media_;
+    QFormLayout* capa_media_ = nullptr;
     QLineEdit* entrada_ = nullptr;
     QWidget* panell_finals_ = nullptr;
     QSpinBox* instrument_ = nullptr;

@@ -190,6 +190,8 @@ QWidget* finestra_editor::construir_finals() {
     };
     const auto numero = [&](QSpinBox* caixa, int minim, int maxim) {
         caixa->setRange(minim, maxim);
+        // A number typed is one change, taken when it is confirmed.
+        caixa->setKeyboardTracking(false);
         connect(caixa, &QSpinBox::valueChanged, this, [this, caixa](int v) {
             const bool es_canal = caixa == canal_;
             // The file numbers the channels from 0.
@@ -219,6 +221,7 @@ QWidget* finestra_editor::construir_finals() {
     const auto linia = [&](camp_final c, const QString& nom) {
         auto* e = new QLineEdit;
         e->setObjectName(nom);
+        e->setMinimumWidth(150);
         linies_finals_[static_cast<std::size_t>(c)] = e;
         connect(e, &QLineEdit::editingFinished, this, [this, e, c] {
             if (!refrescant_ && exercici_.posar_final(c, text_programa(e->text()))) {

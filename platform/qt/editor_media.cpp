@@ -128,6 +128,7 @@ QFormLayout* finestra_editor::construir_media() {
     connect(triar_entrada, &QPushButton::clicked, this,
             [this] { triar_media(camps_media.size()); });
     media->addRow(fila_entrada_);
+    capa_media_ = media;
     return media;
 }
 
