@@ -57,6 +57,20 @@ std::size_t finals_de(const tipus_exercici& t) {
     return 0;
 }
 
+// The position of a record among those after the body, or cap when the type
+// has no such record.
+std::size_t posicio_final(camp_final c, const tipus_exercici& t) {
+    const auto k = static_cast<std::size_t>(c);
+    if (c == camp_final::instrument || c == camp_final::canal) {
+        return amb_notes(t.numero) ? k : cap;
+    }
+    if (k <= static_cast<std::size_t>(camp_final::media_4)) {
+        return t.familia == familia_exercici::escoltar_i_trobar ? k - (amb_notes(t.numero) ? 0 : 2)
+                                                                : cap;
+    }
+    return t.numero == 51 ? k - static_cast<std::size_t>(camp_final::pista_a_prop) : cap;
+}
+
 std::size_t llegir_compte(std::string_view text) {
     const std::string_view net = retallar_espais(text);
     std::size_t n = 0;
@@ -250,6 +264,58 @@ std::string exercici_editable::item(std::size_t i, camp_item c) const {
 
 std::string exercici_editable::entrada(std::size_t i) const {
     return valor(registre_entrada(i));
+}
+
+bool exercici_editable::te_final(camp_final c) const {
+    return posicio_final(c, tipus_de_text(text_tipus())) != cap;
+}
+
+std::size_t exercici_editable::registre_final(camp_final c) const {
+    const std::size_t p = posicio_final(c, tipus_de_text(text_tipus()));
+    return p == cap ? cap : inici_cos() + n_items() * per_item() + p;
+}
+
+std::string exercici_editable::valor_final(camp_final c) const {
+    const std::size_t r = registre_final(c);
+    return r == cap ? std::string() : valor(r);
+}
+
+std::string exercici_editable::etiqueta_final(std::size_t posicio) const {
+    const etiquetes& e = etiquetes_de(llengua_);
+    if (tipus() == 51) {
+        return std::string(e.pista);
+    }
+    if (amb_notes(tipus()) && posicio < 2) {
+        return std::string(posicio == 0 ? e.instrument : e.canal);
+    }
+    const std::size_t m = posicio - (amb_notes(tipus()) ? 2 : 0);
+    return std::string(e.item[static_cast<std::size_t>(camp_item::media_1) + m]);
+}
+
+bool exercici_editable::posar_final(camp_final c, std::string valor) {
+    const std::size_t r = registre_final(c);
+    if (r == cap) {
+        return false;
+    }
+    valor = net_de_linies(std::move(valor));
+    document_exercici d = document();
+    const std::size_t primer = inici_cos() + n_items() * per_item();
+    while (d.registres.size() < r) {
+        const std::size_t p = d.registres.size();
+        d.registres.push_back(p < primer ? registre_document{}
+                                         : registre(etiqueta_final(p - primer), ""));
+    }
+    if (d.registres.size() == r) {
+        d.registres.push_back(registre(etiqueta_final(r - primer), ""));
+    }
+    posar_valor(d, r, valor);
+    if (!registre_representable(d.registres[r].text)) {
+        return false;
+    }
+    if (r >= document().registres.size() || d.registres[r].text != document().registres[r].text) {
+        canviar(std::move(d));
+    }
+    return true;
 }
 
 std::string exercici_editable::etiqueta_item(camp_item c) const {
@@ -463,6 +529,12 @@ bool exercici_editable::posar_tipus(int nou) {
                     nou_exercici.posar_item(i, c, item(i, c));
                 }
             }
+        }
+    }
+    for (std::size_t k = 0; k <= static_cast<std::size_t>(camp_final::pista_esquerra); ++k) {
+        const auto c = static_cast<camp_final>(k);
+        if (te_final(c) && nou_exercici.te_final(c)) {
+            nou_exercici.posar_final(c, valor_final(c));
         }
     }
     document_exercici resultat = nou_exercici.document();

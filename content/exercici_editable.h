@@ -32,6 +32,23 @@ enum class camp_item {
 // The fields before the body.
 enum class camp_general { titol, autor, consigna };
 
+// The records after the body, by what they hold: the instrument and the
+// channel (types 5 and 12), the four media (types 11 and 12) and the five
+// hints (type 51).
+enum class camp_final {
+    instrument,
+    canal,
+    media_1,
+    media_2,
+    media_3,
+    media_4,
+    pista_a_prop,
+    pista_avall,
+    pista_amunt,
+    pista_dreta,
+    pista_esquerra,
+};
+
 // The labels new records get: Catalan, or Spanish when the program speaks it.
 enum class llengua_etiquetes { catala, castella };
 
@@ -61,6 +78,10 @@ class exercici_editable {
     [[nodiscard]] std::size_t registre_item(std::size_t i, camp_item c) const;
     [[nodiscard]] std::size_t registre_entrada(std::size_t i) const;
     [[nodiscard]] std::size_t registre_general(camp_general c) const;
+    // True when the type has that record after its body.
+    [[nodiscard]] bool te_final(camp_final c) const;
+    [[nodiscard]] std::string valor_final(camp_final c) const;
+    [[nodiscard]] std::size_t registre_final(camp_final c) const;
 
     // Each change is one step of undo. A value that cannot be written as one
     // record (a double quote beside a comma) is refused: false, nothing changes.
@@ -71,6 +92,9 @@ class exercici_editable {
     // The same value in that field of every item.
     bool posar_a_tots(camp_item c, std::string valor);
     bool posar_entrada(std::size_t i, std::string valor);
+    // A record after the body; one the file lacks is added, with the records
+    // before it, under their usual labels.
+    bool posar_final(camp_final c, std::string valor);
     void afegir_item();
     void eliminar_item(std::size_t i);
     void duplicar_item(std::size_t i);
@@ -92,6 +116,7 @@ class exercici_editable {
     [[nodiscard]] std::string valor(std::size_t registre) const;
     void posar_valor(document_exercici& d, std::size_t registre, std::string_view valor) const;
     [[nodiscard]] std::string etiqueta_item(camp_item c) const;
+    [[nodiscard]] std::string etiqueta_final(std::size_t posicio) const;
     [[nodiscard]] std::vector<registre_document> item_buit() const;
     void canviar(document_exercici d);
     void posar_compte(document_exercici& d, std::size_t n) const;

@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // Program text is Windows-1252.
-constexpr std::array<std::pair<missatge, std::string_view>, 117> catala{{
+constexpr std::array<std::pair<missatge, std::string_view>, 118> catala{{
     {missatge::sense_comandaments,
      "Cap comandament trobat: connecteu-ne un i torneu a engegar, o proveu Tauler > Simular"},
     {missatge::comandaments_trobats, "Comandaments trobats (%1): %2"},
@@ -250,6 +250,8 @@ constexpr std::array<std::pair<missatge, std::string_view>, 117> catala{{
                                 "tic: un commutador|Pas a pas: dos commutadors"},
     {missatge::escombrat_caixa, "Escombrat|D'acord|Cancel\xB7"
                                 "la"},
+    {missatge::editor_finals, "Instrument|Canal|Pista: a prop|Pista: m\xE9s avall|Pista: m\xE9s "
+                              "amunt|Pista: m\xE9s a la dreta|Pista: m\xE9s a l'esquerra"},
 }};
 
 std::string_view text_catala(missatge m) {

@@ -135,6 +135,7 @@ enum class missatge {
     escombrat_etiquetes = 245,
     escombrat_modes = 246,
     escombrat_caixa = 247,
+    editor_finals = 260,
 };
 
 // The text in the language in force with the values put in place of "%1"...

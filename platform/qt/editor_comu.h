@@ -56,6 +56,15 @@ inline constexpr std::array<camp_item, 5> camps_media = {camp_item::media_1, cam
                                                          camp_item::media_3, camp_item::media_4,
                                                          camp_item::escenari};
 
+// The media fields' numbers past the item's: the list entry, then the four
+// media after a list body.
+inline constexpr std::size_t camp_entrada = camps_media.size();
+inline constexpr std::size_t primer_camp_final = camp_entrada + 1;
+inline camp_final final_de(std::size_t camp) {
+    return static_cast<camp_final>(static_cast<std::size_t>(camp_final::media_1) + camp -
+                                   primer_camp_final);
+}
+
 inline bool es_imatge(const std::filesystem::path& cami) {
     std::string ext = cami.extension().string();
     for (char& c : ext) {

@@ -87,6 +87,7 @@ void finestra_editor::construir() {
     disposicio->addLayout(construir_generals(), 2);
     auto* dreta = new QVBoxLayout;
     dreta->addWidget(construir_item(), 3);
+    dreta->addWidget(construir_finals());
     dreta->addWidget(construir_avisos(), 1);
     disposicio->addLayout(dreta, 3);
     setCentralWidget(central);
@@ -188,6 +189,7 @@ void finestra_editor::confirmar_edicions() {
     general(titol_, camp_general::titol);
     general(autor_, camp_general::autor);
     general(consigna_, camp_general::consigna);
+    confirmar_finals();
     const int i = item_actual();
     if (i < 0) {
         return;
@@ -274,6 +276,7 @@ void finestra_editor::refrescar() {
                 : qtext(n) + QStringLiteral(". ") + qtext(exercici_.item(i, camp_item::consigna)));
     }
     items_->setCurrentRow(std::min(fila, items_->count() - 1));
+    refrescar_finals();
     refrescant_ = false;
     refrescar_item();
 }

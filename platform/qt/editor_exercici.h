@@ -65,6 +65,12 @@ class finestra_editor : public QMainWindow {
     QLayout* construir_generals();
     QWidget* construir_item();
     QFormLayout* construir_media();
+    // The records after a list body or type 51's items.
+    QWidget* construir_finals();
+    void refrescar_finals();
+    void confirmar_finals();
+    // True when the media field can be set now (an item's needs an item chosen).
+    [[nodiscard]] bool amb_lloc(std::size_t camp) const;
     QWidget* construir_avisos();
     // A record and a play button, named nom_gravar and nom_escoltar, for a sound field (or, past
     // them, the list entry).
@@ -130,7 +136,15 @@ class finestra_editor : public QMainWindow {
     QLineEdit* regla_files_ = nullptr;
     std::vector<QLineEdit*> media_;
     std::vector<QWidget*> files_media_;
+    QFormLayout* capa_media_ = nullptr;
     QLineEdit* entrada_ = nullptr;
+    QWidget* panell_finals_ = nullptr;
+    QSpinBox* instrument_ = nullptr;
+    QLabel* nom_instrument_ = nullptr;
+    QSpinBox* canal_ = nullptr;
+    // By camp_final: each record's row, and its text field (none for the numbers).
+    std::vector<QWidget*> files_finals_;
+    std::vector<QLineEdit*> linies_finals_;
     QWidget* fila_entrada_ = nullptr;
     tauler_editor* tauler_ = nullptr;
     QListWidget* avisos_ = nullptr;

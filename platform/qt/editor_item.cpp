@@ -137,7 +137,7 @@ void finestra_editor::refrescar_item() {
     panell_cel_les_->setVisible(!llista);
     pregunta_->setVisible(!llista);
     for (QWidget* w : files_media_) {
-        w->setVisible(!llista);
+        capa_media_->setRowVisible(w, !llista);
     }
     fila_entrada_->setVisible(llista);
     panell_regles_->setVisible(exercici_.amb_regles());

@@ -128,12 +128,12 @@ QFormLayout* finestra_editor::construir_media() {
     connect(triar_entrada, &QPushButton::clicked, this,
             [this] { triar_media(camps_media.size()); });
     media->addRow(fila_entrada_);
+    capa_media_ = media;
     return media;
 }
 
 void finestra_editor::triar_media(std::size_t camp) {
-    const int i = item_actual();
-    if (i < 0) {
+    if (!amb_lloc(camp)) {
         return;
     }
     const fs::path carpeta = cami_.parent_path();
@@ -168,6 +168,12 @@ void finestra_editor::triar_media(std::size_t camp) {
 }
 
 void finestra_editor::posar_media(std::size_t camp, const std::string& nom) {
+    if (camp >= primer_camp_final) {
+        if (exercici_.posar_final(final_de(camp), de_utf8(nom))) {
+            canviat();
+        }
+        return;
+    }
     const int i = item_actual();
     if (i < 0) {
         return;
@@ -182,6 +188,9 @@ void finestra_editor::posar_media(std::size_t camp, const std::string& nom) {
 }
 
 std::string finestra_editor::valor_media(std::size_t camp) const {
+    if (camp >= primer_camp_final) {
+        return exercici_.valor_final(final_de(camp));
+    }
     const int i = item_actual();
     if (i < 0) {
         return {};
@@ -195,7 +204,7 @@ void finestra_editor::gravar(std::size_t camp, QPushButton* boto) {
         so_->aturar();
         return;
     }
-    if (item_actual() < 0) {
+    if (!amb_lloc(camp)) {
         return;
     }
     const fs::path carpeta = cami_.parent_path() / "veu";
@@ -232,7 +241,7 @@ void finestra_editor::escoltar(std::size_t camp) {
 }
 
 void finestra_editor::dir_media(std::size_t camp) {
-    if (item_actual() < 0) {
+    if (!amb_lloc(camp)) {
         return;
     }
     bool acceptat = false;

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <unistd.h>
 
@@ -17,6 +18,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace quorvel {
@@ -146,6 +148,56 @@ TEST_F(editor_exercici_test, the_path_follows_the_formula_typed_and_notes_show_b
     EXPECT_TRUE(items->item(0)->text().endsWith(QStringLiteral(": C4 (60)")))
         << items->item(0)->text().toStdString();
     EXPECT_TRUE(items->item(1)->text().endsWith(QStringLiteral(": A4 (69)")));
+}
+
+// The records after the body are fields too: each change is saved in its
+// record (the channel shown from 1, written from 0) and undone on its own.
+TEST_F(editor_exercici_test, edits_the_records_after_the_body) {
+    struct cas {
+        const char* fitxer;
+        const char* cos;
+        std::function<void(finestra_editor&)> canviar;
+        std::size_t registre;
+        const char* abans;
+        const char* despres;
+    };
+    const auto escriure = [&](finestra_editor& e, const char* nom, const char* text) {
+        auto* l = fill<QLineEdit>(e, nom);
+        l->setText(QString::fromLatin1(text));
+        emit l->editingFinished();
+    };
+    const std::string nota = "Exercici\tN\r\nAutor\tA\r\nTipus\t12\r\nEntrades\t1\r\n"
+                             "Consigna (nombre)\t1\r\nDo\t60\r\nInstrument\t0\r\nCanal\t0\r\n"
+                             "So 1\tbe.wav\r\nSo 2\tno.wav\r\nSo 3\t\r\nSo 4\t\r\n";
+    const std::string amagada = "Exercici\tH\r\nAutor\tA\r\nTipus\t51\r\nElements\t0\r\n"
+                                "Consigna\t\r\nPista\ta.wav\r\nPista\tb.wav\r\nPista\tc.wav\r\n"
+                                "Pista\td.wav\r\nPista\te.wav\r\n";
+    const std::vector<cas> casos = {
+        {"instrument.brd", nota.c_str(),
+         [&](finestra_editor& e) { fill<QSpinBox>(e, "instrument")->setValue(40); }, 6,
+         "Instrument\t0", "Instrument\t40"},
+        {"canal.brd", nota.c_str(),
+         [&](finestra_editor& e) { fill<QSpinBox>(e, "canal")->setValue(10); }, 7, "Canal\t0",
+         "Canal\t9"},
+        {"media.brd", nota.c_str(),
+         [&](finestra_editor& e) { escriure(e, "final(2)", "error.wav"); }, 9, "So 2\tno.wav",
+         "So 2\terror.wav"},
+        {"pista.brd", amagada.c_str(),
+         [&](finestra_editor& e) { escriure(e, "pista(3)", "amunt.wav"); }, 7, "Pista\tc.wav",
+         "Pista\tamunt.wav"},
+    };
+    for (const cas& c : casos) {
+        const fs::path cami = carpeta_ / c.fitxer;
+        std::ofstream(cami, std::ios::binary) << c.cos;
+        finestra_editor e(s_, fitxers_, carpeta_ / "meus");
+        ASSERT_TRUE(e.obrir(cami));
+        c.canviar(e);
+        ASSERT_TRUE(e.desar());
+        EXPECT_EQ(document_llegir(llegir(cami)).registres.at(c.registre).text, c.despres)
+            << c.fitxer;
+        fill<QAction>(e, "desfer")->trigger();
+        EXPECT_EQ(e.exercici().document().registres.at(c.registre).text, c.abans) << c.fitxer;
+    }
 }
 
 // Scripts find the tool bar's buttons and the drawn board's cells by name, at
