@@ -16,8 +16,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr std::int16_t sense_casella = -2;
-
 // Inputs 1..4 for the direction letters that lead the state text, then 4 + b
 // for every button b the text names.
 std::vector<int> entrades_actives(const std::string& estat, int botons) {
